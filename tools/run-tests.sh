@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# The whole test suite, from a fresh clone: installs what is missing, builds
+# the shipping i686 preset and the x86_64 test preset, then runs ctest under
+# 64-bit Wine inside its own Xvfb display with one persistent wineserver.
+# Extra arguments go to ctest, e.g. `tools/run-tests.sh -R menu`.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+bash tools/setup.sh
+
+jobs=$(nproc 2>/dev/null || echo 2)
+cmake --preset release >/dev/null
+cmake --build --preset release -j "$jobs"
+cmake --preset test >/dev/null
+cmake --build --preset test -j "$jobs"
+
+export WINEPREFIX="$root/build/test/wineprefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree=;mshtml="
+xvfb_pid=""
+
+cleanup() {
+    local rc=$?
+    trap - EXIT INT TERM
+    wineserver -k >/dev/null 2>&1 || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" >/dev/null 2>&1 || true
+    exit "$rc"
+}
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+# A display nobody else uses.
+display=90
+while [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ]; do
+    display=$((display + 1))
+done
+Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -e "/tmp/.X11-unix/X${display}" ] && break
+    sleep 0.1
+done
+export DISPLAY=":$display"
+
+bash tools/wine-prefix.sh
+wineserver -p
+# Start Wine's services and the virtual desktop now, outside ctest: a process
+# that a test starts would otherwise inherit ctest's output pipe and keep the
+# run from ending.
+/usr/lib/wine/wine64 wineboot >/dev/null 2>&1 </dev/null
+
+ctest --preset test -j "$jobs" "$@"

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Installs what building and testing Kiveron needs on Debian or Ubuntu when
+# run as root; quiet when everything is there. Elsewhere it lists what to
+# install and stops. Never enables i386 or installs wine32: the machines we
+# test on cannot run 32-bit code, and the tests use 64-bit Wine only.
+set -euo pipefail
+
+packages=(cmake python3
+          g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32
+          g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-win32
+          wine wine64 xvfb googletest xauth)
+
+missing=()
+if command -v dpkg-query >/dev/null 2>&1; then
+    for p in "${packages[@]}"; do
+        status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+        [[ "$status" == *"install ok installed"* ]] || missing+=("$p")
+    done
+else
+    missing=("${packages[@]}")
+fi
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if command -v apt-get >/dev/null 2>&1 && [ "$(id -u)" -eq 0 ]; then
+    echo "setup: installing ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq >/dev/null
+    apt-get install -y -qq "${missing[@]}" >/dev/null
+    exit 0
+fi
+
+cat >&2 <<TXT
+setup: these are missing and this script installs them only on Debian or
+Ubuntu as root (apt-get):
+  ${missing[*]}
+Install them, or the equivalents of your system:
+  - cmake (3.21 or later) and python3
+  - the MinGW-w64 cross compilers for i686 and x86_64, win32 and posix threads
+  - 64-bit Wine (wine64; 32-bit Wine is not needed)
+  - Xvfb (the X virtual framebuffer)
+  - the GoogleTest sources in /usr/src/googletest
+TXT
+exit 1
