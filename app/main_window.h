@@ -1,0 +1,85 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "controls/description_label.h"
+#include "controls/exit_link.h"
+#include "controls/language_combo.h"
+#include "controls/menu_list.h"
+#include "graphics/draw_surface.h"
+#include "menu/menu_document.h"
+
+class Application;
+
+// Private messages that the controls send to the main dialog (lParam 0).
+enum : UINT {
+    UM_CURRENTITEM = 0x1400,   // wParam: the row now current, or -1
+    UM_ACTIVATEITEM = 0x1401,  // wParam: the row the user activated
+    UM_EXITLINKCLICK = 0x1500, // wParam: 0
+};
+
+// The controller of the one dialog: loads the menu beside the executable,
+// chooses the language, loads the picture, creates the dialog, binds the four
+// skinned controls and keeps them filled from the document.
+class MainWindow {
+public:
+    // Loads the menu, chooses the start-up language and loads the picture.
+    // Shows an error box and rethrows InputDataException when the menu file
+    // cannot be read.
+    explicit MainWindow(Application* owner);
+    ~MainWindow();
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    // Creates the dialog, attaches the controls and fills them.
+    void Create();
+    // Loads the picture for the current language; a failed load keeps the old one.
+    void LoadPicture();
+
+    // Rebuilds caption, language items, rows and exit text for the current language.
+    void Refresh();
+    // Shows the description of a list row (-1 clears it).
+    void ShowDescription(int row);
+    // Makes the combo's chosen language current and rebuilds the presentation.
+    void OnLanguageChanged();
+    // Starts the command of a list row.
+    void ActivateElement(int row);
+
+    Application* Owner() const { return owner; }
+    HWND Dialog() const { return dialog; }
+    CDrawSurface7& Picture() { return picture; }
+    const MenuDocument& Document() const { return document; }
+    HICON Icon() const { return icon; }
+    const std::string& CurrentLanguage() const { return currentLanguage; }
+    // The element a list row shows, or -1 for a row that does not exist.
+    int ElementOfRow(int row) const;
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandleMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+    BOOL OnInitDialog(HWND dialog);
+    BOOL OnPaint(HWND dialog);
+    BOOL OnDrawItem(const DRAWITEMSTRUCT& item);
+    BOOL OnMeasureItem(MEASUREITEMSTRUCT& item);
+    INT_PTR OnCtlColorDialog(HDC dc);
+    BOOL OnCommand(WORD id, WORD code);
+    BOOL AnswerPrivateMessage(HWND dialog);
+    void FitToPicture(HWND dialog);
+    void RepaintDialog();
+
+    Application* owner;
+    HWND dialog;
+    MenuDocument document;
+    CDrawSurface7 picture;
+    std::string currentLanguage;
+    MenuList menuList;
+    LanguageCombo languageCombo;
+    DescriptionLabel description;
+    ExitLink exitLink;
+    HICON icon;
+    // The element index of each list row: elements without a name in the
+    // current language get no row, so row and element numbers can differ.
+    std::vector<int> rowElements;
+};
