@@ -44,8 +44,12 @@ public:
     void ShowDescription(int row);
     // Makes the combo's chosen language current and rebuilds the presentation.
     void OnLanguageChanged();
-    // Starts the command of a list row.
+    // Starts the command of a list row: the warning first where the system
+    // asks for it, then each candidate path until one starts.
     void ActivateElement(int row);
+    // Starts a program or opens a document or a nested menu; true when it did.
+    // A nested menu that cannot be loaded leaves its error text in loadError.
+    bool Launch(const std::string& path, std::string* loadError = nullptr);
 
     Application* Owner() const { return owner; }
     HWND Dialog() const { return dialog; }
@@ -68,6 +72,7 @@ private:
     BOOL AnswerPrivateMessage(HWND dialog);
     void FitToPicture(HWND dialog);
     void RepaintDialog();
+    bool OpenNestedMenu(const std::string& path, std::string* loadError);
 
     Application* owner;
     HWND dialog;

@@ -1,0 +1,110 @@
+#include "app/main_window_rules.h"
+
+#include <cmath>
+
+namespace {
+
+struct LanguageEntry {
+    WORD primaryLanguage;
+    const char* code;
+};
+
+const LanguageEntry kLanguageTable[] = {
+    {0x02, "bg"}, {0x07, "de"}, {0x09, "en"}, {0x18, "ro"}, {0x19, "ru"}, {0x22, "uk"},
+    {0x26, "lv"}, {0x27, "lt"}, {0x2A, "vi"}, {0x37, "ka"}, {0x3F, "kk"},
+};
+
+bool IsDeclared(const std::vector<std::string>& declaredLocales, const std::string& code)
+{
+    for (const std::string& locale : declaredLocales)
+        if (locale == code)
+            return true;
+    return false;
+}
+
+} // namespace
+
+std::string LanguageCodeForUser(LANGID userLanguage)
+{
+    const WORD primary = userLanguage & 0x3FF;
+    for (const LanguageEntry& entry : kLanguageTable)
+        if (entry.primaryLanguage == primary)
+            return entry.code;
+    return "en";
+}
+
+std::string ChooseStartupLanguage(const std::vector<std::string>& declaredLocales,
+                                  LANGID userLanguage)
+{
+    if (declaredLocales.empty())
+        return "*";
+    const std::string userCode = LanguageCodeForUser(userLanguage);
+    if (IsDeclared(declaredLocales, userCode))
+        return userCode;
+    if (IsDeclared(declaredLocales, "en"))
+        return "en";
+    return "*";
+}
+
+std::string MenuFilePathBeside(const std::string& modulePath)
+{
+    // Drive and directory without the file name; the directory's trailing
+    // separator goes, so that a root folder does not give a doubled one.
+    const std::string::size_type separator = modulePath.find_last_of("\\/");
+    std::string folder;
+    if (separator != std::string::npos)
+        folder = modulePath.substr(0, separator);
+    else if (modulePath.size() >= 2 && modulePath[1] == ':')
+        folder = modulePath.substr(0, 2);
+    return folder + "\\kiveron.lst";
+}
+
+namespace {
+
+// The drive ("E:") and the directory with its trailing separator
+// ("\\menu\\") of a module path, as the C library splits a path.
+void SplitDriveAndDirectory(const std::string& path, std::string& drive, std::string& directory)
+{
+    std::string::size_type start = 0;
+    drive.clear();
+    if (path.size() >= 2 && path[1] == ':') {
+        drive = path.substr(0, 2);
+        start = 2;
+    }
+    const std::string::size_type separator = path.find_last_of("\\/");
+    if (separator != std::string::npos && separator >= start)
+        directory = path.substr(start, separator + 1 - start);
+    else
+        directory.clear();
+}
+
+} // namespace
+
+std::vector<std::string> LaunchCandidates(const std::string& modulePath,
+                                          const std::string& command)
+{
+    std::string drive, directory;
+    SplitDriveAndDirectory(modulePath, drive, directory);
+    return {drive + command, drive + directory + command, command};
+}
+
+bool IsNestedMenu(const std::string& candidate)
+{
+    return candidate.find(".lst") != std::string::npos;
+}
+
+LONG ScaleEdge(LONG edge, double factor, bool roundToNearest)
+{
+    const double scaled = edge * factor + (roundToNearest ? 0.5 : 0.0);
+    return static_cast<LONG>(std::floor(scaled));
+}
+
+RECT ScaleRect(const RECT& rect, double sx, double sy, bool roundToNearest)
+{
+    RECT scaled;
+    scaled.left = ScaleEdge(rect.left, sx, roundToNearest);
+    scaled.right = ScaleEdge(rect.right, sx, roundToNearest);
+    scaled.top = ScaleEdge(rect.top, sy, roundToNearest);
+    scaled.bottom = ScaleEdge(rect.bottom, sy, roundToNearest);
+    return scaled;
+}
