@@ -1,0 +1,44 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class MainWindow;
+
+// The owner-drawn drop-down list (control 1004) in which the user picks the
+// menu's language. The control keeps no strings (no CBS_HASSTRINGS), so this
+// object keeps the item texts, index-aligned with the control's items, and
+// draws every item itself in the dialog's font at 11 pixels.
+class LanguageCombo {
+public:
+    LanguageCombo() = default;
+    ~LanguageCombo();
+    LanguageCombo(const LanguageCombo&) = delete;
+    LanguageCombo& operator=(const LanguageCombo&) = delete;
+
+    void Attach(MainWindow* owner, HWND window);
+    void Release();
+
+    void Clear();
+    // The new item's index, counted by this object from the last Clear.
+    int AddItem(const std::wstring& text);
+    LRESULT SetItemData(int index, int value);
+    int GetItemData(int index);
+    LRESULT SetCurSel(int index);
+    int GetCurSel();
+
+    void MeasureItem(MEASUREITEMSTRUCT& item);
+    void DrawItem(const DRAWITEMSTRUCT& item);
+
+private:
+    static LRESULT CALLBACK LanguageComboProc(HWND window, UINT message, WPARAM wParam,
+                                              LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    MainWindow* owner = nullptr;
+    HWND window = nullptr;
+    HFONT itemFont = nullptr;
+    WNDPROC previousProc = nullptr;
+    std::vector<std::wstring> itemTexts;
+};
