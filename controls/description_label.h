@@ -1,0 +1,35 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+class MainWindow;
+
+// The description of the current menu entry, drawn straight over the dialog's
+// picture in the owner-drawn static control 1001. The object keeps the text;
+// the control shows it when the dialog forwards its WM_DRAWITEM.
+class DescriptionLabel {
+public:
+    DescriptionLabel() = default;
+    ~DescriptionLabel();
+    DescriptionLabel(const DescriptionLabel&) = delete;
+    DescriptionLabel& operator=(const DescriptionLabel&) = delete;
+
+    void Attach(MainWindow* owner, HWND window);
+    void Release();
+
+    // Does not repaint: the owner invalidates the label's area on the dialog,
+    // whose picture must be painted under the text first.
+    void SetText(const std::wstring& text);
+    void DrawItem(const DRAWITEMSTRUCT& item);
+
+private:
+    static LRESULT CALLBACK DescriptionLabelProc(HWND window, UINT message, WPARAM wParam,
+                                                 LPARAM lParam);
+
+    MainWindow* owner = nullptr;
+    HWND window = nullptr;
+    HFONT font = nullptr;
+    WNDPROC previousProc = nullptr;
+    std::wstring text;
+};
