@@ -1,0 +1,52 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+class MainWindow;
+
+// The clickable exit caption in the lower right of the dialog (owner-drawn
+// static control 1005 with SS_NOTIFY): bold right-aligned text with a small
+// bullet bitmap after it. Over the text the cursor becomes a hand and the text
+// is underlined; releasing the left button over the text sends
+// UM_EXITLINKCLICK to the dialog. Only the text's own box reacts.
+class ExitLink {
+public:
+    ExitLink() = default;
+    ~ExitLink();
+    ExitLink(const ExitLink&) = delete;
+    ExitLink& operator=(const ExitLink&) = delete;
+
+    void Attach(MainWindow* owner, HWND window);
+    void Release();
+
+    // Takes ownership of the bitmap; null means no bullet and no strip for it.
+    void SetBullet(HBITMAP bitmap);
+    // Does not repaint: the owner repaints the whole dialog after a refresh.
+    void SetText(const std::wstring& text);
+    void DrawItem(const DRAWITEMSTRUCT& item);
+    // Whether a point in the control's client coordinates lies in the text.
+    bool TextHitTest(POINT point) const;
+
+private:
+    static LRESULT CALLBACK ExitLinkProc(HWND window, UINT message, WPARAM wParam,
+                                         LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnFocusChange(bool focused);
+    LRESULT OnSetCursor();
+    LRESULT OnLeftButtonUp(LPARAM position);
+
+    void SetHighlighted(bool value);
+    void InvalidateOnDialog() const;
+    void DrawBullet(HDC dc, const RECT& textArea) const;
+    SIZE MeasureText() const;
+
+    MainWindow* owner = nullptr;
+    HWND window = nullptr;
+    HFONT normalFont = nullptr;
+    HFONT highlightedFont = nullptr;
+    WNDPROC previousProc = nullptr;
+    std::wstring text;
+    bool highlighted = false;
+    HBITMAP bullet = nullptr;
+};
