@@ -1,0 +1,102 @@
+#include "platform/text_helpers.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+namespace {
+
+// HRESULTs of the interface facility from 0x80040200 up are the ones that
+// IDispatch implementations number from 1.
+const unsigned long kFirstDispatchError = 0x80040200UL;
+const unsigned long kLastDispatchError = 0x8004FFFFUL;
+
+// The system's message, or an empty string when it has none.
+std::string FormatSystemMessage(unsigned long code)
+{
+    char* buffer = nullptr;
+    const DWORD length = FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM, nullptr, code,
+        MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<char*>(&buffer), 0, nullptr);
+    if (buffer == nullptr)
+        return std::string();
+    std::string message(buffer, length);
+    LocalFree(buffer);
+    return message;
+}
+
+// The system ends its messages with a line break, which would show as an
+// empty line at the bottom of an error box.
+void RemoveTrailingLineBreak(std::string& message)
+{
+    if (message.size() > 1 && message.back() == '\n') {
+        message.pop_back();
+        if (!message.empty() && message.back() == '\r')
+            message.pop_back();
+    }
+}
+
+std::string FallbackErrorText(unsigned long code)
+{
+    char text[32];
+    if (code > kFirstDispatchError && code <= kLastDispatchError)
+        std::snprintf(text, sizeof(text), "IDispatch error #%d",
+                      static_cast<int>(code - kFirstDispatchError));
+    else
+        std::snprintf(text, sizeof(text), "Unknown error 0x%0lX", code);
+    return text;
+}
+
+// Only A to Z fold: header and key names are ASCII, and no other letter may
+// match one of them.
+wchar_t FoldAsciiLetter(wchar_t character)
+{
+    return (character >= L'A' && character <= L'Z') ? static_cast<wchar_t>(character + (L'a' - L'A'))
+                                                     : character;
+}
+
+} // namespace
+
+std::string SystemErrorText(unsigned long code)
+{
+    std::string message = FormatSystemMessage(code);
+    if (message.empty())
+        return FallbackErrorText(code);
+    RemoveTrailingLineBreak(message);
+    return message;
+}
+
+int CompareNoCase(const std::wstring& a, const std::wstring& b)
+{
+    const std::size_t common = a.size() < b.size() ? a.size() : b.size();
+    for (std::size_t i = 0; i < common; ++i) {
+        if (a[i] == b[i])
+            continue;
+        const wchar_t foldedA = FoldAsciiLetter(a[i]);
+        const wchar_t foldedB = FoldAsciiLetter(b[i]);
+        if (foldedA != foldedB)
+            return foldedA < foldedB ? -1 : 1;
+    }
+    if (a.size() == b.size())
+        return 0;
+    return a.size() < b.size() ? -1 : 1;
+}
+
+bool IsCLocaleSpace(wchar_t character)
+{
+    if (character < 0x100)
+        return (character >= 0x09 && character <= 0x0D) || character == 0x20 || character == 0xA0;
+    WORD type = 0;
+    return GetStringTypeW(CT_CTYPE1, &character, 1, &type) && (type & C1_SPACE) != 0;
+}
+
+std::wstring TrimWhitespace(const std::wstring& text)
+{
+    std::size_t first = 0;
+    while (first < text.size() && IsCLocaleSpace(text[first]))
+        ++first;
+    std::size_t end = text.size();
+    while (end > first && IsCLocaleSpace(text[end - 1]))
+        --end;
+    return text.substr(first, end - first);
+}
