@@ -1,0 +1,42 @@
+#ifndef KIVERON_MENU_TEXT_FILE_READER_H
+#define KIVERON_MENU_TEXT_FILE_READER_H
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+// Reads one whole UTF-8 file (with or without byte-order mark) and decodes
+// it into a NUL-terminated UTF-16 text. Use: construct, Read, ReleaseText.
+// The reader owns the open file and both buffers until the text is handed
+// over, and releases whatever it still owns when destroyed.
+class TextFileReader {
+public:
+    // Opens the file for reading; others may read it meanwhile, not write
+    // it. Throws InputDataFileException with the system's text on failure.
+    explicit TextFileReader(const std::string& path);
+    ~TextFileReader();
+
+    TextFileReader(const TextFileReader&) = delete;
+    TextFileReader& operator=(const TextFileReader&) = delete;
+
+    // Reads and decodes the whole file. Throws InputDataFileException when
+    // the size or the content cannot be read, std::bad_alloc when a buffer
+    // cannot be had. Malformed UTF-8 is no error: the decoder replaces it.
+    void Read();
+
+    // Hands the decoded text over; always NUL-terminated after Read, empty
+    // for a file that decodes to nothing.
+    std::unique_ptr<wchar_t[]> ReleaseText();
+
+private:
+    DWORD QuerySize() const;
+    DWORD ReadBytes(DWORD size);
+    void Decode(DWORD byteCount);
+
+    HANDLE file;
+    std::unique_ptr<char[]> bytes;
+    std::unique_ptr<wchar_t[]> text;
+};
+
+#endif
