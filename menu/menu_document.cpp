@@ -1,0 +1,76 @@
+#include "menu/menu_document.h"
+
+#include "menu/input_data_file_exception.h"
+#include "menu/menu_file_parser.h"
+#include "menu/text_file_reader.h"
+
+#include <iterator>
+#include <memory>
+#include <utility>
+
+namespace {
+
+// The decoded text up to its first NUL: a NUL in the file ends the menu.
+std::wstring ReadMenuText(const std::string& path)
+{
+    std::unique_ptr<wchar_t[]> text;
+    try {
+        TextFileReader reader(path);
+        reader.Read();
+        text = reader.ReleaseText();
+    } catch (const InputDataFileException& error) {
+        throw InputDataException(error.Message());
+    }
+    return std::wstring(text.get());
+}
+
+} // namespace
+
+// The file is read and parsed before the document is touched, so that a
+// failure leaves the menu that was there.
+void MenuDocument::Load(const std::string& path)
+{
+    Add(MenuFileParser::Parse(ReadMenuText(path)));
+}
+
+void MenuDocument::Add(MenuFileContent content)
+{
+    caption.AddMissing(content.caption);
+    exitText.AddMissing(content.exitText);
+    warningMsg.AddMissing(content.warningMsg);
+    for (PictureMap::value_type& entry : content.picture)
+        picture[entry.first] = std::move(entry.second);
+    languages.insert(languages.end(), std::make_move_iterator(content.languages.begin()),
+                     std::make_move_iterator(content.languages.end()));
+    elements = std::move(content.elements);
+}
+
+LocalizedText MenuDocument::GetCaption() const
+{
+    return caption;
+}
+
+LocalizedText MenuDocument::GetExitText() const
+{
+    return exitText;
+}
+
+LocalizedText MenuDocument::GetWarningMsg() const
+{
+    return warningMsg;
+}
+
+PictureMap MenuDocument::GetPicture() const
+{
+    return picture;
+}
+
+std::vector<MenuLanguage> MenuDocument::GetLanguages() const
+{
+    return languages;
+}
+
+std::vector<MenuElement> MenuDocument::GetElements() const
+{
+    return elements;
+}

@@ -1,0 +1,45 @@
+#ifndef KIVERON_MENU_MENU_DOCUMENT_H
+#define KIVERON_MENU_MENU_DOCUMENT_H
+
+#include "menu/input_data_exception.h"
+#include "menu/localized_text.h"
+#include "menu/menu_element.h"
+#include "menu/menu_file_content.h"
+#include "menu/menu_language.h"
+
+#include <string>
+#include <vector>
+
+// The menu in memory: the main values, the languages and the entries of the
+// menu files loaded into it, every user-visible text per language. Plain
+// data; the accessors hand out copies, so that nothing refers into the
+// document across a reload.
+class MenuDocument {
+public:
+    // Reads a menu file and adds it to the document: its entries replace
+    // the entries held; its languages follow those held; its texts fill in
+    // the languages not yet present; its pictures replace those of the same
+    // languages. Throws InputDataException, leaving the document unchanged,
+    // when the file cannot be opened or read; nothing in the content of a
+    // file is an error.
+    void Load(const std::string& path);
+
+    LocalizedText GetCaption() const;
+    LocalizedText GetExitText() const;
+    LocalizedText GetWarningMsg() const;
+    PictureMap GetPicture() const;
+    std::vector<MenuLanguage> GetLanguages() const;
+    std::vector<MenuElement> GetElements() const;
+
+private:
+    void Add(MenuFileContent content);
+
+    LocalizedText caption;
+    LocalizedText exitText;
+    LocalizedText warningMsg;
+    PictureMap picture;
+    std::vector<MenuLanguage> languages;
+    std::vector<MenuElement> elements;
+};
+
+#endif
