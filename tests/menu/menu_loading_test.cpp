@@ -1,0 +1,171 @@
+#include "support/held_file.h"
+#include "menu/input_data_file_exception.h"
+#include "menu/menu_document.h"
+#include "menu_test_files.h"
+#include "platform/text_helpers.h"
+
+#include <gtest/gtest.h>
+
+#include <exception>
+#include <type_traits>
+
+static_assert(!std::is_base_of<std::exception, InputDataException>::value, "");
+static_assert(!std::is_base_of<std::exception, InputDataFileException>::value, "");
+static_assert(!std::is_base_of<InputDataFileException, InputDataException>::value, "");
+static_assert(!std::is_base_of<InputDataException, InputDataFileException>::value, "");
+
+namespace {
+
+const std::string kFirstMenu = MenuLines(
+    {"[Main]", "Caption=One", "Picture=one.bmp", "Picture_de=eins.bmp", "[Language]",
+     "Locale=en", "[Element]", "Name=First entry"});
+const std::string kSecondMenu = MenuLines(
+    {"[Main]", "Caption=Two", "Caption_de=Zwei", "Picture=two.bmp", "[Language]", "Locale=de",
+     "[Element]", "Name=Second entry", "[Element]", "Name=Third entry"});
+
+// The message of the InputDataException that loading the path throws, with
+// the document checked to be as it was.
+std::string LoadFailure(const std::string& path)
+{
+    MenuDocument document;
+    LoadBytes(document, kFirstMenu);
+    const std::string before = Describe(document);
+    try {
+        document.Load(path);
+    } catch (const InputDataException& error) {
+        EXPECT_EQ(Describe(document), before);
+        return error.Message();
+    }
+    ADD_FAILURE() << "no InputDataException for " << path;
+    return std::string();
+}
+
+// Whether a handle of our own can read bytes that another handle has locked.
+bool LockedBytesCanBeRead(const std::string& path)
+{
+    HeldFile probe(path, GENERIC_READ, FILE_SHARE_READ);
+    char byte = 0;
+    DWORD count = 0;
+    return probe.Read(&byte, 1, count);
+}
+
+} // namespace
+
+TEST(InputErrors, EachTypeIsCaughtOnlyByItsOwnName)
+{
+    const InputDataException original("The system cannot find the file specified.");
+    try {
+        try {
+            throw original;
+        } catch (const std::exception&) {
+            FAIL() << "caught as std::exception";
+        } catch (const InputDataFileException&) {
+            FAIL() << "caught as InputDataFileException";
+        }
+    } catch (const InputDataException& error) {
+        const InputDataException copy = error;
+        EXPECT_EQ(copy.Message(), original.Message());
+    }
+}
+
+TEST(MissingFiles, GiveTheSystemTextAndLeaveTheDocument)
+{
+    TempFolder folder;
+    EXPECT_EQ(LoadFailure(folder.PathOf("missing.lst")), SystemErrorText(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(LoadFailure(folder.PathOf("missing\\menu.lst")),
+              SystemErrorText(ERROR_PATH_NOT_FOUND));
+    EXPECT_EQ(LoadFailure(folder.Path()), SystemErrorText(ERROR_ACCESS_DENIED));
+}
+
+TEST(HeldFiles, LockedOrBeingWrittenGiveTheSharingViolation)
+{
+    TempFolder folder;
+    const std::string path = folder.WriteFile("menu.lst", kSecondMenu);
+    const std::string sharingViolation = SystemErrorText(ERROR_SHARING_VIOLATION);
+    {
+        HeldFile locked(path, GENERIC_READ, 0);
+        EXPECT_EQ(LoadFailure(path), sharingViolation);
+    }
+    {
+        HeldFile writer(path, GENERIC_WRITE, FILE_SHARE_READ);
+        EXPECT_EQ(LoadFailure(path), sharingViolation);
+    }
+    HeldFile reader(path, GENERIC_READ, FILE_SHARE_READ);
+    MenuDocument document;
+    document.Load(path);
+    EXPECT_EQ(document.GetElements().size(), 2u);
+}
+
+TEST(HeldFiles, LockedBytesFailTheReadWithTheLockViolation)
+{
+    TempFolder folder;
+    const std::string path = folder.WriteFile("menu.lst", kSecondMenu);
+    HeldFile holder(path, GENERIC_READ, FILE_SHARE_READ);
+    ASSERT_TRUE(holder.LockBytes(static_cast<DWORD>(kSecondMenu.size())));
+    if (LockedBytesCanBeRead(path))
+        GTEST_SKIP() << "this system does not enforce byte-range locks on reading";
+    EXPECT_EQ(LoadFailure(path), SystemErrorText(ERROR_LOCK_VIOLATION));
+}
+
+TEST(HeldFiles, AFileWithoutSizeIsAReadErrorNotAHugeBuffer)
+{
+    // The size query fails on a pipe, answering 0xFFFFFFFF.
+    const char pipeName[] = "\\\\.\\pipe\\kiveron-menu-test";
+    HANDLE server = CreateNamedPipeA(pipeName, PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE, 1, 4096,
+                                     4096, 0, nullptr);
+    ASSERT_NE(server, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(LoadFailure(pipeName), SystemErrorText(ERROR_INVALID_FUNCTION));
+    CloseHandle(server);
+}
+
+TEST(TwoLoads, NewEntriesFollowingLanguagesAndFirstTexts)
+{
+    MenuDocument document;
+    LoadBytes(document, kFirstMenu);
+    LoadBytes(document, kSecondMenu);
+    EXPECT_EQ(Describe(document),
+              "caption [*]One [de]Zwei\nexit\nwarning\n"
+              "picture [*]two.bmp [de]eins.bmp\n"
+              "language en\nlanguage de\n"
+              "element [*]Second entry / /  / 0\nelement [*]Third entry / /  / 0\n");
+}
+
+TEST(TwoLoads, TheSameFileTwiceDoublesOnlyTheLanguages)
+{
+    MenuDocument once;
+    LoadBytes(once, kSecondMenu);
+    MenuDocument twice;
+    LoadBytes(twice, kSecondMenu);
+    LoadBytes(twice, kSecondMenu);
+    std::string expected = Describe(once);
+    expected.insert(expected.find("\nelement"), "\nlanguage de");
+    EXPECT_EQ(Describe(twice), expected);
+}
+
+TEST(Accessors, CopiesLeaveTheDocumentAlone)
+{
+    MenuDocument document;
+    LoadBytes(document, kSecondMenu);
+    const std::string before = Describe(document);
+    std::vector<MenuElement> elements = document.GetElements();
+    elements[0].name.Add("de", L"Changed");
+    elements.clear();
+    LocalizedText caption = document.GetCaption();
+    caption.Add("fr", L"Deux");
+    PictureMap pictures = document.GetPicture();
+    pictures["*"] = "other.bmp";
+    EXPECT_EQ(Describe(document), before);
+}
+
+TEST(LocalizedText, LooksUpTheCodeThenAnyLanguageThenNothing)
+{
+    LocalizedText text;
+    EXPECT_EQ(text.Lookup("en"), L"");
+    text.Add("*", L"Any");
+    EXPECT_EQ(text.Lookup("en"), L"Any");
+    text.Add("en", L"English");
+    text.Add("en", L"Second");
+    EXPECT_EQ(text.Lookup("en"), L"English");
+    EXPECT_EQ(text.Lookup("EN"), L"Any");
+    EXPECT_EQ(text.Lookup("de"), L"Any");
+}

@@ -1,0 +1,78 @@
+#ifndef KIVERON_TESTS_MENU_MENU_TEST_FILES_H
+#define KIVERON_TESTS_MENU_MENU_TEST_FILES_H
+
+// Menu files for the tests: written to real files and loaded from there.
+
+#include "menu/menu_document.h"
+#include "support/temp_folder.h"
+
+#include <windows.h>
+
+#include <initializer_list>
+#include <string>
+
+const char kUtf8Bom[] = "\xEF\xBB\xBF";
+
+// The lines, each followed by the line break given.
+inline std::string MenuLines(std::initializer_list<const char*> lines,
+                             const std::string& lineBreak = "\r\n")
+{
+    std::string text;
+    for (const char* line : lines)
+        text += std::string(line) + lineBreak;
+    return text;
+}
+
+// Loads the bytes, written to a file of their own, into the document.
+inline void LoadBytes(MenuDocument& document, const std::string& bytes)
+{
+    TempFolder folder;
+    document.Load(folder.WriteFile("menu.lst", bytes));
+}
+
+inline MenuDocument LoadedFrom(const std::string& bytes)
+{
+    MenuDocument document;
+    LoadBytes(document, bytes);
+    return document;
+}
+
+// The whole document as UTF-8 text, one field a line, for comparing two
+// documents with a readable difference.
+inline std::string Utf8(const std::wstring& text)
+{
+    if (text.empty())
+        return std::string();
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &utf8[0], size,
+                        nullptr, nullptr);
+    return utf8;
+}
+
+inline std::string Describe(const LocalizedText& text)
+{
+    std::string description;
+    for (const auto& entry : text.GetEntries())
+        description += " [" + entry.first + "]" + Utf8(entry.second);
+    return description;
+}
+
+inline std::string Describe(const MenuDocument& document)
+{
+    std::string description = "caption" + Describe(document.GetCaption()) + "\nexit" +
+                              Describe(document.GetExitText()) + "\nwarning" +
+                              Describe(document.GetWarningMsg()) + "\npicture";
+    for (const auto& entry : document.GetPicture())
+        description += " [" + entry.first + "]" + entry.second;
+    for (const MenuLanguage& language : document.GetLanguages())
+        description += "\nlanguage " + language.locale + Describe(language.name);
+    for (const MenuElement& element : document.GetElements())
+        description += "\nelement" + Describe(element.name) + " /" +
+                       Describe(element.description) + " / " + element.command + " / " +
+                       std::to_string(static_cast<int>(element.marker));
+    return description + "\n";
+}
+
+#endif

@@ -1,0 +1,66 @@
+#include "menu/input_data_file_exception.h"
+#include "menu/text_file_reader.h"
+#include "platform/text_helpers.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// The decoded text of a file holding exactly these bytes, as far as its
+// terminator; fails the test when the reader hands over no text.
+std::wstring ReadBack(const std::string& bytes)
+{
+    TempFolder folder;
+    TextFileReader reader(folder.WriteFile("text.lst", bytes));
+    reader.Read();
+    std::unique_ptr<wchar_t[]> text = reader.ReleaseText();
+    EXPECT_NE(text, nullptr);
+    return text ? std::wstring(text.get()) : std::wstring();
+}
+
+} // namespace
+
+TEST(TextFileReader, TheByteOrderMarkIsSkippedOnlyWhenComplete)
+{
+    EXPECT_EQ(ReadBack("\xEF\xBB\xBFName=A\r\n"), L"Name=A\r\n");
+    EXPECT_EQ(ReadBack("Name=A\r\n"), L"Name=A\r\n");
+    EXPECT_EQ(ReadBack("\xEF\xBB\xBF\xEF\xBB\xBF" "A"), L"\xFEFF" L"A");
+    EXPECT_EQ(ReadBack("A"), L"A");
+    EXPECT_EQ(ReadBack("AB"), L"AB");
+}
+
+TEST(TextFileReader, FilesThatDecodeToNothingGiveAnEmptyTerminatedText)
+{
+    EXPECT_EQ(ReadBack(""), L"");
+    EXPECT_EQ(ReadBack("\xEF\xBB\xBF"), L"");
+    EXPECT_EQ(ReadBack(std::string("\0\0\0", 3)), L"");
+    // Malformed UTF-8 is no error; what the decoder makes of it is its own.
+    for (const char* garbage : {"\xEF\xBB", "\xC3", "\xFF\xFE\xFD", "\xF0\x9F\x98"})
+        EXPECT_LE(ReadBack(garbage).size(), std::string(garbage).size()) << garbage;
+}
+
+TEST(TextFileReader, ReadsAgainFromTheStartAndHandsTheTextOverOnce)
+{
+    TempFolder folder;
+    TextFileReader reader(folder.WriteFile("text.lst", "[Main]\n"));
+    reader.Read();
+    reader.Read();
+    std::unique_ptr<wchar_t[]> text = reader.ReleaseText();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(std::wstring(text.get()), L"[Main]\n");
+    EXPECT_EQ(reader.ReleaseText(), nullptr);
+}
+
+TEST(TextFileReader, AMissingFileFailsAtOpeningWithTheSystemText)
+{
+    TempFolder folder;
+    try {
+        TextFileReader reader(folder.PathOf("missing.lst"));
+        FAIL() << "opened a missing file";
+    } catch (const InputDataFileException& error) {
+        EXPECT_EQ(error.Message(), SystemErrorText(ERROR_FILE_NOT_FOUND));
+    }
+}

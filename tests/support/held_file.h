@@ -1,0 +1,33 @@
+#ifndef KIVERON_TESTS_SUPPORT_HELD_FILE_H
+#define KIVERON_TESTS_SUPPORT_HELD_FILE_H
+
+#include <windows.h>
+
+#include <string>
+
+// Keeps a file open for as long as the object lives, with the access and the
+// share mode given, so that a test can see how the code under test meets a
+// file that someone else holds: share mode 0 locks it against every other
+// opener, GENERIC_WRITE with FILE_SHARE_READ is a writer at work.
+class HeldFile {
+public:
+    HeldFile(const std::string& path, DWORD access, DWORD shareMode);
+    ~HeldFile();
+
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+
+    // Locks the first byteCount bytes against every other handle, for reading
+    // as well as writing; false when the system refuses.
+    bool LockBytes(DWORD byteCount);
+
+    // Reads through this handle from its current position; false when the
+    // system refuses.
+    bool Read(void* buffer, DWORD size, DWORD& count);
+
+private:
+    HANDLE file;
+    DWORD lockedBytes;
+};
+
+#endif
