@@ -1,0 +1,183 @@
+#include "graphics/draw_surface.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <utility>
+
+#include "graphics/bitmap_layout.h"
+#include "graphics/image_palette.h"
+
+static_assert(sizeof(BITMAPINFOHEADER) == BitmapLayout::kInfoHeaderSize, "the block starts with the file's info header");
+
+namespace {
+
+bool ReadExactly(HANDLE file, void* buffer, DWORD size) {
+    DWORD read = 0;
+    return ReadFile(file, buffer, size, &read, nullptr) && read == size;
+}
+
+bool FileSize(HANDLE file, std::uint64_t& size) {
+    DWORD high = 0;
+    const DWORD low = GetFileSize(file, &high);
+    if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR)
+        return false;
+    size = (std::uint64_t(high) << 32) | low;
+    return true;
+}
+
+bool SeekTo(HANDLE file, DWORD offset) {
+    LONG high = 0;
+    SetLastError(NO_ERROR);
+    const DWORD low = SetFilePointer(file, static_cast<LONG>(offset), &high, FILE_BEGIN);
+    return !(low == INVALID_SET_FILE_POINTER && GetLastError() != NO_ERROR);
+}
+
+int WidthOf(const RECT& rect) {
+    return rect.right - rect.left;
+}
+
+int HeightOf(const RECT& rect) {
+    return rect.bottom - rect.top;
+}
+
+} // namespace
+
+void CDrawSurface7::BlockDeleter::operator()(BYTE* block) const {
+    std::free(block);
+}
+
+CDrawSurface7::CDrawSurface7() : pixels(nullptr), palette(nullptr) {}
+
+CDrawSurface7::~CDrawSurface7() {
+    DeletePalette();
+}
+
+bool CDrawSurface7::LoadBitmapFile(const std::string& path) {
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    ImageBlock loaded = ReadImageBlock(file);
+    CloseHandle(file);
+    if (!loaded)
+        return false;
+
+    const DWORD entries = BitmapLayout::ColorTableEntries(*reinterpret_cast<const BITMAPINFOHEADER*>(loaded.get()));
+    BYTE* const colorTable = loaded.get() + BitmapLayout::kInfoHeaderSize;
+    const HPALETTE newPalette = CreateImagePalette(reinterpret_cast<const RGBQUAD*>(colorTable), entries);
+
+    // The old picture goes only now that the new one is complete.
+    DeletePalette();
+    palette = newPalette;
+    pixels = colorTable + std::size_t(entries) * sizeof(RGBQUAD);
+    block = std::move(loaded);
+    return true;
+}
+
+CDrawSurface7::ImageBlock CDrawSurface7::ReadImageBlock(HANDLE file) {
+    BYTE fileHeader[BitmapLayout::kFileHeaderSize];
+    DWORD pixelOffset = 0;
+    if (!ReadExactly(file, fileHeader, sizeof fileHeader) || !BitmapLayout::ReadFileHeader(fileHeader, pixelOffset))
+        return nullptr;
+
+    BITMAPINFOHEADER header;
+    std::uint64_t fileSize = 0;
+    BitmapLayout layout;
+    if (!ReadExactly(file, &header, sizeof header) || !FileSize(file, fileSize) ||
+        !BitmapLayout::Plan(header, pixelOffset, fileSize, layout))
+        return nullptr;
+
+    // Allocated only now that the file is known to hold all of it.
+    ImageBlock loaded(static_cast<BYTE*>(std::malloc(layout.BlockSize())));
+    if (!loaded)
+        return nullptr;
+    header.biSizeImage = layout.ImageSize();
+    std::memcpy(loaded.get(), &header, sizeof header);
+
+    BYTE* const colorTable = loaded.get() + sizeof header;
+    const DWORD tableBytes = layout.ColorTableEntries() * sizeof(RGBQUAD);
+    if (!ReadExactly(file, colorTable, tableBytes) || !SeekTo(file, layout.PixelDataStart()) ||
+        !ReadExactly(file, colorTable + tableBytes, layout.ImageSize()))
+        return nullptr;
+    return loaded;
+}
+
+SIZE CDrawSurface7::GetSize() const {
+    SIZE size = {0, 0};
+    if (HasImage()) {
+        size.cx = Header().biWidth;
+        size.cy = Header().biHeight;
+    }
+    return size;
+}
+
+bool CDrawSurface7::Draw(HDC dc, const RECT& dest, bool forceBackground) const {
+    if (!PrepareTarget(dc, forceBackground))
+        return false;
+    const BITMAPINFOHEADER& header = Header();
+    const int width = WidthOf(dest);
+    const int height = HeightOf(dest);
+    if (width <= header.biWidth && height <= header.biHeight) {
+        // DIB coordinates start at the bottom-left: this shows the picture's
+        // left columns and bottom rows.
+        return SetDIBitsToDevice(dc, dest.left, dest.top, width, height, 0, 0, 0, height, pixels, Info(),
+                                 DIB_RGB_COLORS) != 0;
+    }
+    return StretchDIBits(dc, dest.left, dest.top, width, height, 0, 0, header.biWidth, header.biHeight, pixels,
+                         Info(), DIB_RGB_COLORS, SRCCOPY) != 0;
+}
+
+bool CDrawSurface7::DrawPart(HDC dc, const RECT& source, bool forceBackground) const {
+    if (!PrepareTarget(dc, forceBackground))
+        return false;
+    const int width = WidthOf(source);
+    const int height = HeightOf(source);
+    return StretchDIBits(dc, 0, 0, width, height, source.left, Header().biHeight - source.bottom, width, height,
+                         pixels, Info(), DIB_RGB_COLORS, SRCCOPY) != 0;
+}
+
+bool CDrawSurface7::DrawPartTo(HDC dc, const RECT& dest, const RECT& source, bool forceBackground) const {
+    if (!PrepareTarget(dc, forceBackground))
+        return false;
+    return StretchDIBits(dc, dest.left, dest.top, WidthOf(dest), HeightOf(dest), source.left,
+                         Header().biHeight - source.bottom, WidthOf(source), HeightOf(source), pixels, Info(),
+                         DIB_RGB_COLORS, SRCCOPY) != 0;
+}
+
+HPALETTE CDrawSurface7::CreateImagePalette(const RGBQUAD* colorTable, DWORD count) {
+    const PaletteEntries entries = ChooseImagePalette(ReadScreenPaletteFacts(), colorTable, count);
+    struct {
+        WORD palVersion;
+        WORD palNumEntries;
+        PALETTEENTRY palPalEntry[256];
+    } logical;
+    logical.palVersion = 0x300;
+    logical.palNumEntries = static_cast<WORD>(entries.size());
+    std::memcpy(logical.palPalEntry, entries.data(), sizeof logical.palPalEntry);
+    return CreatePalette(reinterpret_cast<const LOGPALETTE*>(&logical));
+}
+
+const BITMAPINFOHEADER& CDrawSurface7::Header() const {
+    return *reinterpret_cast<const BITMAPINFOHEADER*>(block.get());
+}
+
+const BITMAPINFO* CDrawSurface7::Info() const {
+    return reinterpret_cast<const BITMAPINFO*>(block.get());
+}
+
+bool CDrawSurface7::PrepareTarget(HDC dc, bool forceBackground) const {
+    if (!HasImage())
+        return false;
+    // The previous palette is not selected back: the dialog paints with the
+    // picture's palette realised for as long as it shows the picture.
+    if (palette != nullptr) {
+        SelectPalette(dc, palette, forceBackground ? TRUE : FALSE);
+        RealizePalette(dc);
+    }
+    return true;
+}
+
+void CDrawSurface7::DeletePalette() {
+    if (palette != nullptr)
+        DeleteObject(palette);
+    palette = nullptr;
+}
