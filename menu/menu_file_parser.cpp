@@ -53,15 +53,11 @@ MenuFileContent MenuFileParser::Parse(std::wstring text)
 
 void MenuFileParser::ParseLine(const std::wstring& line)
 {
-    const std::wstring trimmed = TrimWhitespace(line);
-    if (IsSectionLine(trimmed)) {
-        ParseSectionLine(trimmed);
-        return;
-    }
-    std::wstring key;
-    std::wstring value;
-    if (SplitKeyLine(trimmed, key, value))
-        ParseKeyLine(key, value);
+    AssignTrimmed(line, 0, line.size(), trimmedLine);
+    if (IsSectionLine(trimmedLine))
+        ParseSectionLine(trimmedLine);
+    else if (SplitKeyLine(trimmedLine, lineKey, lineValue))
+        ParseKeyLine();
 }
 
 // A section line that names no known section is ignored and does not end
@@ -77,20 +73,18 @@ void MenuFileParser::ParseSectionLine(const std::wstring& line)
     pendingElement = MenuElement();
 }
 
-void MenuFileParser::ParseKeyLine(const std::wstring& key, const std::wstring& value)
+void MenuFileParser::ParseKeyLine()
 {
-    std::wstring name;
-    std::string code;
-    SplitLanguageSuffix(key, name, code);
+    SplitLanguageSuffix(lineKey, keyName, languageCode);
     switch (state) {
     case SectionState::Main:
-        ApplyMainKey(name, code, value);
+        ApplyMainKey(keyName, languageCode, lineValue);
         break;
     case SectionState::Language:
-        ApplyLanguageKey(name, code, value);
+        ApplyLanguageKey(keyName, languageCode, lineValue);
         break;
     case SectionState::Element:
-        ApplyElementKey(name, code, value);
+        ApplyElementKey(keyName, languageCode, lineValue);
         break;
     case SectionState::None:
         break;

@@ -24,13 +24,21 @@ private:
 
     void ParseLine(const std::wstring& line);
     void ParseSectionLine(const std::wstring& line);
-    void ParseKeyLine(const std::wstring& key, const std::wstring& value);
+    void ParseKeyLine();
     void ApplyMainKey(const std::wstring& name, const std::string& code, const std::wstring& value);
     void ApplyLanguageKey(const std::wstring& name, const std::string& code,
                           const std::wstring& value);
     void ApplyElementKey(const std::wstring& name, const std::string& code,
                          const std::wstring& value);
     void CompletePendingRecord();
+
+    // Buffers reused from line to line: loading a large menu then costs no
+    // allocation per line beyond the texts that are kept.
+    std::wstring trimmedLine;
+    std::wstring lineKey;
+    std::wstring lineValue;
+    std::wstring keyName;
+    std::string languageCode;
 
     SectionState state;
     MenuLanguage pendingLanguage;

@@ -39,8 +39,8 @@ bool SplitKeyLine(const std::wstring& line, std::wstring& key, std::wstring& val
     const std::size_t equals = line.find(L'=');
     if (equals == std::wstring::npos)
         return false;
-    key = TrimWhitespace(line.substr(0, equals));
-    value = TrimWhitespace(line.substr(equals + 1));
+    AssignTrimmed(line, 0, equals, key);
+    AssignTrimmed(line, equals + 1, line.size(), value);
     return true;
 }
 
@@ -48,10 +48,10 @@ void SplitLanguageSuffix(const std::wstring& key, std::wstring& name, std::strin
 {
     const std::size_t underscore = key.find(L'_');
     if (underscore == std::wstring::npos) {
-        name = key;
+        name.assign(key);
         code = kAnyLanguage;
         return;
     }
-    name = key.substr(0, underscore);
+    name.assign(key, 0, underscore);
     code = WideToAnsi(key.substr(underscore + 1));
 }

@@ -11,6 +11,9 @@
 // follows stays, so CR CR LF becomes CR LF.
 void ReplaceCrLfByLf(std::wstring& text);
 
+// The functions that fill strings given by reference reuse their buffers,
+// so that a caller passing the same strings for every line allocates little.
+
 // Copies the line that starts at start into line and moves start behind its
 // LF. Only text that an LF ends is a line: false when no LF follows start,
 // which is how the text after the last line break is left unread.

@@ -92,11 +92,17 @@ bool IsCLocaleSpace(wchar_t character)
 
 std::wstring TrimWhitespace(const std::wstring& text)
 {
-    std::size_t first = 0;
-    while (first < text.size() && IsCLocaleSpace(text[first]))
-        ++first;
-    std::size_t end = text.size();
-    while (end > first && IsCLocaleSpace(text[end - 1]))
+    std::wstring trimmed;
+    AssignTrimmed(text, 0, text.size(), trimmed);
+    return trimmed;
+}
+
+void AssignTrimmed(const std::wstring& source, std::size_t begin, std::size_t end,
+                   std::wstring& target)
+{
+    while (begin < end && IsCLocaleSpace(source[begin]))
+        ++begin;
+    while (end > begin && IsCLocaleSpace(source[end - 1]))
         --end;
-    return text.substr(first, end - first);
+    target.assign(source, begin, end - begin);
 }

@@ -4,6 +4,7 @@
 // Text helpers without any window: the system's text for an error code and
 // the two string operations of the menu parser.
 
+#include <cstddef>
 #include <string>
 
 // The system's own message for a Win32 error code or an HRESULT, in the
@@ -21,5 +22,11 @@ bool IsCLocaleSpace(wchar_t character);
 
 // The text without the white space at both ends.
 std::wstring TrimWhitespace(const std::wstring& text);
+
+// Assigns the part of source from begin up to end, without the white space
+// at both ends, to target. Lets a caller that trims many pieces reuse one
+// buffer instead of making a new string for each.
+void AssignTrimmed(const std::wstring& source, std::size_t begin, std::size_t end,
+                   std::wstring& target);
 
 #endif

@@ -21,6 +21,16 @@ int UnitCount(const std::wstring& text, int count)
     return count;
 }
 
+// Every ANSI code page of the system keeps ASCII as it is, so plain ASCII
+// (language codes, most paths) needs no call into the system.
+bool IsPlainAscii(const std::wstring& text)
+{
+    for (wchar_t character : text)
+        if (character == L'\0' || character > 0x7F)
+            return false;
+    return true;
+}
+
 } // namespace
 
 bool IsUnicodePlatform()
@@ -49,6 +59,8 @@ std::wstring AnsiToWide(const std::string& text)
 
 std::string WideToAnsi(const std::wstring& text)
 {
+    if (IsPlainAscii(text))
+        return std::string(text.begin(), text.end());
     const int needed =
         WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
     if (needed <= 1)
