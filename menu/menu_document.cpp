@@ -5,7 +5,6 @@
 #include "menu/text_file_reader.h"
 
 #include <iterator>
-#include <memory>
 #include <utility>
 
 namespace {
@@ -13,7 +12,7 @@ namespace {
 // The decoded text up to its first NUL: a NUL in the file ends the menu.
 std::wstring ReadMenuText(const std::string& path)
 {
-    std::unique_ptr<wchar_t[]> text;
+    std::wstring text;
     try {
         TextFileReader reader(path);
         reader.Read();
@@ -21,7 +20,10 @@ std::wstring ReadMenuText(const std::string& path)
     } catch (const InputDataFileException& error) {
         throw InputDataException(error.Message());
     }
-    return std::wstring(text.get());
+    const std::size_t firstNul = text.find(L'\0');
+    if (firstNul != std::wstring::npos)
+        text.resize(firstNul);
+    return text;
 }
 
 } // namespace

@@ -10,10 +10,9 @@ namespace {
 
 const DWORD kByteOrderMarkSize = 3;
 
-// The decoder takes int counts, and the text needs two units more than the
-// bytes it decodes; a file beyond that cannot be held, like one beyond the
-// memory there is.
-const DWORD kLargestReadableSize = INT_MAX - 2;
+// The decoder takes int counts; a file beyond that cannot be held, like one
+// beyond the memory there is.
+const DWORD kLargestDecodableSize = INT_MAX;
 
 [[noreturn]] void ThrowFileError(DWORD code)
 {
@@ -53,9 +52,11 @@ void TextFileReader::Read()
     Decode(byteCount);
 }
 
-std::unique_ptr<wchar_t[]> TextFileReader::ReleaseText()
+std::wstring TextFileReader::ReleaseText()
 {
-    return std::move(text);
+    std::wstring released;
+    released.swap(text);
+    return released;
 }
 
 // Only the low 32 bits of the size count: a menu file is never that large.
@@ -67,7 +68,7 @@ DWORD TextFileReader::QuerySize() const
     // 0xFFFFFFFF is also a valid low part; only the error code tells them apart.
     if (size == INVALID_FILE_SIZE && GetLastError() != NO_ERROR)
         ThrowFileError(GetLastError());
-    if (size > kLargestReadableSize)
+    if (size > kLargestDecodableSize || size > text.max_size())
         throw std::bad_alloc();
     return size;
 }
@@ -94,11 +95,11 @@ void TextFileReader::Decode(DWORD byteCount)
         byteCount -= kByteOrderMarkSize;
     }
     const int count = static_cast<int>(byteCount);
-    text.reset();
-    text.reset(new wchar_t[byteCount + 2]);
-    // UTF-8 never yields more UTF-16 units than it has bytes. Decoding
-    // garbage may yield nothing at all; the text is terminated all the same.
-    const int units =
-        count > 0 ? MultiByteToWideChar(CP_UTF8, 0, start, count, text.get(), count) : 0;
-    text[units > 0 ? units : 0] = L'\0';
+    text.clear();
+    // UTF-8 never yields more UTF-16 units than it has bytes.
+    text.resize(byteCount);
+    const int units = count > 0 ? MultiByteToWideChar(CP_UTF8, 0, start, count, &text[0], count)
+                                : 0;
+    // Decoding garbage may yield nothing at all: an empty text, not an error.
+    text.resize(units > 0 ? static_cast<std::size_t>(units) : 0);
 }

@@ -7,7 +7,7 @@
 #include <string>
 
 // Reads one whole UTF-8 file (with or without byte-order mark) and decodes
-// it into a NUL-terminated UTF-16 text. Use: construct, Read, ReleaseText.
+// it into a UTF-16 text. Use: construct, Read, ReleaseText.
 // The reader owns the open file and both buffers until the text is handed
 // over, and releases whatever it still owns when destroyed.
 class TextFileReader {
@@ -25,9 +25,11 @@ public:
     // cannot be had. Malformed UTF-8 is no error: the decoder replaces it.
     void Read();
 
-    // Hands the decoded text over; always NUL-terminated after Read, empty
-    // for a file that decodes to nothing.
-    std::unique_ptr<wchar_t[]> ReleaseText();
+    // Hands the decoded text over by moving it, so that a large menu is not
+    // copied once more; the reader keeps an empty text. The text holds every
+    // unit decoded, a U+0000 for each NUL byte of the file included, and is
+    // empty for a file that decodes to nothing.
+    std::wstring ReleaseText();
 
 private:
     DWORD QuerySize() const;
@@ -36,7 +38,7 @@ private:
 
     HANDLE file;
     std::unique_ptr<char[]> bytes;
-    std::unique_ptr<wchar_t[]> text;
+    std::wstring text;
 };
 
 #endif
