@@ -14,7 +14,9 @@ bool IsUnicodePlatform();
 
 // Conversions through the system's ANSI code page (CP_ACP). Each converts the
 // source up to its first zero, in full whatever its length; characters that
-// the code page cannot hold become the code page's replacement character.
+// the code page cannot hold become the system's best-fit character for them
+// (e with acute becomes e in the Cyrillic code page) or else its default
+// character.
 std::wstring AnsiToWide(const std::string& text);
 std::string WideToAnsi(const std::wstring& text);
 
