@@ -147,13 +147,9 @@ TEST(Accessors, CopiesLeaveTheDocumentAlone)
     MenuDocument document;
     LoadBytes(document, kSecondMenu);
     const std::string before = Describe(document);
-    std::vector<MenuElement> elements = document.GetElements();
-    elements[0].name.Add("de", L"Changed");
-    elements.clear();
-    LocalizedText caption = document.GetCaption();
-    caption.Add("fr", L"Deux");
-    PictureMap pictures = document.GetPicture();
-    pictures["*"] = "other.bmp";
+    document.GetElements()[0].name.Add("de", L"Changed");
+    document.GetCaption().Add("fr", L"Deux");
+    document.GetPicture()["*"] = "other.bmp";
     EXPECT_EQ(Describe(document), before);
 }
 

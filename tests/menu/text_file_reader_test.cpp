@@ -1,6 +1,4 @@
-#include "menu/input_data_file_exception.h"
 #include "menu/text_file_reader.h"
-#include "platform/text_helpers.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -47,15 +45,4 @@ TEST(TextFileReader, ReadsAgainFromTheStartAndHandsTheTextOverOnce)
     reader.Read();
     EXPECT_EQ(reader.ReleaseText(), L"[Main]\n");
     EXPECT_EQ(reader.ReleaseText(), L"");
-}
-
-TEST(TextFileReader, AMissingFileFailsAtOpeningWithTheSystemText)
-{
-    TempFolder folder;
-    try {
-        TextFileReader reader(folder.PathOf("missing.lst"));
-        FAIL() << "opened a missing file";
-    } catch (const InputDataFileException& error) {
-        EXPECT_EQ(error.Message(), SystemErrorText(ERROR_FILE_NOT_FOUND));
-    }
 }
