@@ -1,0 +1,48 @@
+#include "app/application.h"
+
+#include "app/dispatch_guard.h"
+#include "app/main_window.h"
+
+bool InitApplication(HINSTANCE)
+{
+    return true;
+}
+
+Application::Application(HINSTANCE instance)
+    : instance(instance), mainWindow(nullptr)
+{
+}
+
+Application::~Application()
+{
+    delete mainWindow;
+}
+
+const std::string& Application::Title()
+{
+    static const std::string title = "Kiveron";
+    return title;
+}
+
+int Application::Run()
+{
+    mainWindow = new MainWindow(this);
+    mainWindow->Create();
+
+    // The ANSI loop without IsDialogMessage: keys go straight to the focused
+    // control, so the dialog has no Tab navigation and no default Enter or
+    // Escape; the menu list handles Enter itself. GetMessage answers -1 on
+    // an error, which must end the loop rather than spin it.
+    MSG message = {};
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+
+    delete mainWindow;
+    mainWindow = nullptr;
+
+    if (std::exception_ptr pending = TakePendingException())
+        std::rethrow_exception(pending);
+    return static_cast<int>(message.wParam);
+}

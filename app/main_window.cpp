@@ -1,0 +1,83 @@
+#include "app/main_window.h"
+
+#include "app/application.h"
+#include "app/main_window_rules.h"
+#include "app/module_path.h"
+#include "platform/text_layer.h"
+#include "resources/resource_ids.h"
+
+namespace {
+
+std::vector<std::string> DeclaredLocales(const std::vector<MenuLanguage>& languages)
+{
+    std::vector<std::string> locales;
+    for (const MenuLanguage& language : languages)
+        locales.push_back(language.locale);
+    return locales;
+}
+
+HICON LoadApplicationIcon(HINSTANCE instance)
+{
+    return IsUnicodePlatform() ? LoadIconW(instance, MAKEINTRESOURCEW(IDI_KIVERON))
+                               : LoadIconA(instance, MAKEINTRESOURCEA(IDI_KIVERON));
+}
+
+} // namespace
+
+MainWindow::MainWindow(Application* owner)
+    : owner(owner), dialog(nullptr), icon(nullptr)
+{
+    icon = LoadApplicationIcon(owner->Instance());
+    try {
+        document.Load(MenuFilePathBeside(ModuleFilePath()));
+    } catch (const InputDataException& error) {
+        MessageBoxA(nullptr, error.Message().c_str(), Application::Title().c_str(), MB_ICONERROR);
+        throw;
+    }
+    currentLanguage = ChooseStartupLanguage(DeclaredLocales(document.GetLanguages()),
+                                            GetUserDefaultLangID());
+    LoadPicture();
+}
+
+MainWindow::~MainWindow()
+{
+    // The dialog goes first, while the controls it subclasses still exist;
+    // the members then go in reverse order: controls, picture, document.
+    if (dialog != nullptr)
+        DestroyWindow(dialog);
+}
+
+void MainWindow::Create()
+{
+    HINSTANCE instance = owner->Instance();
+    const LPARAM self = reinterpret_cast<LPARAM>(this);
+    dialog = IsUnicodePlatform()
+        ? CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_MAIN_DIALOG), nullptr, DialogProc, self)
+        : CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr, DialogProc, self);
+
+    menuList.Attach(this, GetDlgItem(dialog, IDC_MENU_LIST));
+    languageCombo.Attach(this, GetDlgItem(dialog, IDC_LANGUAGE_COMBO));
+    description.Attach(this, GetDlgItem(dialog, IDC_DESCRIPTION));
+    exitLink.Attach(this, GetDlgItem(dialog, IDC_EXIT_LINK));
+    exitLink.SetBullet(LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_EXIT_BULLET)));
+    Refresh();
+}
+
+void MainWindow::LoadPicture()
+{
+    // The picture of the current language, else the one for any language;
+    // without either, and when a load fails, the picture shown stays.
+    const PictureMap pictures = document.GetPicture();
+    PictureMap::const_iterator found = pictures.find(currentLanguage);
+    if (found == pictures.end())
+        found = pictures.find("*");
+    if (found != pictures.end())
+        picture.LoadBitmapFile(found->second);
+}
+
+int MainWindow::ElementOfRow(int row) const
+{
+    if (row < 0 || static_cast<size_t>(row) >= rowElements.size())
+        return -1;
+    return rowElements[row];
+}
