@@ -65,14 +65,3 @@ TEST(DeviceContextScopes, MemoryContextIsDeletedWithItsScope) {
     EXPECT_EQ(0u, GetObjectType(handle)) << "the scope deletes its context";
 }
 
-TEST(DeviceContextScopes, ContextsThatCannotBeMadeAreNull) {
-    // A window handle that names no window: GetDC and GetWindowDC fail, and
-    // the scopes must not try to release anything.
-    HWND gone = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    ASSERT_NE(nullptr, gone);
-    DestroyWindow(gone);
-    ClientDC client(gone);
-    WindowDC whole(gone);
-    EXPECT_EQ(nullptr, client.Handle());
-    EXPECT_EQ(nullptr, whole.Handle());
-}

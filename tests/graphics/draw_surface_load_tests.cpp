@@ -193,17 +193,6 @@ TEST_F(DrawSurfaceLoad, RejectedFilesLeaveTheLoadedPictureInPlace) {
     }
 }
 
-TEST_F(DrawSurfaceLoad, RejectedFilesLeaveAnEmptySurfaceEmpty) {
-    const BmpFile good = PatternPicture(4, 3, 8);
-    for (const Spoiler& spoiler : Spoilers()) {
-        BmpFile spoilt = good;
-        spoiler.spoil(spoilt);
-        CDrawSurface7 surface;
-        EXPECT_FALSE(surface.LoadBitmapFile(Write(spoilt))) << spoiler.name;
-        EXPECT_FALSE(surface.HasImage()) << spoiler.name;
-    }
-}
-
 TEST_F(DrawSurfaceLoad, FilesShorterThanTheirHeadersAreRejected) {
     const std::string whole = PatternPicture(4, 3, 8).Bytes();
     // Every cut: inside the file header, the info header, the table, the rows.
