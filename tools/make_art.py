@@ -397,12 +397,11 @@ def cur_file(picture, hot_spot):
 
 # --- The set of files ---------------------------------------------------------
 
-def icon_images():
-    images = []
-    for size in ICON_SIZES:
-        rows = draw_icon(size)
-        images.append((size, icon_dib(rows) if size in ICON_DIB_SIZES else png_file(rows)))
-    return images
+def icon_images(drawn):
+    """drawn: size -> rows. Old systems read only DIB images; PNG keeps the
+    large ones small."""
+    return [(size, icon_dib(drawn[size]) if size in ICON_DIB_SIZES else png_file(drawn[size]))
+            for size in ICON_SIZES]
 
 
 def art_files():
@@ -420,7 +419,8 @@ def art_files():
         "thumb_middle.bmp": draw_thumb_middle(),
     }
     files = {name: (bmp_file(rows), rows) for name, rows in bitmaps.items()}
-    files["kiveron.ico"] = (ico_file(icon_images()), draw_icon(256))
+    drawn = {size: draw_icon(size) for size in ICON_SIZES}
+    files["kiveron.ico"] = (ico_file(icon_images(drawn)), drawn[256])
     hand = [[{"#": (0, 0, 0, 255), "o": (255, 255, 255, 255), ".": (0, 0, 0, 0)}[c] for c in row] for row in HAND]
     files["hand.cur"] = (cur_file(HAND, HAND_HOT_SPOT), hand)
     return files
