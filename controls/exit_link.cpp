@@ -92,7 +92,7 @@ void ExitLink::DrawBullet(HDC dc, const RECT& textArea) const
 
 bool ExitLink::TextHitTest(POINT point) const
 {
-    RECT control;
+    RECT control = {};
     GetClientRect(window, &control);
     const RECT box = ExitLinkTextBox(control, MeasureText(), bullet != nullptr);
     return PtInRect(&box, point) != FALSE;
@@ -102,11 +102,13 @@ SIZE ExitLink::MeasureText() const
 {
     // The whole text, measured in the font it is drawn in when not
     // highlighted; an empty text measures zero wide and so never hits.
+    // DT_VCENTER is left out: DrawText applies the centring to a measured
+    // rectangle too, which would add the space above the text to its height.
     RECT measured = {};
     GetClientRect(window, &measured);
     ClientDC dc(window);
     const HGDIOBJ previousFont = SelectObject(dc.Handle(), normalFont);
-    DrawTextAuto(dc.Handle(), text, -1, measured, DT_CALCRECT | kTextFormat);
+    DrawTextAuto(dc.Handle(), text, -1, measured, DT_CALCRECT | DT_SINGLELINE | DT_RIGHT);
     SelectObject(dc.Handle(), previousFont);
     return SIZE{measured.right - measured.left, measured.bottom - measured.top};
 }
