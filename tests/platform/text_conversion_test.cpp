@@ -32,6 +32,24 @@ TEST(TextConversion, TextsBeyondTheOldBufferRoundTripInFull)
     }
 }
 
+TEST(TextConversion, NonAsciiTextsBeyondTheOldBufferRoundTripInFull)
+{
+    // ASCII converts without the system; this takes the code page's path.
+    if (!IsSingleByteCodePage())
+        GTEST_SKIP() << "expectations hold for single-byte ANSI code pages";
+    const char byte = '\xE9';
+    wchar_t letter = 0;
+    ASSERT_EQ(MultiByteToWideChar(CP_ACP, 0, &byte, 1, &letter, 1), 1);
+    ASSERT_GT(letter, 0x7F);
+    for (std::size_t length : {2047u, 2048u, 5000u}) {
+        const std::wstring wide = std::wstring(length, letter) + L"end";
+        const std::string ansi = WideToAnsi(wide);
+        ASSERT_EQ(ansi.size(), length + 3) << length;
+        EXPECT_TRUE(ansi == std::string(length, byte) + "end") << length;
+        EXPECT_TRUE(AnsiToWide(ansi) == wide) << length;
+    }
+}
+
 TEST(TextConversion, EmptyTextsAndTheFirstZeroEndTheSource)
 {
     EXPECT_EQ(WideToAnsi(L""), "");
