@@ -1,0 +1,67 @@
+// On the Windows 9x family the menu speaks to the system in the ANSI code
+// page. A Russian user there must still see the Russian texts: the menu
+// file's UTF-8 is converted to code page 1251, and the Russian language is
+// chosen at start.
+#include "disc_test.h"
+
+#include "resources/resource_ids.h"
+#include "support/menu_process.h"
+#include "wine_version_override.h"
+
+namespace {
+
+// Caption, language and row names in English and Russian, in UTF-8.
+const char kBilingualMenu[] =
+    "\xEF\xBB\xBF[Main]\r\n"
+    "Caption_en=Sample disc\r\n"
+    "Caption_ru=\xD0\x9F\xD1\x80\xD0\xB8\xD0\xBC\xD0\xB5\xD1\x80 "
+    "\xD0\xB4\xD0\xB8\xD1\x81\xD0\xBA\xD0\xB0\r\n"
+    "WarningMsg_ru=\xD0\x92\xD0\xBD\xD0\xB8\xD0\xBC\xD0\xB0\xD0\xBD\xD0\xB8\xD0\xB5\r\n"
+    "[Language]\r\nLocale=en\r\nName=English\r\n"
+    "[Language]\r\nLocale=ru\r\nName=\xD0\xA0\xD1\x83\xD1\x81\xD1\x81\xD0\xBA\xD0\xB8\xD0\xB9\r\n"
+    "[Element]\r\nName_en=Set-up\r\n"
+    "Name_ru=\xD0\xA3\xD1\x81\xD1\x82\xD0\xB0\xD0\xBD\xD0\xBE\xD0\xB2\xD0\xBA\xD0\xB0\r\n"
+    "Command=\\setup.exe\r\n"
+    "[Element]\r\nName_ru=\xD0\xA2\xD0\xBE\xD0\xBB\xD1\x8C\xD0\xBA\xD0\xBE\r\n";
+
+const wchar_t kRussianCaption[] = L"\x041F\x0440\x0438\x043C\x0435\x0440 \x0434\x0438\x0441\x043A\x0430";
+const int kRussianLanguage = 1;
+
+class AnsiPath : public DiscTest {
+protected:
+    // Wine takes the user's language and the ANSI code page from LC_ALL,
+    // which needs the locale to be installed on the machine.
+    static DiscMenu::Options RussianNinetyEight()
+    {
+        DiscMenu::Options options;
+        options.exeName = "kiveron-98.exe";
+        options.unixEnvironment = {"LC_ALL=ru_RU.UTF-8"};
+        return options;
+    }
+};
+
+TEST_F(AnsiPath, ARussianUserOnWindows98SeesTheRussianMenu)
+{
+    disc.WriteFile("kiveron.lst", kBilingualMenu);
+    const std::string record = PutRecorder("setup.exe");
+    const WineVersionOverride ninetyEight("kiveron-98.exe", "win98");
+    ASSERT_TRUE(ninetyEight.Applied());
+    DiscMenu menu(disc, RussianNinetyEight());
+
+    HWND dialog = menu.WaitForDialog(kRussianCaption);
+    ASSERT_NE(nullptr, dialog)
+        << "no dialog with the Russian caption; is the ru_RU.UTF-8 locale installed "
+           "(locale-gen)? Windows seen: " << menu.TopLevelWindows().size();
+    EXPECT_FALSE(IsWindowUnicode(dialog)) << "the dialog was not made through the ANSI calls";
+    HWND combo = menu.Control(IDC_LANGUAGE_COMBO);
+    const LRESULT selected = SendMessageA(combo, CB_GETCURSEL, 0, 0);
+    EXPECT_EQ(kRussianLanguage, SendMessageA(combo, CB_GETITEMDATA, selected, 0));
+    EXPECT_EQ(2, RowCount(menu)) << "both entries have a Russian name";
+
+    // Version 4 of the 9x family: the Russian warning is not shown.
+    ASSERT_TRUE(menu.Activate(0)) << "the activation waits for something, a box perhaps";
+    EXPECT_NE("", WaitForFileContent(record));
+    EXPECT_EQ(0u, menu.Close());
+}
+
+} // namespace

@@ -1,0 +1,38 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "support/temp_folder.h"
+
+// A fresh temporary folder that Wine shows as the root of a drive of its own,
+// as a disc in a drive: "K:\" and not "C:\users\...\Temp\...". The mapping is
+// made through Wine's mount manager, which links the folder into the prefix's
+// dosdevices; the folder's Unix path comes from Wine as well. The drive and
+// the folder go when the object goes.
+class DiscDrive {
+public:
+    DiscDrive();
+    ~DiscDrive();
+    DiscDrive(const DiscDrive&) = delete;
+    DiscDrive& operator=(const DiscDrive&) = delete;
+
+    bool Mapped() const { return letter != 0; }
+    // "K:" and "K:\".
+    std::string Drive() const;
+    std::string Root() const;
+    // "K:\name"; name may hold a folder ("tools\tools.lst").
+    std::string PathOf(const std::string& name) const;
+
+    // Writes the bytes as given, making the folders on the way.
+    void WriteFile(const std::string& name, const std::string& bytes) const;
+    // Copies a file the build produced (a Unix path) onto the disc.
+    bool CopyIn(const std::string& hostFile, const std::string& name) const;
+    bool Exists(const std::string& name) const;
+
+private:
+    void MakeFoldersFor(const std::string& name) const;
+
+    TempFolder folder;
+    char letter = 0;
+};
