@@ -17,11 +17,12 @@ static_assert(!std::is_base_of<InputDataException, InputDataFileException>::valu
 namespace {
 
 const std::string kFirstMenu = MenuLines(
-    {"[Main]", "Caption=One", "Picture=one.bmp", "Picture_de=eins.bmp", "[Language]",
-     "Locale=en", "[Element]", "Name=First entry"});
+    {"[Main]", "Caption=One", "Picture=one.bmp", "Picture_de=eins.bmp", "ExitText_en=Leave",
+     "WarningMsg=Close all first", "[Language]", "Locale=en", "[Element]", "Name=First entry"});
 const std::string kSecondMenu = MenuLines(
-    {"[Main]", "Caption=Two", "Caption_de=Zwei", "Picture=two.bmp", "[Language]", "Locale=de",
-     "[Element]", "Name=Second entry", "[Element]", "Name=Third entry"});
+    {"[Main]", "Caption=Two", "Caption_de=Zwei", "Picture=two.bmp", "ExitText_en=Quit",
+     "ExitText_de=Beenden", "WarningMsg=Ignored", "[Language]", "Locale=de", "[Element]",
+     "Name=Second entry", "[Element]", "Name=Third entry"});
 
 // The message of the InputDataException that loading the path throws, with
 // the document checked to be as it was.
@@ -124,7 +125,7 @@ TEST(TwoLoads, NewEntriesFollowingLanguagesAndFirstTexts)
     LoadBytes(document, kFirstMenu);
     LoadBytes(document, kSecondMenu);
     EXPECT_EQ(Describe(document),
-              "caption [*]One [de]Zwei\nexit\nwarning\n"
+              "caption [*]One [de]Zwei\nexit [de]Beenden [en]Leave\nwarning [*]Close all first\n"
               "picture [*]two.bmp [de]eins.bmp\n"
               "language en\nlanguage de\n"
               "element [*]Second entry / /  / 0\nelement [*]Third entry / /  / 0\n");
