@@ -94,7 +94,11 @@ BOOL MainWindow::OnInitDialog(HWND dialog)
 
 void MainWindow::FitToPicture(HWND dialog)
 {
-    const SIZE size = picture.GetSize();
+    // A picture stored top-down reports a negative height; its rows still
+    // cover as many pixels as a bottom-up one's.
+    SIZE size = picture.GetSize();
+    if (size.cy < 0)
+        size.cy = -size.cy;
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof(placement);
     GetWindowPlacement(dialog, &placement);
