@@ -157,4 +157,14 @@ TEST(MainWindow, FitsItselfToThePictureFromItsTopLeftCorner)
     EXPECT_EQ(RGB(0, 128, 0), ClientPixel(menu.Dialog(), 639, 479));
 }
 
+TEST(MainWindow, FitsItselfToATopDownPictureByItsRows)
+{
+    const std::string picture = RunningMenu::WriteBeside("topdown.bmp", SolidBitmapFile(300, 200, RGB(9, 9, 9), true));
+    RunningMenu menu(WithPicture(kTwoLanguages, picture));
+    ASSERT_TRUE(menu.Window().Picture().HasImage());
+    const RECT client = ClientRect(menu.Dialog());
+    EXPECT_EQ(300, client.right);
+    EXPECT_EQ(200, client.bottom);
+}
+
 } // namespace

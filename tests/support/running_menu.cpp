@@ -58,7 +58,7 @@ void PutLittleEndian(std::string& out, uint32_t value, int bytes)
 
 } // namespace
 
-std::string SolidBitmapFile(int width, int height, COLORREF colour)
+std::string SolidBitmapFile(int width, int height, COLORREF colour, bool topDown)
 {
     const uint32_t rowSize = ((24u * width + 31) / 32) * 4;
     const uint32_t imageSize = rowSize * height;
@@ -68,7 +68,7 @@ std::string SolidBitmapFile(int width, int height, COLORREF colour)
     PutLittleEndian(file, 14 + 40, 4);
     PutLittleEndian(file, 40, 4);
     PutLittleEndian(file, width, 4);
-    PutLittleEndian(file, height, 4);
+    PutLittleEndian(file, static_cast<uint32_t>(topDown ? -height : height), 4);
     PutLittleEndian(file, 1, 2);
     PutLittleEndian(file, 24, 2);
     PutLittleEndian(file, 0, 4);

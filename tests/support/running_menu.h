@@ -38,8 +38,9 @@ private:
     bool quitSeen = false;
 };
 
-// A 24-bit BMP file of the given size filled with one colour, for pictures.
-std::string SolidBitmapFile(int width, int height, COLORREF colour);
+// A 24-bit BMP file of the given size filled with one colour, for pictures;
+// stored top-down (negative height in its header) when asked.
+std::string SolidBitmapFile(int width, int height, COLORREF colour, bool topDown = false);
 
 // Reads one pixel of a window's client area as the screen shows it.
 COLORREF ClientPixel(HWND window, int x, int y);
