@@ -57,6 +57,11 @@ public:
     const MenuDocument& Document() const { return document; }
     HICON Icon() const { return icon; }
     const std::string& CurrentLanguage() const { return currentLanguage; }
+    // The controls as they are filled, for reading what is shown.
+    const MenuList& List() const { return menuList; }
+    const LanguageCombo& Languages() const { return languageCombo; }
+    const DescriptionLabel& Description() const { return description; }
+    const ExitLink& Exit() const { return exitLink; }
     // The element a list row shows, or -1 for a row that does not exist.
     int ElementOfRow(int row) const;
 
