@@ -10,15 +10,15 @@
 
 namespace {
 
+LONG RectWidth(const RECT& rect) { return rect.right - rect.left; }
+LONG RectHeight(const RECT& rect) { return rect.bottom - rect.top; }
+
 // The dialog's own slot (DWLP_USER) holds the main window: GWLP_USERDATA
 // belongs to the dialog manager's users, the slot to the procedure.
 MainWindow* MainWindowOf(HWND dialog)
 {
     return reinterpret_cast<MainWindow*>(GetWindowLongAuto(dialog, DWLP_USER));
 }
-
-LONG RectWidth(const RECT& rect) { return rect.right - rect.left; }
-LONG RectHeight(const RECT& rect) { return rect.bottom - rect.top; }
 
 void ScaleControl(HWND dialog, int id, double sx, double sy, bool roundToNearest)
 {
@@ -28,6 +28,24 @@ void ScaleControl(HWND dialog, int id, double sx, double sy, bool roundToNearest
     GetWindowPlacement(control, &placement);
     placement.rcNormalPosition = ScaleRect(placement.rcNormalPosition, sx, sy, roundToNearest);
     SetWindowPlacement(control, &placement);
+}
+
+// A drop-down combo's placement holds only its closed field, but the height
+// it is given becomes the height of its open list: scaled from the field
+// alone the list would open a few pixels tall. Its open height is scaled
+// instead, from the height it had before.
+void ScaleCombo(HWND dialog, int id, double sx, double sy)
+{
+    HWND combo = GetDlgItem(dialog, id);
+    RECT dropped;
+    SendMessageA(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof(placement);
+    GetWindowPlacement(combo, &placement);
+    RECT& position = placement.rcNormalPosition;
+    position = ScaleRect(position, sx, sy, true);
+    position.bottom = position.top + ScaleEdge(RectHeight(dropped), sy, true);
+    SetWindowPlacement(combo, &placement);
 }
 
 } // namespace
@@ -116,7 +134,7 @@ void MainWindow::FitToPicture(HWND dialog)
     GetClientRect(dialog, &newClient);
     const double sx = static_cast<double>(RectWidth(newClient)) / RectWidth(oldClient);
     const double sy = static_cast<double>(RectHeight(newClient)) / RectHeight(oldClient);
-    ScaleControl(dialog, IDC_LANGUAGE_COMBO, sx, sy, true);
+    ScaleCombo(dialog, IDC_LANGUAGE_COMBO, sx, sy);
     ScaleControl(dialog, IDC_MENU_LIST, sx, sy, true);
     ScaleControl(dialog, IDC_DESCRIPTION, sx, sy, false);
     ScaleControl(dialog, IDC_EXIT_LINK, sx, sy, false);

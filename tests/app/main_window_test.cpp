@@ -151,6 +151,25 @@ TEST(MainWindow, FitsItselfToThePictureFromItsTopLeftCorner)
         ExpectRectEq(expected, actual, names[i]);
     }
 
+    // The open list keeps its share of the dialog rather than shrinking to
+    // the closed field's height.
+    {
+        RECT droppedBefore, droppedAfter;
+        RunningMenu plain(kTwoLanguages);
+        SendMessageA(plain.Control(IDC_LANGUAGE_COMBO), CB_GETDROPPEDCONTROLRECT, 0,
+                     reinterpret_cast<LPARAM>(&droppedBefore));
+        SendMessageA(menu.Control(IDC_LANGUAGE_COMBO), CB_GETDROPPEDCONTROLRECT, 0,
+                     reinterpret_cast<LPARAM>(&droppedAfter));
+        // The list keeps to whole items, so it may come out up to one item
+        // shorter than the scaled height.
+        const LONG expected = ScaleEdge(droppedBefore.bottom - droppedBefore.top, sy, true);
+        const LONG itemHeight = static_cast<LONG>(
+            SendMessageA(menu.Control(IDC_LANGUAGE_COMBO), CB_GETITEMHEIGHT, 0, 0));
+        EXPECT_LE(droppedAfter.bottom - droppedAfter.top, expected);
+        EXPECT_GE(droppedAfter.bottom - droppedAfter.top, expected - itemHeight);
+        EXPECT_GT(droppedAfter.bottom - droppedAfter.top, 3 * (plainControls[0].bottom - plainControls[0].top));
+    }
+
     // The picture is what the dialog shows where no control covers it.
     UpdateWindow(menu.Dialog());
     EXPECT_EQ(RGB(0, 128, 0), ClientPixel(menu.Dialog(), 5, 5));
