@@ -21,6 +21,7 @@ public:
     // Does not repaint: the owner invalidates the label's area on the dialog,
     // whose picture must be painted under the text first.
     void SetText(const std::wstring& text);
+    const std::wstring& Text() const { return text; }
     void DrawItem(const DRAWITEMSTRUCT& item);
 
 private:

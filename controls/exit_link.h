@@ -24,6 +24,7 @@ public:
     void SetBullet(HBITMAP bitmap);
     // Does not repaint: the owner repaints the whole dialog after a refresh.
     void SetText(const std::wstring& text);
+    const std::wstring& Text() const { return text; }
     void DrawItem(const DRAWITEMSTRUCT& item);
     // Whether a point in the control's client coordinates lies in the text.
     bool TextHitTest(POINT point) const;

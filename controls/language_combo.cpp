@@ -74,7 +74,7 @@ LRESULT LanguageCombo::SetCurSel(int index)
     return SendMessageA(window, CB_SETCURSEL, index, 0);
 }
 
-int LanguageCombo::GetCurSel()
+int LanguageCombo::GetCurSel() const
 {
     return static_cast<int>(SendMessageA(window, CB_GETCURSEL, 0, 0));
 }

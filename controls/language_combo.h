@@ -26,7 +26,11 @@ public:
     LRESULT SetItemData(int index, int value);
     int GetItemData(int index);
     LRESULT SetCurSel(int index);
-    int GetCurSel();
+    int GetCurSel() const;
+
+    // The items as filled, in order.
+    int Count() const { return static_cast<int>(itemTexts.size()); }
+    const std::wstring& ItemText(int index) const { return itemTexts.at(index); }
 
     void MeasureItem(MEASUREITEMSTRUCT& item);
     void DrawItem(const DRAWITEMSTRUCT& item);
