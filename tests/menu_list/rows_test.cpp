@@ -1,230 +1,157 @@
-// The real list in the real dialog: row heights and wrapping, the scroll bar
-// column and its hit codes, and what the rows look like on screen.
+// Rows in the real dialog: heights, wrapping, the bar's column and its hit
+// codes, and what the rows look like on screen.
 #include "menu_list_fixture.h"
 
-#include <string>
+#include <algorithm>
 
 namespace {
 
-// The caption font as the list makes it: the dialog's face, bold, 15 pixels.
-class CaptionFont {
-public:
-    explicit CaptionFont(HWND list)
-    {
-        LOGFONTA description{};
-        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0)),
-                   sizeof description, &description);
-        description.lfHeight = 15;
-        description.lfWeight = FW_BOLD;
-        font = CreateFontIndirectA(&description);
-    }
-    ~CaptionFont() { DeleteObject(font); }
-    CaptionFont(const CaptionFont&) = delete;
-    CaptionFont& operator=(const CaptionFont&) = delete;
+// The width of a caption on one line in the list's caption font: the
+// dialog's face, bold, 15 pixels.
+int CaptionWidth(HWND list, const std::string& caption)
+{
+    LOGFONTA description{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0)), sizeof description,
+               &description);
+    description.lfHeight = 15;
+    description.lfWeight = FW_BOLD;
+    const HFONT font = CreateFontIndirectA(&description);
+    const HDC dc = GetDC(nullptr);
+    const HGDIOBJ previous = SelectObject(dc, font);
+    SIZE size{};
+    GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
+    SelectObject(dc, previous);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(font);
+    return size.cx;
+}
 
-    int Width(const std::string& text) const
-    {
-        const HDC dc = GetDC(nullptr);
-        const HGDIOBJ previous = SelectObject(dc, font);
-        SIZE size{};
-        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-        SelectObject(dc, previous);
-        ReleaseDC(nullptr, dc);
-        return size.cx;
-    }
-
-private:
-    HFONT font;
-};
-
-// Words of five letters, grown letter by letter until the caption on one
-// line is just wider than the given width (by less than a letter or two).
-std::string CaptionJustWiderThan(const CaptionFont& font, int width)
+// Five-letter words, grown letter by letter until just wider than width.
+std::string CaptionJustWiderThan(HWND list, int width)
 {
     std::string caption;
-    for (int i = 1; i < 400; ++i) {
-        const char next = i % 6 == 0 ? ' ' : 'w';
-        caption += next;
-        if (next != ' ' && font.Width(caption) > width)
-            return caption;
-    }
+    while (CaptionWidth(list, caption) <= width)
+        caption += caption.size() % 6 == 5 ? " w" : "w";
     return caption;
 }
 
-// The box of every pixel in a row's area that is not the picture.
-RECT InkIn(const Pixels& pixels, const RECT& area)
+// The columns of a row where some pixel is not the picture, and whether some
+// pixel row is inked across nine tenths of them: an underline.
+struct Ink {
+    int left = 10000;
+    int right = -1;
+    int bottom = -1;
+    bool underlined = false;
+};
+
+Ink InkOf(const Pixels& pixels, const RECT& area)
 {
-    RECT ink{area.right, area.bottom, area.left, area.top};
+    Ink ink;
     for (int y = area.top; y < area.bottom; ++y)
         for (int x = area.left; x < area.right; ++x)
             if (pixels.At(x, y) != kPictureColour) {
-                ink.left = std::min<LONG>(ink.left, x);
-                ink.top = std::min<LONG>(ink.top, y);
-                ink.right = std::max<LONG>(ink.right, x + 1);
-                ink.bottom = std::max<LONG>(ink.bottom, y + 1);
+                ink.left = std::min(ink.left, x);
+                ink.right = std::max(ink.right, x + 1);
+                ink.bottom = std::max(ink.bottom, y + 1);
             }
-    return ink;
-}
-
-// Whether some pixel row inside the caption is inked across nearly its
-// whole width: an underline, which no glyph row of plain text is.
-bool HasUnderline(const Pixels& pixels, const RECT& caption)
-{
-    const int width = caption.right - caption.left;
-    for (int y = caption.top; y < caption.bottom; ++y) {
+    for (int y = area.top; y < area.bottom; ++y) {
         int inked = 0;
-        for (int x = caption.left; x < caption.right; ++x)
+        for (int x = ink.left; x < ink.right; ++x)
             inked += pixels.At(x, y) != kPictureColour ? 1 : 0;
-        if (inked * 10 >= width * 9)
-            return true;
+        ink.underlined = ink.underlined || inked * 10 >= (ink.right - ink.left) * 9;
     }
-    return false;
+    return ink;
 }
 
 } // namespace
 
-TEST_F(MenuListTest, OneLineRowsAreSeventeenPixelsTallAndStacked)
-{
-    Open(NumberedEntries(3));
-    for (int row = 0; row < 3; ++row) {
-        EXPECT_EQ(17, RowHeight(row)) << row;
-        EXPECT_EQ(17 * row, RowRect(row).top) << row;
-    }
-}
-
 TEST_F(MenuListTest, CaptionsWrapToTheClientWidthLessTheBulletColumn)
 {
-    // A first dialog gives the list's width and font to build the captions.
     Open(NumberedEntries(1));
-    const CaptionFont font(List());
     const int column = ClientRect().right - 19;
-    const std::string twoLines = CaptionJustWiderThan(font, column);
-    const std::string longer = twoLines + " " + twoLines + " " + twoLines;
-    ASSERT_LT(font.Width(twoLines), ClientRect().right) << "it would fit the whole width";
-    TearDown();
+    // Wider than the column once the bar takes 18 pixels, narrower before.
+    const std::string caption = CaptionJustWiderThan(List(), column - 18);
+    ASSERT_LE(CaptionWidth(List(), caption), column);
+    std::vector<Entry> entries = NumberedEntries(30);
+    entries[1].name = caption;
+    entries[2].name = caption + " " + caption + " " + caption;
+    Open(entries);
 
-    Open({Entry{"Short"}, Entry{twoLines}, Entry{longer}});
+    EXPECT_EQ(WindowRect().right - 18, ClientRect().right);
     EXPECT_EQ(17, RowHeight(0));
     EXPECT_EQ(2 * 15 + 2, RowHeight(1));
     EXPECT_GE(RowHeight(2), 3 * 15 + 2);
-    EXPECT_EQ(2, RowHeight(2) % 15) << "whole lines of 15 plus 2";
+    EXPECT_EQ(2, RowHeight(2) % 15) << "whole lines of 15 and 2 below";
     EXPECT_EQ(17 + 32, RowRect(2).top);
 }
 
-TEST_F(MenuListTest, CaptionsWrapNarrowerOnceTheScrollBarIsReserved)
-{
-    Open(NumberedEntries(1));
-    const CaptionFont font(List());
-    const int fullColumn = ClientRect().right - 19;
-    const std::string caption = CaptionJustWiderThan(font, fullColumn - 18);
-    ASSERT_LE(font.Width(caption), fullColumn) << "it would fit without a scroll bar";
-    TearDown();
-
-    std::vector<Entry> entries = NumberedEntries(30);
-    entries[1].name = caption;
-    Open(entries);
-    EXPECT_EQ(WindowRectAtOrigin().right - 18, ClientRect().right);
-    EXPECT_EQ(32, RowHeight(1));
-    EXPECT_EQ(17, RowHeight(0));
-}
-
-TEST_F(MenuListTest, WithoutOverflowTheWholeWidthIsClientArea)
+TEST_F(MenuListTest, TheBarColumnIsReservedOnlyWhileRowsOverflow)
 {
     Open(NumberedEntries(3));
-    const RECT whole = WindowRectAtOrigin();
+    const RECT whole = WindowRect();
     EXPECT_EQ(whole.right, ClientRect().right);
     EXPECT_EQ(HTCLIENT, HitCode(POINT{whole.right - 1, 5}));
-    EXPECT_EQ(HTCLIENT, HitCode(POINT{whole.right - 17, whole.bottom - 1}));
     EXPECT_EQ(HTNOWHERE, HitCode(POINT{whole.right, 5}));
-    EXPECT_EQ(HTNOWHERE, HitCode(POINT{5, -1}));
-}
 
-TEST_F(MenuListTest, OverflowReservesTheBarAndAOnePixelGap)
-{
-    Open(NumberedEntries(30));
-    const RECT whole = WindowRectAtOrigin();
+    for (int i = 3; i < 30; ++i)
+        Menu().AddItem(L"More", 0);
+    Menu().Relayout();
     EXPECT_EQ(whole.right - 18, ClientRect().right);
-    EXPECT_EQ(whole.bottom, ClientRect().bottom);
     EXPECT_EQ(HTVSCROLL, HitCode(POINT{whole.right - 1, 5}));
     EXPECT_EQ(HTVSCROLL, HitCode(POINT{whole.right - 17, whole.bottom - 1}));
     EXPECT_EQ(HTBORDER, HitCode(POINT{whole.right - 18, 40}));
     EXPECT_EQ(HTCLIENT, HitCode(POINT{whole.right - 19, 40}));
-    EXPECT_EQ(HTNOWHERE, HitCode(POINT{whole.right - 1, whole.bottom}));
-}
 
-TEST_F(MenuListTest, ClearingToFewRowsGivesTheColumnBack)
-{
-    Open(NumberedEntries(30));
-    const int full = WindowRectAtOrigin().right;
-    ASSERT_EQ(full - 18, ClientRect().right);
     Menu().Clear();
     Menu().AddItem(L"Only row", 0);
     Menu().Relayout();
-    EXPECT_EQ(full, ClientRect().right);
-    EXPECT_EQ(17, RowHeight(0));
+    EXPECT_EQ(whole.right, ClientRect().right);
 }
 
 TEST_F(MenuListTest, RowsShowThePictureTheirBulletAndTheCaptionRightOfIt)
 {
-    Open({Entry{"Primary row"}, Entry{"Secondary row", "Secondary"}, Entry{"No bullet"}});
-    // A marker other than the two kinds draws no bullet.
+    Open({Entry{"Primary"}, Entry{"Secondary", "Secondary"}, Entry{"None"}});
     Menu().Clear();
-    Menu().AddItem(L"Primary row", 0);
-    Menu().AddItem(L"Secondary row", 1);
-    Menu().AddItem(L"No bullet", 7);
+    Menu().AddItem(L"Primary", 0);
+    Menu().AddItem(L"Secondary", 1);
+    Menu().AddItem(L"None", 7);  // neither kind: no bullet
     Menu().Relayout();
-    InvalidateRect(Dialog(), nullptr, FALSE);
+    InvalidateRect(menu->Dialog(), nullptr, FALSE);
     const Pixels pixels = CaptureList();
 
-    const RECT first = RowRect(0);
-    const RECT second = RowRect(1);
-    const RECT third = RowRect(2);
-    // The disc lies 2 pixels in from the row's corner; its corners are white.
-    EXPECT_EQ(kPrimaryDisc, pixels.At(2 + 1, first.top + 2 + 4));
-    EXPECT_EQ(RGB(255, 255, 255), pixels.At(2, first.top + 2));
-    EXPECT_EQ(kSecondaryDisc, pixels.At(2 + 1, second.top + 2 + 4));
-    EXPECT_EQ(RGB(255, 255, 255), pixels.At(12, second.top + 12));
-    const RECT noBullet{0, third.top, 19, third.bottom};
-    EXPECT_EQ(19 * 17, pixels.Count(noBullet, kPictureColour));
-
-    // Nothing outside the bullet: not above or left of it, not after it
-    // before the caption column.
-    for (const RECT& row : {first, second, third}) {
-        EXPECT_EQ(kPictureColour, pixels.At(1, row.top + 6));
-        EXPECT_EQ(kPictureColour, pixels.At(6, row.top + 1));
-        const RECT gap{13, row.top, 19, row.bottom};
-        EXPECT_EQ(6 * 17, pixels.Count(gap, kPictureColour));
-        const RECT caption = InkIn(pixels, RECT{19, row.top, row.right, row.bottom});
-        EXPECT_GE(caption.left, 19);
+    const COLORREF discs[] = {RGB(1, 65, 128), RGB(254, 172, 2), kPictureColour};
+    for (int row = 0; row < 3; ++row) {
+        const RECT rect = RowRect(row);
+        // The disc 2 pixels in from the corner, with white corners.
+        EXPECT_EQ(discs[row], pixels.At(3, rect.top + 6)) << row;
+        EXPECT_EQ(row < 2 ? RGB(255, 255, 255) : kPictureColour, pixels.At(2, rect.top + 2));
+        EXPECT_EQ(kPictureColour, pixels.At(1, rect.top + 6));
+        const Ink bullet = InkOf(pixels, RECT{0, rect.top, 19, rect.bottom});
+        EXPECT_LE(bullet.right, row < 2 ? 13 : -1) << "nothing between bullet and caption";
+        const Ink caption = InkOf(pixels, RECT{19, rect.top, rect.right, rect.bottom});
         EXPECT_LT(caption.left, 25);
-        EXPECT_LT(caption.right, row.right - 20) << "the picture shows right of the text";
-        EXPECT_LE(caption.bottom, row.top + 15) << "the 2 pixels below the text stay free";
+        EXPECT_LT(caption.right, rect.right - 20) << "the picture shows right of the text";
+        EXPECT_LE(caption.bottom, rect.top + 15) << "the 2 pixels below the text stay free";
     }
-    // The picture is drawn below the last row as well.
-    const RECT below{0, third.bottom, ClientRect().right, ClientRect().bottom};
-    EXPECT_EQ((below.right - below.left) * (below.bottom - below.top),
-              pixels.Count(below, kPictureColour));
+    // Below the last row, the picture.
+    const Ink below = InkOf(pixels, RECT{0, RowRect(2).bottom, ClientRect().right, ClientRect().bottom});
+    EXPECT_EQ(-1, below.right);
 }
 
 TEST_F(MenuListTest, OnlyTheCurrentRowIsUnderlined)
 {
     Open(NumberedEntries(3));
-    const RECT second = RowRect(1);
-    auto captionOf = [&](const Pixels& pixels, const RECT& row) {
-        return InkIn(pixels, RECT{19, row.top, row.right, row.top + 15});
+    auto caption = [](const Pixels& pixels, const RECT& row) {
+        return InkOf(pixels, RECT{19, row.top, row.right, row.top + 15});
     };
-    const Pixels before = CaptureList();
-    EXPECT_FALSE(HasUnderline(before, captionOf(before, second)));
+    EXPECT_FALSE(caption(CaptureList(), RowRect(1)).underlined);
 
-    PointAt(POINT{25, second.top + 5});
-    ASSERT_EQ(1, Menu().GetCurrent());
+    PointAt(POINT{25, RowRect(1).top + 5});
     const Pixels hovered = CaptureList();
-    EXPECT_TRUE(HasUnderline(hovered, captionOf(hovered, second)));
-    EXPECT_FALSE(HasUnderline(hovered, captionOf(hovered, RowRect(0))));
-    EXPECT_FALSE(HasUnderline(hovered, captionOf(hovered, RowRect(2))));
+    EXPECT_TRUE(caption(hovered, RowRect(1)).underlined);
+    EXPECT_FALSE(caption(hovered, RowRect(0)).underlined);
+    EXPECT_FALSE(caption(hovered, RowRect(2)).underlined);
 
-    // Onto the bullet column: no row is current, the underline goes.
-    PointAt(POINT{8, second.top + 5});
-    const Pixels left = CaptureList();
-    EXPECT_FALSE(HasUnderline(left, captionOf(left, second)));
+    PointAt(POINT{8, RowRect(1).top + 5});  // onto the bullet: no row is current
+    EXPECT_FALSE(caption(CaptureList(), RowRect(1)).underlined);
 }
