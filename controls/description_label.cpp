@@ -22,6 +22,7 @@ DescriptionLabel::~DescriptionLabel()
 
 void DescriptionLabel::Attach(MainWindow* owner, HWND window)
 {
+    Unbind();
     this->owner = owner;
     this->window = window;
     SetWindowObject(window, this);
@@ -30,6 +31,21 @@ void DescriptionLabel::Attach(MainWindow* owner, HWND window)
     LOGFONTA description = ControlFontDescription(window);
     description.lfHeight = kFontHeight;
     font = CreateFontIndirectA(&description);
+}
+
+void DescriptionLabel::Unbind()
+{
+    // Bound before: the window gets its own procedure back, so that binding
+    // it again does not make this procedure its own predecessor, and the font
+    // made for it goes.
+    if (window && GetWindowObject<DescriptionLabel>(window) == this) {
+        SubclassWindow(window, previousProc);
+        SetWindowObject<DescriptionLabel>(window, nullptr);
+    }
+    if (font) {
+        DeleteObject(font);
+        font = nullptr;
+    }
 }
 
 void DescriptionLabel::Release()

@@ -27,6 +27,8 @@ public:
 private:
     static LRESULT CALLBACK DescriptionLabelProc(HWND window, UINT message, WPARAM wParam,
                                                  LPARAM lParam);
+    // Undoes an earlier Attach, before the next one.
+    void Unbind();
 
     MainWindow* owner = nullptr;
     HWND window = nullptr;

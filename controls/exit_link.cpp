@@ -26,6 +26,7 @@ ExitLink::~ExitLink()
 
 void ExitLink::Attach(MainWindow* owner, HWND window)
 {
+    Unbind();
     this->owner = owner;
     this->window = window;
     SetWindowObject(window, this);
@@ -39,9 +40,27 @@ void ExitLink::Attach(MainWindow* owner, HWND window)
     highlightedFont = CreateFontIndirectA(&description);
 }
 
+void ExitLink::Unbind()
+{
+    // Bound before: the window gets its own procedure back, so that binding
+    // it again does not make this procedure its own predecessor, and the
+    // fonts made for it go. The bullet and the text stay.
+    if (window && GetWindowObject<ExitLink>(window) == this) {
+        SubclassWindow(window, previousProc);
+        SetWindowObject<ExitLink>(window, nullptr);
+    }
+    DeleteFonts();
+}
+
 void ExitLink::Release()
 {
     SetBullet(nullptr);
+    DeleteFonts();
+    text.clear();
+}
+
+void ExitLink::DeleteFonts()
+{
     if (highlightedFont) {
         DeleteObject(highlightedFont);
         highlightedFont = nullptr;
@@ -50,7 +69,6 @@ void ExitLink::Release()
         DeleteObject(normalFont);
         normalFont = nullptr;
     }
-    text.clear();
 }
 
 void ExitLink::SetBullet(HBITMAP bitmap)

@@ -33,6 +33,9 @@ private:
     static LRESULT CALLBACK ExitLinkProc(HWND window, UINT message, WPARAM wParam,
                                          LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Undoes an earlier Attach, before the next one.
+    void Unbind();
+    void DeleteFonts();
     LRESULT OnFocusChange(bool focused);
     LRESULT OnSetCursor();
     LRESULT OnLeftButtonUp(LPARAM position);

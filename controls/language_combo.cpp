@@ -22,6 +22,7 @@ LanguageCombo::~LanguageCombo()
 
 void LanguageCombo::Attach(MainWindow* owner, HWND window)
 {
+    Unbind();
     this->owner = owner;
     this->window = window;
     // The object first: from the moment the procedure is replaced, every
@@ -32,6 +33,21 @@ void LanguageCombo::Attach(MainWindow* owner, HWND window)
     LOGFONTA description = ControlFontDescription(window);
     description.lfHeight = kItemFontHeight;
     itemFont = CreateFontIndirectA(&description);
+}
+
+void LanguageCombo::Unbind()
+{
+    // Bound before: the window gets its own procedure back, so that binding
+    // it again does not make this procedure its own predecessor, and the font
+    // made for it goes.
+    if (window && GetWindowObject<LanguageCombo>(window) == this) {
+        SubclassWindow(window, previousProc);
+        SetWindowObject<LanguageCombo>(window, nullptr);
+    }
+    if (itemFont) {
+        DeleteObject(itemFont);
+        itemFont = nullptr;
+    }
 }
 
 void LanguageCombo::Release()

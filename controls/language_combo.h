@@ -39,6 +39,8 @@ private:
     static LRESULT CALLBACK LanguageComboProc(HWND window, UINT message, WPARAM wParam,
                                               LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Undoes an earlier Attach, before the next one.
+    void Unbind();
 
     MainWindow* owner = nullptr;
     HWND window = nullptr;
