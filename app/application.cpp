@@ -34,7 +34,8 @@ int Application::Run()
     // Escape; the menu list handles Enter itself. GetMessage answers -1 on
     // an error, which must end the loop rather than spin it.
     MSG message = {};
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    BOOL received;
+    while ((received = GetMessageA(&message, nullptr, 0, 0)) > 0) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
@@ -44,5 +45,7 @@ int Application::Run()
 
     if (std::exception_ptr pending = TakePendingException())
         std::rethrow_exception(pending);
-    return static_cast<int>(message.wParam);
+    // Only the quit message carries the exit code; after a failed GetMessage
+    // the structure still holds the last message dispatched.
+    return received == 0 ? static_cast<int>(message.wParam) : 0;
 }
