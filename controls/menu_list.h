@@ -36,6 +36,11 @@ public:
     // The selected row, else the row whose caption is under the mouse, or -1.
     int GetCurrent() const;
 
+    // The rows as filled, in order.
+    int Count() const { return static_cast<int>(texts.size()); }
+    const std::wstring& ItemText(int index) const { return texts.at(index); }
+    int ItemMarker(int index) const { return markers.at(index); }
+
     // The dialog's owner-draw requests for the list.
     void DrawItem(const DRAWITEMSTRUCT& item);
     void MeasureItem(MEASUREITEMSTRUCT& item);
@@ -43,6 +48,8 @@ public:
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Gives a bound window its procedure back and deletes fonts and bitmaps.
+    void Unbind();
 
     // Row behaviour.
     LRESULT OnSetFocus(WPARAM wParam, LPARAM lParam);
@@ -76,7 +83,6 @@ private:
     ListBoxControl ListBox() const { return ListBoxControl(window); }
     // The height a row needs for its caption wrapped to the client width.
     int ItemHeight(int index) const;
-    int Count() const { return static_cast<int>(texts.size()); }
     bool HasItem(int index) const { return index >= 0 && index < Count(); }
     RECT MeasureCaption(int index, const RECT& row) const;
     int TextHitTest(POINT point) const;
