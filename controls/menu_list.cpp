@@ -84,10 +84,16 @@ MenuList::MenuList()
 
 MenuList::~MenuList()
 {
+    Unbind();
+}
+
+void MenuList::Unbind()
+{
     StopTracking();
-    // The main window destroys the dialog first; should the list outlive this
-    // object all the same, it gets its own procedure back.
-    if (window && previousProc && IsWindow(window)) {
+    // A window still bound to this object gets its own procedure back: bound
+    // again, this procedure would otherwise become its own predecessor. The
+    // main window destroys the dialog first, so mostly there is none left.
+    if (window && IsWindow(window) && GetWindowObject<MenuList>(window) == this) {
         SubclassWindow(window, previousProc);
         SetWindowObject<MenuList>(window, nullptr);
     }
@@ -106,6 +112,7 @@ MenuList::~MenuList()
 
 void MenuList::Attach(MainWindow* newOwner, HWND newWindow)
 {
+    Unbind();
     owner = newOwner;
     window = newWindow;
 

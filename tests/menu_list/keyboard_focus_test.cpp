@@ -118,3 +118,15 @@ TEST_F(MenuListTest, LosingTheFocusEndsTheCurrentRowSilently)
     EXPECT_EQ(-1, Menu().GetCurrent());
     EXPECT_TRUE(CurrentItems().empty());
 }
+
+TEST_F(MenuListTest, BindingTheListAgainKeepsItWorking)
+{
+    // A second binding must not make the list's procedure its own
+    // predecessor, which would recurse without end on the next message.
+    Open(NumberedEntries(3));
+    Menu().Attach(&menu->Window(), List());
+    Key(VK_DOWN);
+    Key(VK_DOWN);
+    EXPECT_EQ(1, Selection());
+    EXPECT_EQ(17, RowHeight(1));
+}
