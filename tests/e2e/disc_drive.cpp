@@ -135,6 +135,35 @@ bool DiscDrive::CopyIn(const std::string& hostFile, const std::string& name) con
     return CopyFileA(HostPath(hostFile).c_str(), PathOf(name).c_str(), FALSE) != FALSE;
 }
 
+bool DiscDrive::CopyTreeIn(const std::string& hostFolder) const
+{
+    return CopyFolder(HostPath(hostFolder), std::string());
+}
+
+bool DiscDrive::CopyFolder(const std::string& windowsFolder, const std::string& name) const
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((windowsFolder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return false;
+    bool copied = true;
+    do {
+        const std::string entry = found.cFileName;
+        if (entry == "." || entry == "..")
+            continue;
+        const std::string target = name.empty() ? entry : name + "\\" + entry;
+        const std::string source = windowsFolder + "\\" + entry;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            CreateDirectoryA(PathOf(target).c_str(), nullptr);
+            copied = CopyFolder(source, target) && copied;
+        } else {
+            copied = CopyFileA(source.c_str(), PathOf(target).c_str(), FALSE) && copied;
+        }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return copied;
+}
+
 bool DiscDrive::Exists(const std::string& name) const
 {
     return GetFileAttributesA(PathOf(name).c_str()) != INVALID_FILE_ATTRIBUTES;

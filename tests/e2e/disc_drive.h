@@ -28,10 +28,14 @@ public:
     void WriteFile(const std::string& name, const std::string& bytes) const;
     // Copies a file the build produced (a Unix path) onto the disc.
     bool CopyIn(const std::string& hostFile, const std::string& name) const;
+    // Copies a folder the sources hold (a Unix path), with everything in
+    // it, onto the disc's root.
+    bool CopyTreeIn(const std::string& hostFolder) const;
     bool Exists(const std::string& name) const;
 
 private:
     void MakeFoldersFor(const std::string& name) const;
+    bool CopyFolder(const std::string& windowsFolder, const std::string& name) const;
 
     TempFolder folder;
     char letter = 0;

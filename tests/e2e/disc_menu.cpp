@@ -160,12 +160,21 @@ std::vector<HWND> DiscMenu::TopLevelWindows() const
 
 HWND DiscMenu::WaitForDialog(const std::wstring& caption)
 {
+    return WaitForDialog(std::vector<std::wstring>{caption});
+}
+
+HWND DiscMenu::WaitForDialog(const std::vector<std::wstring>& captions)
+{
     const DWORD start = GetTickCount();
     while (process != nullptr && GetTickCount() - start < kGenerousWaitMs) {
         for (HWND window : TopLevelWindows()) {
-            if (GetDlgItem(window, IDC_MENU_LIST) != nullptr && WindowCaption(window) == caption) {
-                dialog = window;
-                return dialog;
+            if (GetDlgItem(window, IDC_MENU_LIST) == nullptr)
+                continue;
+            for (const std::wstring& caption : captions) {
+                if (WindowCaption(window) == caption) {
+                    dialog = window;
+                    return dialog;
+                }
             }
         }
         if (WaitForSingleObject(process, 50) != WAIT_TIMEOUT)

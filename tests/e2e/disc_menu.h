@@ -36,6 +36,8 @@ public:
     // The menu's dialog once it shows the given caption, or null after a
     // generous wait (or when the process ended first).
     HWND WaitForDialog(const std::wstring& caption);
+    // The same for a dialog showing any one of the captions.
+    HWND WaitForDialog(const std::vector<std::wstring>& captions);
     HWND Dialog() const { return dialog; }
     HWND Control(int id) const { return GetDlgItem(dialog, id); }
 
