@@ -71,6 +71,9 @@ bash tools/wine-prefix.sh
 ln -sfn "$disc" "$WINEPREFIX/dosdevices/d:"
 wineserver -p
 $wine wineboot >/dev/null 2>&1 </dev/null
+# Wine's new prefix registers no program for .txt files; the sample's "Read
+# me first" opens readme.txt the way Windows does, in Notepad.
+$wine reg add 'HKCR\.txt' /ve /d txtfile /f >/dev/null 2>&1
 
 if [ -z "$headless" ]; then
     echo "run-sample: the menu is open on $DISPLAY; close it to end."

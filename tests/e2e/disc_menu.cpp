@@ -229,6 +229,21 @@ bool DiscMenu::ActivateWithKeyboard(int row) const
     return false;
 }
 
+HWND DiscMenu::WaitForChildWindow() const
+{
+    const DWORD start = GetTickCount();
+    do {
+        for (DWORD child : ChildProcessIds()) {
+            WindowSearch search{child, {}};
+            EnumWindows(CollectVisibleWindow, reinterpret_cast<LPARAM>(&search));
+            if (!search.found.empty())
+                return search.found.front();
+        }
+        Sleep(50);
+    } while (GetTickCount() - start < kGenerousWaitMs);
+    return nullptr;
+}
+
 std::vector<DWORD> DiscMenu::ChildProcessIds() const
 {
     std::vector<DWORD> children;
@@ -284,6 +299,17 @@ bool WaitUntilClosed(HWND window)
     const DWORD start = GetTickCount();
     while (IsWindow(window)) {
         if (GetTickCount() - start >= kGenerousWaitMs)
+            return false;
+        Sleep(50);
+    }
+    return true;
+}
+
+bool WaitForCaptionContaining(HWND window, const std::wstring& part)
+{
+    const DWORD start = GetTickCount();
+    while (WindowCaption(window).find(part) == std::wstring::npos) {
+        if (!IsWindow(window) || GetTickCount() - start >= kGenerousWaitMs)
             return false;
         Sleep(50);
     }

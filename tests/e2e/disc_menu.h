@@ -57,6 +57,10 @@ public:
     // does from the keyboard; false if the row cannot be reached.
     bool ActivateWithKeyboard(int row) const;
 
+    // A visible top-level window of a process that the menu started, or
+    // null after a generous wait.
+    HWND WaitForChildWindow() const;
+
     // The processes that the menu started and that still run, or ran and
     // are still known to the system.
     std::vector<DWORD> ChildProcessIds() const;
@@ -78,6 +82,10 @@ private:
 
 // Waits until a window is gone; false after a generous wait.
 bool WaitUntilClosed(HWND window);
+
+// Waits until a window's caption holds the text (a program may set its
+// caption only after it has opened its file); false after a generous wait.
+bool WaitForCaptionContaining(HWND window, const std::wstring& part);
 
 // Waits until a file exists and can be read whole, and returns its content;
 // empty after a generous wait.

@@ -124,6 +124,60 @@ TEST_F(SampleDisc, OpensItsToolsMenuInTheSameWindowAndLeadsBack)
     EXPECT_EQ(0u, menu.Close());
 }
 
+#ifdef DEMO_EXE
+TEST_F(SampleDisc, StartsItsDemoProgramAfterTheWarning)
+{
+    ASSERT_TRUE(disc.CopyIn(DEMO_EXE, "demo.exe"));
+    DiscMenu menu(disc);
+    ASSERT_NE(nullptr, WaitForSampleDialog(menu));
+    ChooseLanguage(menu, 0);
+
+    menu.PostActivate(0);
+    HWND warning = menu.WaitForOtherWindow();
+    ASSERT_NE(nullptr, warning) << "no warning box";
+    EXPECT_EQ(L"The program you chose starts from the disc now. If Windows asks whether it "
+              L"may run, confirm to go on.",
+              MessageBoxText(warning));
+    PostMessageA(warning, WM_COMMAND, IDOK, 0);
+
+    HWND demoBox = menu.WaitForChildWindow();
+    ASSERT_NE(nullptr, demoBox) << "the demo program shows nothing";
+    EXPECT_EQ(L"Kiveron sample disc", WindowCaption(demoBox));
+    const std::string program = disc.PathOf("demo.exe");
+    const std::wstring text = MessageBoxText(demoBox);
+    EXPECT_NE(std::wstring::npos,
+              text.find(L"Program: " + std::wstring(program.begin(), program.end())))
+        << "not started from the disc";
+    EXPECT_NE(std::wstring::npos, text.find(L"Arguments: /from-menu")) << "without its argument";
+    PostMessageA(demoBox, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(WaitUntilClosed(demoBox));
+    EXPECT_EQ(0u, menu.Close());
+}
+#endif
+
+// Wine's prefix registers no program for .txt files, so the readme is opened
+// here the way the tools menu does it: Notepad from the Windows folder, with
+// the readme of the disc as its argument.
+TEST_F(SampleDisc, OpensItsReadmeInNotepadFromTheToolsMenu)
+{
+    DiscMenu menu(disc);
+    ASSERT_NE(nullptr, WaitForSampleDialog(menu));
+    ChooseLanguage(menu, 0);
+    ASSERT_TRUE(menu.Activate(2)) << "More tools";
+
+    menu.PostActivate(1);
+    HWND warning = menu.WaitForOtherWindow();
+    ASSERT_NE(nullptr, warning) << "no warning box";
+    PostMessageA(warning, WM_COMMAND, IDOK, 0);
+
+    HWND editor = menu.WaitForChildWindow();
+    ASSERT_NE(nullptr, editor) << "Notepad did not start";
+    EXPECT_TRUE(WaitForCaptionContaining(editor, L"readme")) << "Notepad shows something else";
+    PostMessageA(editor, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitUntilClosed(editor));
+    EXPECT_EQ(0u, menu.Close());
+}
+
 TEST_F(SampleDisc, HasAnAutorunFileThatStartsTheMenu)
 {
     std::ifstream file(HostPath(SAMPLE_DISC_DIR "/autorun.inf"), std::ios::binary);
