@@ -8,3 +8,31 @@ LOGFONTA ControlFontDescription(HWND control)
         GetObjectA(font, sizeof(description), &description);
     return description;
 }
+
+HFONT CreateControlFont(HWND control, LONG height)
+{
+    LOGFONTA description = ControlFontDescription(control);
+    description.lfHeight = height;
+    return CreateFontIndirectA(&description);
+}
+
+void FontDeleter::operator()(HFONT font) const
+{
+    DeleteObject(font);
+}
+
+void CaptionFonts::Create(HWND control, LONG cellHeight)
+{
+    LOGFONTA description = ControlFontDescription(control);
+    description.lfHeight = cellHeight;
+    description.lfWeight = FW_BOLD;
+    normal.reset(CreateFontIndirectA(&description));
+    description.lfUnderline = TRUE;
+    underlined.reset(CreateFontIndirectA(&description));
+}
+
+void CaptionFonts::Delete()
+{
+    underlined.reset();
+    normal.reset();
+}

@@ -1,8 +1,38 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
+#include <type_traits>
+
 // The description of the font a dialog control was given (WM_GETFONT), as the
 // skinned controls derive their own fonts from it: each changes a few members
 // and creates its font with CreateFontIndirectA. All members are zero when the
 // control has no font of its own.
 LOGFONTA ControlFontDescription(HWND control);
+
+// The control's font at another height: a negative one is the character
+// height, a positive one the cell height.
+HFONT CreateControlFont(HWND control, LONG height);
+
+// A font that its holder made and deletes: when it takes another one, when it
+// is reset and when it goes.
+struct FontDeleter {
+    void operator()(HFONT font) const;
+};
+using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
+
+// The bold caption font of the exit link and the menu rows, with a fixed cell
+// height, and its underlined twin for the caption that is current. Both keep
+// the control font's face and character set.
+class CaptionFonts {
+public:
+    void Create(HWND control, LONG cellHeight);
+    void Delete();
+
+    HFONT Normal() const { return normal.get(); }
+    HFONT Underlined() const { return underlined.get(); }
+
+private:
+    OwnedFont normal;
+    OwnedFont underlined;
+};

@@ -1,7 +1,7 @@
 #include "controls/description_label.h"
 
 #include "app/dispatch_guard.h"
-#include "controls/control_font.h"
+#include "graphics/dc_scope.h"
 #include "platform/text_layer.h"
 #include "platform/window_long.h"
 
@@ -22,38 +22,14 @@ DescriptionLabel::~DescriptionLabel()
 
 void DescriptionLabel::Attach(MainWindow* owner, HWND window)
 {
-    Unbind();
     this->owner = owner;
-    this->window = window;
-    SetWindowObject(window, this);
-    previousProc = SubclassWindow(window, DescriptionLabelProc);
-
-    LOGFONTA description = ControlFontDescription(window);
-    description.lfHeight = kFontHeight;
-    font = CreateFontIndirectA(&description);
-}
-
-void DescriptionLabel::Unbind()
-{
-    // Bound before: the window gets its own procedure back, so that binding
-    // it again does not make this procedure its own predecessor, and the font
-    // made for it goes.
-    if (window && GetWindowObject<DescriptionLabel>(window) == this) {
-        SubclassWindow(window, previousProc);
-        SetWindowObject<DescriptionLabel>(window, nullptr);
-    }
-    if (font) {
-        DeleteObject(font);
-        font = nullptr;
-    }
+    binding.Bind(window, this, DescriptionLabelProc);
+    font.reset(CreateControlFont(window, kFontHeight));
 }
 
 void DescriptionLabel::Release()
 {
-    if (font) {
-        DeleteObject(font);
-        font = nullptr;
-    }
+    font.reset();
     text.clear();
 }
 
@@ -69,11 +45,9 @@ void DescriptionLabel::DrawItem(const DRAWITEMSTRUCT& item)
         return;
     const HDC dc = item.hDC;
     RECT area = item.rcItem;
-    const HGDIOBJ previousFont = SelectObject(dc, font);
-    const int previousMode = SetBkMode(dc, TRANSPARENT);
+    SelectedObject selectedFont(dc, font.get());
+    BackgroundMode transparent(dc, TRANSPARENT);
     DrawTextAuto(dc, text, static_cast<int>(text.size()), area, kTextFormat);
-    SetBkMode(dc, previousMode);
-    SelectObject(dc, previousFont);
 }
 
 // The label handles no message itself; it is bound to its window like the
@@ -85,6 +59,6 @@ LRESULT CALLBACK DescriptionLabel::DescriptionLabelProc(HWND window, UINT messag
         const DescriptionLabel* label = GetWindowObject<DescriptionLabel>(window);
         if (!label)
             return DefWindowProcA(window, message, wParam, lParam);
-        return CallWindowProcA(label->previousProc, window, message, wParam, lParam);
+        return label->binding.CallPrevious(message, wParam, lParam);
     });
 }

@@ -3,6 +3,9 @@
 
 #include <string>
 
+#include "controls/control_font.h"
+#include "controls/subclassed_window.h"
+
 class MainWindow;
 
 // The description of the current menu entry, drawn straight over the dialog's
@@ -27,12 +30,9 @@ public:
 private:
     static LRESULT CALLBACK DescriptionLabelProc(HWND window, UINT message, WPARAM wParam,
                                                  LPARAM lParam);
-    // Undoes an earlier Attach, before the next one.
-    void Unbind();
 
     MainWindow* owner = nullptr;
-    HWND window = nullptr;
-    HFONT font = nullptr;
-    WNDPROC previousProc = nullptr;
+    SubclassedWindow binding;
+    OwnedFont font;
     std::wstring text;
 };

@@ -3,10 +3,10 @@
 #include "app/application.h"
 #include "app/dispatch_guard.h"
 #include "app/main_window.h"
-#include "controls/control_font.h"
+#include "controls/bitmap_copy.h"
 #include "controls/exit_link_layout.h"
 #include "graphics/client_dc.h"
-#include "graphics/memory_dc.h"
+#include "graphics/dc_scope.h"
 #include "platform/text_layer.h"
 #include "platform/window_long.h"
 #include "resources/resource_ids.h"
@@ -26,49 +26,18 @@ ExitLink::~ExitLink()
 
 void ExitLink::Attach(MainWindow* owner, HWND window)
 {
-    Unbind();
+    // Attached again, the link keeps its bullet and its text.
     this->owner = owner;
     this->window = window;
-    SetWindowObject(window, this);
-    previousProc = SubclassWindow(window, ExitLinkProc);
-
-    LOGFONTA description = ControlFontDescription(window);
-    description.lfHeight = kFontHeight;
-    description.lfWeight = FW_BOLD;
-    normalFont = CreateFontIndirectA(&description);
-    description.lfUnderline = TRUE;
-    highlightedFont = CreateFontIndirectA(&description);
-}
-
-void ExitLink::Unbind()
-{
-    // Bound before: the window gets its own procedure back, so that binding
-    // it again does not make this procedure its own predecessor, and the
-    // fonts made for it go. The bullet and the text stay.
-    if (window && GetWindowObject<ExitLink>(window) == this) {
-        SubclassWindow(window, previousProc);
-        SetWindowObject<ExitLink>(window, nullptr);
-    }
-    DeleteFonts();
+    binding.Bind(window, this, ExitLinkProc);
+    fonts.Create(window, kFontHeight);
 }
 
 void ExitLink::Release()
 {
     SetBullet(nullptr);
-    DeleteFonts();
+    fonts.Delete();
     text.clear();
-}
-
-void ExitLink::DeleteFonts()
-{
-    if (highlightedFont) {
-        DeleteObject(highlightedFont);
-        highlightedFont = nullptr;
-    }
-    if (normalFont) {
-        DeleteObject(normalFont);
-        normalFont = nullptr;
-    }
 }
 
 void ExitLink::SetBullet(HBITMAP bitmap)
@@ -87,25 +56,14 @@ void ExitLink::DrawItem(const DRAWITEMSTRUCT& item)
 {
     const HDC dc = item.hDC;
     RECT textArea = ExitLinkTextArea(item.rcItem, bullet != nullptr);
-    if (bullet)
-        DrawBullet(dc, textArea);
+    // Copied opaque: its white corners show over the picture.
+    const POINT origin = ExitLinkBulletOrigin(textArea);
+    CopyBitmap(dc, bullet, origin.x, origin.y, kExitBulletSize, kExitBulletSize);
 
     // No colours are set: the text takes the colour the system prepared.
-    const HGDIOBJ previousFont = SelectObject(dc, highlighted ? highlightedFont : normalFont);
-    const int previousMode = SetBkMode(dc, TRANSPARENT);
+    SelectedObject font(dc, highlighted ? fonts.Underlined() : fonts.Normal());
+    BackgroundMode transparent(dc, TRANSPARENT);
     DrawTextAuto(dc, text, static_cast<int>(text.size()), textArea, kTextFormat);
-    SetBkMode(dc, previousMode);
-    SelectObject(dc, previousFont);
-}
-
-void ExitLink::DrawBullet(HDC dc, const RECT& textArea) const
-{
-    // Copied opaque: its white corners show over the picture.
-    MemoryDC memory(dc);
-    const HGDIOBJ previousBitmap = SelectObject(memory.Handle(), bullet);
-    const POINT origin = ExitLinkBulletOrigin(textArea);
-    BitBlt(dc, origin.x, origin.y, kExitBulletSize, kExitBulletSize, memory.Handle(), 0, 0, SRCCOPY);
-    SelectObject(memory.Handle(), previousBitmap);
 }
 
 bool ExitLink::TextHitTest(POINT point) const
@@ -125,9 +83,8 @@ SIZE ExitLink::MeasureText() const
     RECT measured = {};
     GetClientRect(window, &measured);
     ClientDC dc(window);
-    const HGDIOBJ previousFont = SelectObject(dc.Handle(), normalFont);
+    SelectedObject font(dc.Handle(), fonts.Normal());
     DrawTextAuto(dc.Handle(), text, -1, measured, DT_CALCRECT | DT_SINGLELINE | DT_RIGHT);
-    SelectObject(dc.Handle(), previousFont);
     return SIZE{measured.right - measured.left, measured.bottom - measured.top};
 }
 
@@ -167,7 +124,7 @@ LRESULT ExitLink::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_KILLFOCUS:  return OnFocusChange(false);
     case WM_SETCURSOR:  return OnSetCursor();
     case WM_LBUTTONUP:  return OnLeftButtonUp(lParam);
-    default:            return CallWindowProcA(previousProc, window, message, wParam, lParam);
+    default:            return binding.CallPrevious(message, wParam, lParam);
     }
 }
 

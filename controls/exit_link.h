@@ -3,6 +3,9 @@
 
 #include <string>
 
+#include "controls/control_font.h"
+#include "controls/subclassed_window.h"
+
 class MainWindow;
 
 // The clickable exit caption in the lower right of the dialog (owner-drawn
@@ -33,23 +36,18 @@ private:
     static LRESULT CALLBACK ExitLinkProc(HWND window, UINT message, WPARAM wParam,
                                          LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    // Undoes an earlier Attach, before the next one.
-    void Unbind();
-    void DeleteFonts();
     LRESULT OnFocusChange(bool focused);
     LRESULT OnSetCursor();
     LRESULT OnLeftButtonUp(LPARAM position);
 
     void SetHighlighted(bool value);
     void InvalidateOnDialog() const;
-    void DrawBullet(HDC dc, const RECT& textArea) const;
     SIZE MeasureText() const;
 
     MainWindow* owner = nullptr;
     HWND window = nullptr;
-    HFONT normalFont = nullptr;
-    HFONT highlightedFont = nullptr;
-    WNDPROC previousProc = nullptr;
+    SubclassedWindow binding;
+    CaptionFonts fonts;
     std::wstring text;
     bool highlighted = false;
     HBITMAP bullet = nullptr;

@@ -2,8 +2,8 @@
 
 #include "app/dispatch_guard.h"
 #include "controls/combo_item_style.h"
-#include "controls/control_font.h"
 #include "graphics/client_dc.h"
+#include "graphics/dc_scope.h"
 #include "platform/text_layer.h"
 #include "platform/window_long.h"
 
@@ -22,40 +22,15 @@ LanguageCombo::~LanguageCombo()
 
 void LanguageCombo::Attach(MainWindow* owner, HWND window)
 {
-    Unbind();
     this->owner = owner;
     this->window = window;
-    // The object first: from the moment the procedure is replaced, every
-    // message looks for it there.
-    SetWindowObject(window, this);
-    previousProc = SubclassWindow(window, LanguageComboProc);
-
-    LOGFONTA description = ControlFontDescription(window);
-    description.lfHeight = kItemFontHeight;
-    itemFont = CreateFontIndirectA(&description);
-}
-
-void LanguageCombo::Unbind()
-{
-    // Bound before: the window gets its own procedure back, so that binding
-    // it again does not make this procedure its own predecessor, and the font
-    // made for it goes.
-    if (window && GetWindowObject<LanguageCombo>(window) == this) {
-        SubclassWindow(window, previousProc);
-        SetWindowObject<LanguageCombo>(window, nullptr);
-    }
-    if (itemFont) {
-        DeleteObject(itemFont);
-        itemFont = nullptr;
-    }
+    binding.Bind(window, this, LanguageComboProc);
+    itemFont.reset(CreateControlFont(window, kItemFontHeight));
 }
 
 void LanguageCombo::Release()
 {
-    if (itemFont) {
-        DeleteObject(itemFont);
-        itemFont = nullptr;
-    }
+    itemFont.reset();
     itemTexts.clear();
 }
 
@@ -102,9 +77,8 @@ void LanguageCombo::MeasureItem(MEASUREITEMSTRUCT& item)
         return;
     const std::wstring& text = itemTexts[item.itemID];
     ClientDC dc(window);
-    const HGDIOBJ previousFont = SelectObject(dc.Handle(), itemFont);
+    SelectedObject font(dc.Handle(), itemFont.get());
     item.itemHeight = GetTextExtentAuto(dc.Handle(), text, static_cast<int>(text.size())).cy;
-    SelectObject(dc.Handle(), previousFont);
 }
 
 void LanguageCombo::DrawItem(const DRAWITEMSTRUCT& item)
@@ -116,8 +90,8 @@ void LanguageCombo::DrawItem(const DRAWITEMSTRUCT& item)
     const HDC dc = item.hDC;
 
     const ItemColours saved = {GetTextColor(dc), GetBkColor(dc)};
-    const HGDIOBJ previousFont = SelectObject(dc, itemFont);
-    const int previousMode = SetBkMode(dc, TRANSPARENT);
+    SelectedObject font(dc, itemFont.get());
+    BackgroundMode transparent(dc, TRANSPARENT);
 
     const ItemColours colours = ComboItemColours(item.itemState, saved);
     SetTextColor(dc, colours.text);
@@ -129,8 +103,6 @@ void LanguageCombo::DrawItem(const DRAWITEMSTRUCT& item)
     RECT textArea = ComboItemTextArea(item.rcItem);
     DrawTextAuto(dc, text, static_cast<int>(text.size()), textArea, kItemTextFormat);
 
-    SetBkMode(dc, previousMode);
-    SelectObject(dc, previousFont);
     SetTextColor(dc, saved.text);
     SetBkColor(dc, saved.background);
 }
@@ -154,6 +126,6 @@ LRESULT LanguageCombo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         // only make it flicker.
         return 1;
     default:
-        return CallWindowProcA(previousProc, window, message, wParam, lParam);
+        return binding.CallPrevious(message, wParam, lParam);
     }
 }

@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "controls/control_font.h"
+#include "controls/subclassed_window.h"
+
 class MainWindow;
 
 // The owner-drawn drop-down list (control 1004) in which the user picks the
@@ -39,12 +42,10 @@ private:
     static LRESULT CALLBACK LanguageComboProc(HWND window, UINT message, WPARAM wParam,
                                               LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    // Undoes an earlier Attach, before the next one.
-    void Unbind();
 
     MainWindow* owner = nullptr;
     HWND window = nullptr;
-    HFONT itemFont = nullptr;
-    WNDPROC previousProc = nullptr;
+    SubclassedWindow binding;
+    OwnedFont itemFont;
     std::vector<std::wstring> itemTexts;
 };

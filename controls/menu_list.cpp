@@ -3,10 +3,11 @@
 #include "app/application.h"
 #include "app/dispatch_guard.h"
 #include "app/main_window.h"
-#include "controls/control_font.h"
+#include "controls/bitmap_copy.h"
 #include "controls/list_keyboard.h"
 #include "controls/menu_row_layout.h"
 #include "graphics/client_dc.h"
+#include "graphics/dc_scope.h"
 #include "graphics/draw_surface.h"
 #include "graphics/memory_dc.h"
 #include "graphics/window_dc.h"
@@ -20,46 +21,9 @@ namespace {
 // without DT_SINGLELINE the text starts at the row's top edge.
 constexpr UINT kCaptionFormat = DT_WORDBREAK | DT_VCENTER;
 
-// Selects a GDI object into a device context for the scope's lifetime.
-class SelectedObject {
-public:
-    SelectedObject(HDC dc, HGDIOBJ object) : dc(dc), previous(SelectObject(dc, object)) {}
-    ~SelectedObject() { SelectObject(dc, previous); }
-    SelectedObject(const SelectedObject&) = delete;
-    SelectedObject& operator=(const SelectedObject&) = delete;
-
-private:
-    HDC dc;
-    HGDIOBJ previous;
-};
-
-// Sets a background mode for the scope's lifetime.
-class BackgroundMode {
-public:
-    BackgroundMode(HDC dc, int mode) : dc(dc), previous(SetBkMode(dc, mode)) {}
-    ~BackgroundMode() { SetBkMode(dc, previous); }
-    BackgroundMode(const BackgroundMode&) = delete;
-    BackgroundMode& operator=(const BackgroundMode&) = delete;
-
-private:
-    HDC dc;
-    int previous;
-};
-
 POINT PointFromLParam(LPARAM lParam)
 {
     return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-}
-
-// Copies a bitmap 1:1 to a place on the target, starting at row sourceY of
-// the bitmap.
-void CopyBitmap(HDC target, HBITMAP bitmap, int x, int y, int width, int height, int sourceY = 0)
-{
-    if (!bitmap || width <= 0 || height <= 0)
-        return;
-    MemoryDC memory(target);
-    SelectedObject selected(memory.Handle(), bitmap);
-    BitBlt(target, x, y, width, height, memory.Handle(), 0, sourceY, SRCCOPY);
 }
 
 template <class Handle>
@@ -73,12 +37,11 @@ void DeleteHandle(Handle& handle)
 } // namespace
 
 MenuList::MenuList()
-    : owner(nullptr), window(nullptr), normalFont(nullptr), currentFont(nullptr),
-      primaryBullet(nullptr), secondaryBullet(nullptr), upArrow(nullptr),
-      upArrowPressed(nullptr), downArrow(nullptr), downArrowPressed(nullptr), thumbTop(nullptr),
-      thumbBottom(nullptr), thumbMiddle(nullptr), hoverIndex(-1), timerId(0), captured(false),
-      repeatDelay(0), pressed(false), dragTop(0), lastY(0), part(ScrollPart::None),
-      firstFocus(true), previousProc(nullptr)
+    : owner(nullptr), window(nullptr), primaryBullet(nullptr), secondaryBullet(nullptr),
+      upArrow(nullptr), upArrowPressed(nullptr), downArrow(nullptr), downArrowPressed(nullptr),
+      thumbTop(nullptr), thumbBottom(nullptr), thumbMiddle(nullptr), hoverIndex(-1), timerId(0),
+      captured(false), repeatDelay(0), pressed(false), dragTop(0), lastY(0),
+      part(ScrollPart::None), firstFocus(true)
 {
 }
 
@@ -90,15 +53,10 @@ MenuList::~MenuList()
 void MenuList::Unbind()
 {
     StopTracking();
-    // A window still bound to this object gets its own procedure back: bound
-    // again, this procedure would otherwise become its own predecessor. The
-    // main window destroys the dialog first, so mostly there is none left.
-    if (window && IsWindow(window) && GetWindowObject<MenuList>(window) == this) {
-        SubclassWindow(window, previousProc);
-        SetWindowObject<MenuList>(window, nullptr);
-    }
-    DeleteHandle(normalFont);
-    DeleteHandle(currentFont);
+    // The main window destroys the dialog first, so mostly there is no
+    // window left to give its procedure back.
+    binding.Unbind();
+    fonts.Delete();
     DeleteHandle(primaryBullet);
     DeleteHandle(secondaryBullet);
     DeleteHandle(upArrow);
@@ -128,17 +86,8 @@ void MenuList::Attach(MainWindow* newOwner, HWND newWindow)
     thumbBottom = load(IDB_THUMB_BOTTOM);
     thumbMiddle = load(IDB_THUMB_MIDDLE);
 
-    previousProc = SubclassWindow(window, WindowProc);
-    SetWindowObject(window, this);
-
-    // The captions keep the dialog font's face and character set, only
-    // bolder and with a fixed cell height.
-    LOGFONTA font = ControlFontDescription(window);
-    font.lfHeight = kCaptionFontHeight;
-    font.lfWeight = FW_BOLD;
-    normalFont = CreateFontIndirectA(&font);
-    font.lfUnderline = TRUE;
-    currentFont = CreateFontIndirectA(&font);
+    binding.Bind(window, this, WindowProc);
+    fonts.Create(window, kCaptionFontHeight);
 }
 
 void MenuList::Clear()
@@ -217,7 +166,7 @@ void MenuList::DrawItem(const DRAWITEMSTRUCT& item)
     CopyBitmap(dc, bullet, rowRect.left + kBulletInset, rowRect.top + kBulletInset, kBulletSize,
                kBulletSize);
 
-    SelectedObject font(dc, index == GetCurrent() ? currentFont : normalFont);
+    SelectedObject font(dc, index == GetCurrent() ? fonts.Underlined() : fonts.Normal());
     BackgroundMode transparent(dc, TRANSPARENT);
     RECT box = CaptionBox(rowRect);
     DrawTextAuto(dc, texts[index], -1, box, kCaptionFormat);
@@ -248,7 +197,7 @@ LRESULT MenuList::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_MOUSEMOVE:       return OnMouseMove(wParam, lParam);
     case WM_CAPTURECHANGED:  return OnCaptureChanged(wParam, lParam);
     case WM_LBUTTONUP:       return OnLeftButtonUp(PointFromLParam(lParam));
-    default:                 return CallWindowProcA(previousProc, window, message, wParam, lParam);
+    default:                 return binding.CallPrevious(message, wParam, lParam);
     }
 }
 
@@ -371,14 +320,7 @@ LRESULT MenuList::MoveUp()
         list.SetCurSel(current - 1);
         InvalidateList();
     } else {
-        if (current == -1) {
-            list.SetCurSel(top);
-        } else {
-            InvalidateItem(current);
-            list.SetCurSel(current - 1);
-        }
-        hoverIndex = -1;
-        InvalidateItem(list.GetCurSel());
+        SelectWithinView(current, current - 1, top);
     }
     SendToDialog(UM_CURRENTITEM, list.GetCurSel());
     return 0;
@@ -401,17 +343,23 @@ LRESULT MenuList::MoveDown()
         hoverIndex = -1;
         InvalidateList();
     } else {
-        if (current == -1) {
-            list.SetCurSel(top);
-        } else {
-            InvalidateItem(current);
-            list.SetCurSel(next);
-        }
-        hoverIndex = -1;
-        InvalidateItem(list.GetCurSel());
+        SelectWithinView(current, next, top);
     }
     SendToDialog(UM_CURRENTITEM, list.GetCurSel());
     return 0;
+}
+
+void MenuList::SelectWithinView(int current, int target, int top)
+{
+    const ListBoxControl list = ListBox();
+    if (current == -1) {
+        list.SetCurSel(top);
+    } else {
+        InvalidateItem(current);
+        list.SetCurSel(target);
+    }
+    hoverIndex = -1;
+    InvalidateItem(list.GetCurSel());
 }
 
 RECT MenuList::MeasureCaption(int index, const RECT& row) const
@@ -423,7 +371,7 @@ RECT MenuList::MeasureCaption(int index, const RECT& row) const
         return text;
     }
     ClientDC dc(window);
-    SelectedObject font(dc.Handle(), normalFont);
+    SelectedObject font(dc.Handle(), fonts.Normal());
     DrawTextAuto(dc.Handle(), texts[index], -1, text, DT_CALCRECT | kCaptionFormat);
     return text;
 }
@@ -543,12 +491,17 @@ ScrollPart MenuList::HitTestPart(POINT clientPoint) const
     return ::HitTestPart(Layout(), clientPoint);
 }
 
+POINT MenuList::ToClient(POINT screenPoint) const
+{
+    ScreenToClient(window, &screenPoint);
+    return screenPoint;
+}
+
 POINT MenuList::CursorInClient() const
 {
     POINT cursor;
     GetCursorPos(&cursor);
-    ScreenToClient(window, &cursor);
-    return cursor;
+    return ToClient(cursor);
 }
 
 LRESULT MenuList::OnNcCalcSize(WPARAM calcValidRects, LPARAM params)
@@ -565,8 +518,7 @@ LRESULT MenuList::OnNcCalcSize(WPARAM calcValidRects, LPARAM params)
 
 LRESULT MenuList::OnNcHitTest(POINT screenPoint)
 {
-    POINT point = screenPoint;
-    ScreenToClient(window, &point);
+    const POINT point = ToClient(screenPoint);
     const bool overflow = Overflows();
     const RECT frame = WindowFrame();
     const RECT bar = ScrollBarRectIn(frame);
@@ -642,26 +594,16 @@ void MenuList::PaintTrackAndThumb(HDC windowDC, const ScrollBarLayout& layout)
 
 LRESULT MenuList::OnNcLeftButtonDown(POINT screenPoint)
 {
-    POINT point = screenPoint;
-    ScreenToClient(window, &point);
-    part = HitTestPart(point);
-    switch (part) {
-    case ScrollPart::Thumb:
+    part = HitTestPart(ToClient(screenPoint));
+    if (part == ScrollPart::Thumb) {
         SetCapture(window);
         captured = true;
         lastY = screenPoint.y;
         pressed = true;
         dragTop = Layout().thumb.top;
-        break;
-    case ScrollPart::UpArrow:
-    case ScrollPart::PageUp:
-    case ScrollPart::PageDown:
-    case ScrollPart::DownArrow:
+    } else if (IsStepPart(part)) {
         StartRepeating();
         ScrollStep();
-        break;
-    case ScrollPart::None:
-        break;
     }
     // The pressed arrow shows at once, also where the step changes nothing.
     if (part != ScrollPart::None)
@@ -685,20 +627,10 @@ void MenuList::StartRepeating()
 LRESULT MenuList::OnNcLeftButtonDoubleClick(POINT screenPoint)
 {
     // The second press of a double click steps once more and does not repeat.
-    POINT point = screenPoint;
-    ScreenToClient(window, &point);
-    part = HitTestPart(point);
-    switch (part) {
-    case ScrollPart::UpArrow:
-    case ScrollPart::PageUp:
-    case ScrollPart::PageDown:
-    case ScrollPart::DownArrow:
+    part = HitTestPart(ToClient(screenPoint));
+    if (IsStepPart(part)) {
         StopTracking();
         ScrollStep();
-        break;
-    case ScrollPart::Thumb:
-    case ScrollPart::None:
-        break;
     }
     return 0;
 }

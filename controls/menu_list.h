@@ -4,8 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "controls/control_font.h"
 #include "controls/list_box_control.h"
 #include "controls/scroll_bar_geometry.h"
+#include "controls/subclassed_window.h"
 
 class MainWindow;
 
@@ -61,6 +63,9 @@ private:
     LRESULT ActivateSelection(WPARAM key, LPARAM lParam);
     LRESULT MoveUp();
     LRESULT MoveDown();
+    // No scrolling needed: the selection moves from the current row to the
+    // target, or to the top visible row when no row is current.
+    void SelectWithinView(int current, int target, int top);
     void SetHover(int index);
 
     // Scroll bar behaviour.
@@ -94,6 +99,7 @@ private:
     RECT ScrollBarRect() const;
     ScrollBarLayout Layout() const;
     ScrollPart HitTestPart(POINT clientPoint) const;
+    POINT ToClient(POINT screenPoint) const;
     POINT CursorInClient() const;
     void SetTopIndex(int index);
 
@@ -108,8 +114,8 @@ private:
     HWND window;
     std::vector<std::wstring> texts;
     std::vector<int> markers;
-    HFONT normalFont;
-    HFONT currentFont;
+    SubclassedWindow binding;
+    CaptionFonts fonts;
     HBITMAP primaryBullet;
     HBITMAP secondaryBullet;
     HBITMAP upArrow;
@@ -128,5 +134,4 @@ private:
     int lastY;
     ScrollPart part;
     bool firstFocus;
-    WNDPROC previousProc;
 };

@@ -91,6 +91,12 @@ ScrollPart HitTestPart(const ScrollBarLayout& layout, POINT point)
     return point.y < layout.thumb.top ? ScrollPart::PageUp : ScrollPart::PageDown;
 }
 
+bool IsStepPart(ScrollPart part)
+{
+    return part == ScrollPart::UpArrow || part == ScrollPart::PageUp ||
+           part == ScrollPart::PageDown || part == ScrollPart::DownArrow;
+}
+
 bool ThumbMoveFits(const ScrollBarLayout& layout, int thumbTop, int delta)
 {
     const int thumbBottom = thumbTop + Height(layout.thumb);

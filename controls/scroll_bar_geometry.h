@@ -50,6 +50,10 @@ int ThumbHeight(int clientHeight, int totalHeight, int trackLength);
 // or below it. The thumb tested is the computed one, also during a drag.
 ScrollPart HitTestPart(const ScrollBarLayout& layout, POINT point);
 
+// The arrows and the track above and below the thumb scroll step by step
+// when pressed; the thumb is dragged instead.
+bool IsStepPart(ScrollPart part);
+
 // A drag by delta pixels is taken whole or refused whole: the thumb, with its
 // top at thumbTop, must stay inside the track.
 bool ThumbMoveFits(const ScrollBarLayout& layout, int thumbTop, int delta);
