@@ -53,9 +53,7 @@ TEST_F(AnsiPath, ARussianUserOnWindows98SeesTheRussianMenu)
         << "no dialog with the Russian caption; is the ru_RU.UTF-8 locale installed "
            "(locale-gen)? Windows seen: " << menu.TopLevelWindows().size();
     EXPECT_FALSE(IsWindowUnicode(dialog)) << "the dialog was not made through the ANSI calls";
-    HWND combo = menu.Control(IDC_LANGUAGE_COMBO);
-    const LRESULT selected = SendMessageA(combo, CB_GETCURSEL, 0, 0);
-    EXPECT_EQ(kRussianLanguage, SendMessageA(combo, CB_GETITEMDATA, selected, 0));
+    EXPECT_EQ(kRussianLanguage, menu.ChosenLanguage());
     EXPECT_EQ(2, RowCount(menu)) << "both entries have a Russian name";
 
     // Version 4 of the 9x family: the Russian warning is not shown.

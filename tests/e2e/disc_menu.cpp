@@ -2,7 +2,6 @@
 
 #include <tlhelp32.h>
 
-
 #include "app/main_window.h"
 #include "disc_drive.h"
 #include "resources/resource_ids.h"
@@ -227,6 +226,23 @@ bool DiscMenu::ActivateWithKeyboard(int row) const
         SendMessageA(list, WM_KEYDOWN, selected < row ? VK_DOWN : VK_UP, 0);
     }
     return false;
+}
+
+void DiscMenu::ChooseLanguage(int item) const
+{
+    HWND combo = Control(IDC_LANGUAGE_COMBO);
+    SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_LANGUAGE_COMBO, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+}
+
+int DiscMenu::ChosenLanguage() const
+{
+    HWND combo = Control(IDC_LANGUAGE_COMBO);
+    const LRESULT item = SendMessageA(combo, CB_GETCURSEL, 0, 0);
+    // The chooser keeps each item's place among the declared languages as
+    // its item data.
+    return static_cast<int>(SendMessageA(combo, CB_GETITEMDATA, static_cast<WPARAM>(item), 0));
 }
 
 HWND DiscMenu::WaitForChildWindow() const

@@ -57,6 +57,12 @@ public:
     // does from the keyboard; false if the row cannot be reached.
     bool ActivateWithKeyboard(int row) const;
 
+    // Picks a language in the chooser as the user does (item in the
+    // chooser's order), and the language (its place among the declared
+    // ones) that the chooser shows.
+    void ChooseLanguage(int item) const;
+    int ChosenLanguage() const;
+
     // A visible top-level window of a process that the menu started, or
     // null after a generous wait.
     HWND WaitForChildWindow() const;

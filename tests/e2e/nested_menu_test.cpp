@@ -61,15 +61,6 @@ protected:
         return rect;
     }
 
-    // Picks a language in the combo as the user does.
-    static void ChooseLanguage(const DiscMenu& menu, int item)
-    {
-        HWND combo = menu.Control(IDC_LANGUAGE_COMBO);
-        SendMessageA(combo, CB_SETCURSEL, item, 0);
-        SendMessageA(menu.Dialog(), WM_COMMAND, MAKEWPARAM(IDC_LANGUAGE_COMBO, CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(combo));
-    }
-
     std::string record;
 };
 
@@ -101,7 +92,7 @@ TEST_F(NestedMenu, ReplacesRowsLanguagesExitTextAndPictureInTheSameWindow)
     // A caption the start menu gave for the language stays; one it did not
     // give comes from the nested menu.
     EXPECT_EQ(L"Main menu", WindowCaption(dialog));
-    ChooseLanguage(menu, 1);
+    menu.ChooseLanguage(1);
     EXPECT_EQ(L"Werkzeuge", WindowCaption(dialog));
     EXPECT_EQ(0u, menu.Close());
 }

@@ -1,7 +1,8 @@
 // The sample disc as a disc author gets it: its menus, pictures and texts,
 // started from the root of a drive. Every language shows its caption, the
-// tools menu opens in the same window with its own picture, and the way back
-// leads to the start without listing a language twice.
+// tools menu opens in the same window with its own picture, the way back
+// leads to the start without listing a language twice, and the demo program
+// and the readme open from it.
 #include "disc_test.h"
 
 #include <fstream>
@@ -51,21 +52,6 @@ protected:
         ASSERT_NE(mainPicture, toolsPicture);
     }
 
-    static int ChosenLanguage(const DiscMenu& menu)
-    {
-        HWND combo = menu.Control(IDC_LANGUAGE_COMBO);
-        const LRESULT item = SendMessageA(combo, CB_GETCURSEL, 0, 0);
-        return static_cast<int>(SendMessageA(combo, CB_GETITEMDATA, item, 0));
-    }
-
-    static void ChooseLanguage(const DiscMenu& menu, int item)
-    {
-        HWND combo = menu.Control(IDC_LANGUAGE_COMBO);
-        SendMessageA(combo, CB_SETCURSEL, item, 0);
-        SendMessageA(menu.Dialog(), WM_COMMAND, MAKEWPARAM(IDC_LANGUAGE_COMBO, CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(combo));
-    }
-
     // Any of the three captions: which one depends on the user's language.
     static HWND WaitForSampleDialog(DiscMenu& menu) { return menu.WaitForDialog(kCaptions); }
 
@@ -78,7 +64,7 @@ TEST_F(SampleDisc, ShowsItsStartMenuInEachOfItsLanguages)
     DiscMenu menu(disc);
     HWND dialog = WaitForSampleDialog(menu);
     ASSERT_NE(nullptr, dialog);
-    const int chosen = ChosenLanguage(menu);
+    const int chosen = menu.ChosenLanguage();
     ASSERT_GE(chosen, 0);
     ASSERT_LT(chosen, 3);
     EXPECT_EQ(kCaptions[chosen], WindowCaption(dialog)) << "the caption is not the chosen language's";
@@ -93,7 +79,7 @@ TEST_F(SampleDisc, ShowsItsStartMenuInEachOfItsLanguages)
 
     for (int language = 0; language < 3; ++language) {
         SCOPED_TRACE(language);
-        ChooseLanguage(menu, language);
+        menu.ChooseLanguage(language);
         EXPECT_EQ(kCaptions[language], WindowCaption(dialog));
         EXPECT_EQ(3, RowCount(menu)) << "every entry has a name in every language";
     }
@@ -130,7 +116,7 @@ TEST_F(SampleDisc, StartsItsDemoProgramAfterTheWarning)
     ASSERT_TRUE(disc.CopyIn(DEMO_EXE, "demo.exe"));
     DiscMenu menu(disc);
     ASSERT_NE(nullptr, WaitForSampleDialog(menu));
-    ChooseLanguage(menu, 0);
+    menu.ChooseLanguage(0);
 
     menu.PostActivate(0);
     HWND warning = menu.WaitForOtherWindow();
@@ -162,7 +148,7 @@ TEST_F(SampleDisc, OpensItsReadmeInNotepadFromTheToolsMenu)
 {
     DiscMenu menu(disc);
     ASSERT_NE(nullptr, WaitForSampleDialog(menu));
-    ChooseLanguage(menu, 0);
+    menu.ChooseLanguage(0);
     ASSERT_TRUE(menu.Activate(2)) << "More tools";
 
     menu.PostActivate(1);
