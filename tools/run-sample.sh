@@ -31,6 +31,7 @@ export WINEPREFIX="$root/build/sample-wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree=;mshtml="
 wine=/usr/lib/wine/wine64
+disc_root="D:\\"
 xvfb_pid=""
 menu_pid=""
 dump=""
@@ -38,10 +39,10 @@ dump=""
 cleanup() {
     local rc=$?
     trap - EXIT INT TERM
-    [ -n "$menu_pid" ] && kill "$menu_pid" >/dev/null 2>&1 || true
+    if [ -n "$menu_pid" ]; then kill "$menu_pid" >/dev/null 2>&1 || true; fi
     wineserver -k >/dev/null 2>&1 || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" >/dev/null 2>&1 || true
-    [ -n "$dump" ] && rm -f "$dump"
+    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" >/dev/null 2>&1 || true; fi
+    if [ -n "$dump" ]; then rm -f "$dump"; fi
     exit "$rc"
 }
 trap cleanup EXIT
@@ -77,7 +78,7 @@ $wine reg add 'HKCR\.txt' /ve /d txtfile /f >/dev/null 2>&1
 
 if [ -z "$headless" ]; then
     echo "run-sample: the menu is open on $DISPLAY; close it to end."
-    $wine start /wait /d 'D:\' 'D:\kiveron.exe' </dev/null
+    $wine start /wait /d "$disc_root" "${disc_root}kiveron.exe" </dev/null
     exit 0
 fi
 
@@ -85,7 +86,7 @@ if ! command -v xwd >/dev/null 2>&1; then
     echo "run-sample: xwd (package x11-apps) is needed for the screenshot" >&2
     exit 1
 fi
-$wine start /wait /d 'D:\' 'D:\kiveron.exe' </dev/null >/dev/null 2>&1 &
+$wine start /wait /d "$disc_root" "${disc_root}kiveron.exe" </dev/null >/dev/null 2>&1 &
 menu_pid=$!
 
 # The menu is up when the desktop shows something and two dumps taken one
