@@ -113,4 +113,27 @@ TEST_F(Launching, AMenuFileNameInCapitalsIsNoNestedMenuButGoesToTheShell)
     EXPECT_EQ(0u, menu.Close());
 }
 
+TEST_F(Launching, AMenuInAFolderOfTheDiscFindsCommandsBesideIt)
+{
+    // Not in the root: the first place tried (the root) has neither file,
+    // the second (the menu's folder) has both.
+    const std::string record = PutRecorder("menu\\setup.exe");
+    disc.WriteFile("menu\\kiveron.lst", MenuWithCommands("\\setup.exe", "\\more.lst"));
+    disc.WriteFile("menu\\more.lst", "[Main]\r\n[Element]\r\nName=Only row of more\r\n");
+    DiscMenu::Options options;
+    options.exeName = "menu\\kiveron.exe";
+    DiscMenu menu(disc, options);
+    ASSERT_NE(nullptr, Open(menu));
+
+    ASSERT_TRUE(menu.Activate(0));
+    const std::string started = WaitForFileContent(record);
+    // The folder keeps its trailing separator before the command's own.
+    EXPECT_EQ(disc.PathOf("menu\\\\setup.exe"), RecordedCommandLine(started));
+
+    ASSERT_TRUE(menu.Activate(1)) << "the activation waits for something, an error box perhaps";
+    EXPECT_EQ(1, RowCount(menu)) << "the nested menu beside the program was not opened";
+    EXPECT_EQ(1u, menu.TopLevelWindows().size());
+    EXPECT_EQ(0u, menu.Close());
+}
+
 } // namespace
