@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(cmake python3
           g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32
           g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-win32
-          wine wine64 xvfb googletest xauth)
+          wine wine64 xvfb googletest xauth x11-apps locales)
 
 missing=()
 if command -v dpkg-query >/dev/null 2>&1; then
@@ -19,14 +19,34 @@ if command -v dpkg-query >/dev/null 2>&1; then
 else
     missing=("${packages[@]}")
 fi
-[ ${#missing[@]} -eq 0 ] && exit 0
+# The tests of the ANSI path show a Russian menu: Wine takes the user's
+# language and code page from the Unix locale, which must exist.
+has_russian_locale() { locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; }
+
+generate_russian_locale() {
+    has_russian_locale && return 0
+    if [ "$(id -u)" -eq 0 ] && [ -f /etc/locale.gen ] && command -v locale-gen >/dev/null 2>&1; then
+        sed -i 's/^# *\(ru_RU.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+        grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen || echo 'ru_RU.UTF-8 UTF-8' >> /etc/locale.gen
+        locale-gen >/dev/null
+        return 0
+    fi
+    echo "setup: the locale ru_RU.UTF-8 is missing; generate it (locale-gen) for the ANSI-path tests" >&2
+    return 1
+}
+
+if [ ${#missing[@]} -eq 0 ]; then
+    generate_russian_locale
+    exit $?
+fi
 
 if command -v apt-get >/dev/null 2>&1 && [ "$(id -u)" -eq 0 ]; then
     echo "setup: installing ${missing[*]}"
     export DEBIAN_FRONTEND=noninteractive
     apt-get update -qq >/dev/null
     apt-get install -y -qq "${missing[@]}" >/dev/null
-    exit 0
+    generate_russian_locale
+    exit $?
 fi
 
 cat >&2 <<TXT
@@ -37,7 +57,8 @@ Install them, or the equivalents of your system:
   - cmake (3.21 or later) and python3
   - the MinGW-w64 cross compilers for i686 and x86_64, win32 and posix threads
   - 64-bit Wine (wine64; 32-bit Wine is not needed)
-  - Xvfb (the X virtual framebuffer)
+  - Xvfb (the X virtual framebuffer) and xwd (x11-apps)
+  - the locale ru_RU.UTF-8
   - the GoogleTest sources in /usr/src/googletest
 TXT
 exit 1
