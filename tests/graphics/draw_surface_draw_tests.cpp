@@ -2,34 +2,29 @@
 // including the pixels that must stay untouched around the destination.
 #include <gtest/gtest.h>
 
-#include "bmp_file.h"
-#include "dib_canvas.h"
 #include "graphics/draw_surface.h"
 #include "support/temp_folder.h"
+#include "test_pictures.h"
 
 namespace {
 
-constexpr int kWidth = 5;
-constexpr int kHeight = 4;
+constexpr int kWidth = 5, kHeight = 4;
 
-COLORREF Picture(int x, int y) {
-    return PatternColour(24, x, y);
-}
+COLORREF Picture(int x, int y) { return PatternColour(24, x, y); }
 
 class DrawSurfaceDraw : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(surface.LoadBitmapFile(folder.WriteFile("p.bmp", PatternPicture(kWidth, kHeight, 24).Bytes())));
+        ASSERT_TRUE(surface.LoadBitmapFile(folder.WriteFile("p.bmp", Pattern(kWidth, kHeight, 24).Bytes())));
     }
-
-    // The column of the picture that a canvas pixel shows within a row, or -1.
-    static int PictureColumn(COLORREF colour, int pictureRow) {
-        for (int x = 0; x < kWidth; ++x)
-            if (Picture(x, pictureRow) == colour)
-                return x;
-        return -1;
+    // The canvas shows picture pixels (sx + x, sy + y) at (dx + x, dy + y)
+    // for a w x h block, and nothing outside it.
+    static void ExpectCopy(const DibCanvas& canvas, int dx, int dy, int sx, int sy, int w, int h) {
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                ASSERT_EQ(Picture(sx + x, sy + y), canvas.Pixel(dx + x, dy + y)) << "(" << x << "," << y << ")";
+        EXPECT_EQ(0, canvas.TouchedOutside(RECT{dx, dy, dx + w, dy + h}));
     }
-
     TempFolder folder;
     CDrawSurface7 surface;
 };
@@ -38,106 +33,66 @@ protected:
 
 TEST_F(DrawSurfaceDraw, DestinationOfThePictureSizeCopiesOneToOne) {
     DibCanvas canvas(9, 8);
-    const RECT dest = {2, 3, 2 + kWidth, 3 + kHeight};
-    ASSERT_TRUE(surface.Draw(canvas.Dc(), dest, false));
-    for (int y = 0; y < kHeight; ++y)
-        for (int x = 0; x < kWidth; ++x)
-            ASSERT_EQ(Picture(x, y), canvas.Pixel(2 + x, 3 + y)) << "(" << x << "," << y << ")";
-    EXPECT_EQ("", canvas.TouchedOutside(dest));
+    ASSERT_TRUE(surface.Draw(canvas.Dc(), RECT{2, 3, 2 + kWidth, 3 + kHeight}, false));
+    ExpectCopy(canvas, 2, 3, 0, 0, kWidth, kHeight);
 }
 
 TEST_F(DrawSurfaceDraw, DestinationOnePixelWiderStretchesTheWholePicture) {
     DibCanvas canvas(kWidth + 3, kHeight + 2);
-    const RECT dest = {1, 1, 1 + kWidth + 1, 1 + kHeight};
+    const RECT dest = {1, 1, 2 + kWidth, 1 + kHeight};
     ASSERT_TRUE(surface.Draw(canvas.Dc(), dest, false));
     for (int y = 0; y < kHeight; ++y) {
         // Every picture column appears, in order, one of them twice.
         int previous = 0;
-        for (int x = 0; x < kWidth + 1; ++x) {
-            const int column = PictureColumn(canvas.Pixel(1 + x, 1 + y), y);
-            ASSERT_NE(-1, column) << "canvas (" << 1 + x << "," << 1 + y << ") is not from picture row " << y;
-            ASSERT_TRUE(column == previous || column == previous + 1) << "column " << column << " after " << previous;
+        for (int x = 0; x <= kWidth; ++x) {
+            int column = 0;
+            while (column < kWidth && Picture(column, y) != canvas.Pixel(1 + x, 1 + y))
+                ++column;
+            ASSERT_TRUE(column == previous || column == previous + 1) << "column " << column << " at " << x << "," << y;
             previous = column;
         }
-        EXPECT_EQ(0, PictureColumn(canvas.Pixel(1, 1 + y), y));
-        EXPECT_EQ(kWidth - 1, previous) << "the right edge shows the picture's last column";
+        EXPECT_EQ(kWidth - 1, previous) << "the right edge shows the last column";
     }
-    EXPECT_EQ("", canvas.TouchedOutside(dest));
-}
-
-TEST_F(DrawSurfaceDraw, DestinationOnePixelTallerStretchesTheWholePicture) {
-    DibCanvas canvas(kWidth, kHeight + 1);
-    const RECT dest = {0, 0, kWidth, kHeight + 1};
-    ASSERT_TRUE(surface.Draw(canvas.Dc(), dest, false));
-    EXPECT_EQ(Picture(0, 0), canvas.Pixel(0, 0)) << "top row on top";
-    EXPECT_EQ(Picture(kWidth - 1, kHeight - 1), canvas.Pixel(kWidth - 1, kHeight)) << "bottom row at the bottom";
-    int duplicated = 0;
-    for (int y = 0; y + 1 < kHeight + 1; ++y)
-        duplicated += canvas.Pixel(0, y) == canvas.Pixel(0, y + 1);
-    EXPECT_EQ(1, duplicated) << "one picture row is shown twice";
+    EXPECT_EQ(0, canvas.TouchedOutside(dest));
 }
 
 TEST_F(DrawSurfaceDraw, SmallerDestinationShowsLeftColumnsAndBottomRows) {
     DibCanvas canvas(8, 8);
-    const RECT dest = {1, 2, 1 + 3, 2 + 2};
-    ASSERT_TRUE(surface.Draw(canvas.Dc(), dest, false));
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 3; ++x)
-            ASSERT_EQ(Picture(x, kHeight - 2 + y), canvas.Pixel(1 + x, 2 + y)) << "(" << x << "," << y << ")";
-    EXPECT_EQ("", canvas.TouchedOutside(dest));
+    ASSERT_TRUE(surface.Draw(canvas.Dc(), RECT{1, 2, 4, 4}, false));
+    ExpectCopy(canvas, 1, 2, 0, kHeight - 2, 3, 2);
 }
 
-TEST_F(DrawSurfaceDraw, DrawPartCopiesATopDownRegionToTheOrigin) {
+TEST_F(DrawSurfaceDraw, DrawPartTakesTopDownRegions) {
     DibCanvas canvas(6, 6);
-    const RECT source = {1, 1, 4, 3};
-    ASSERT_TRUE(surface.DrawPart(canvas.Dc(), source, false));
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 3; ++x)
-            ASSERT_EQ(Picture(1 + x, 1 + y), canvas.Pixel(x, y)) << "(" << x << "," << y << ")";
-    EXPECT_EQ("", canvas.TouchedOutside(RECT{0, 0, 3, 2}));
-}
-
-TEST_F(DrawSurfaceDraw, DrawPartOfTheTopAndBottomEdges) {
-    // The bottom edge converts to DIB row 0, the top edge to the last DIB row.
-    DibCanvas bottom(kWidth, 1);
-    ASSERT_TRUE(surface.DrawPart(bottom.Dc(), RECT{0, kHeight - 1, kWidth, kHeight}, false));
-    DibCanvas top(kWidth, 1);
-    ASSERT_TRUE(surface.DrawPart(top.Dc(), RECT{0, 0, kWidth, 1}, false));
-    for (int x = 0; x < kWidth; ++x) {
-        EXPECT_EQ(Picture(x, kHeight - 1), bottom.Pixel(x, 0)) << x;
-        EXPECT_EQ(Picture(x, 0), top.Pixel(x, 0)) << x;
+    ASSERT_TRUE(surface.DrawPart(canvas.Dc(), RECT{1, 1, 4, 3}, false));
+    ExpectCopy(canvas, 0, 0, 1, 1, 3, 2);
+    // The bottom edge is DIB row 0, the top edge the last DIB row.
+    for (int row : {0, kHeight - 1}) {
+        DibCanvas edge(kWidth, 1);
+        ASSERT_TRUE(surface.DrawPart(edge.Dc(), RECT{0, row, kWidth, row + 1}, false));
+        ExpectCopy(edge, 0, 0, 0, row, kWidth, 1);
     }
 }
 
 TEST_F(DrawSurfaceDraw, DrawPartToCopiesARegionIntoADestination) {
     DibCanvas canvas(9, 7);
-    const RECT dest = {5, 4, 8, 6};
-    const RECT source = {2, 0, 5, 2};
-    ASSERT_TRUE(surface.DrawPartTo(canvas.Dc(), dest, source, false));
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 3; ++x)
-            ASSERT_EQ(Picture(2 + x, y), canvas.Pixel(5 + x, 4 + y)) << "(" << x << "," << y << ")";
-    EXPECT_EQ("", canvas.TouchedOutside(dest));
+    ASSERT_TRUE(surface.DrawPartTo(canvas.Dc(), RECT{5, 4, 8, 6}, RECT{2, 0, 5, 2}, false));
+    ExpectCopy(canvas, 5, 4, 2, 0, 3, 2);
 }
 
-TEST(DrawSurfaceEmpty, DrawsNothingAndReportsFalse) {
-    CDrawSurface7 surface;
-    DibCanvas canvas(4, 4);
-    const RECT all = {0, 0, 4, 4};
-    EXPECT_FALSE(surface.Draw(canvas.Dc(), all, false));
-    EXPECT_FALSE(surface.Draw(canvas.Dc(), all, true));
-    EXPECT_FALSE(surface.DrawPart(canvas.Dc(), all, false));
-    EXPECT_FALSE(surface.DrawPartTo(canvas.Dc(), all, all, false));
-    EXPECT_EQ("", canvas.TouchedOutside(RECT{0, 0, 0, 0}));
-}
-
-TEST(DrawSurfaceEmpty, AFailedFirstLoadStillDrawsNothing) {
+TEST(DrawSurfaceEmpty, DrawsNothingAndSaysSoEvenAfterAFailedLoad) {
     TempFolder folder;
-    BmpFile broken = SolidPicture(4, 4, RGB(1, 2, 3));
+    Bmp broken = Pattern(4, 4, 24);
     broken.pixels.resize(10);
-    CDrawSurface7 surface;
-    ASSERT_FALSE(surface.LoadBitmapFile(folder.WriteFile("broken.bmp", broken.Bytes())));
-    DibCanvas canvas(4, 4);
-    EXPECT_FALSE(surface.Draw(canvas.Dc(), RECT{0, 0, 4, 4}, false));
-    EXPECT_EQ("", canvas.TouchedOutside(RECT{0, 0, 0, 0}));
+    CDrawSurface7 never, failed;
+    ASSERT_FALSE(failed.LoadBitmapFile(folder.WriteFile("broken.bmp", broken.Bytes())));
+    for (const CDrawSurface7* surface : {&never, &failed}) {
+        DibCanvas canvas(4, 4);
+        const RECT all = {0, 0, 4, 4};
+        EXPECT_FALSE(surface->Draw(canvas.Dc(), all, false));
+        EXPECT_FALSE(surface->Draw(canvas.Dc(), all, true));
+        EXPECT_FALSE(surface->DrawPart(canvas.Dc(), all, false));
+        EXPECT_FALSE(surface->DrawPartTo(canvas.Dc(), all, all, false));
+        EXPECT_EQ(0, canvas.TouchedOutside(RECT{0, 0, 0, 0}));
+    }
 }

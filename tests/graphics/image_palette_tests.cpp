@@ -9,140 +9,75 @@
 
 namespace {
 
-PALETTEENTRY Colour(BYTE red, BYTE green, BYTE blue, BYTE flags) {
-    return PALETTEENTRY{red, green, blue, flags};
+// Picture colour i: red i, green i / 2, blue 200; the system palette's slot
+// i is grey i with flags 0xFF, so every slot tells where it came from.
+enum Kind { Pic, Sys, SysFree, Black, BlackFree, White };
+
+PALETTEENTRY Expected(Kind kind, int i) {
+    const BYTE g = BYTE(i);
+    switch (kind) {
+    case Pic: return {g, BYTE(i / 2), 200, PC_NOCOLLAPSE};
+    case Sys: return {g, g, g, 0};
+    case SysFree: return {g, g, g, PC_NOCOLLAPSE};
+    case Black: return {0, 0, 0, 0};
+    case BlackFree: return {0, 0, 0, PC_NOCOLLAPSE};
+    default: return {255, 255, 255, 0};
+    }
 }
 
-::testing::AssertionResult Same(const PALETTEENTRY& expected, const PALETTEENTRY& actual) {
-    if (expected.peRed == actual.peRed && expected.peGreen == actual.peGreen && expected.peBlue == actual.peBlue &&
-        expected.peFlags == actual.peFlags)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "expected rgb(" << int(expected.peRed) << "," << int(expected.peGreen)
-                                         << "," << int(expected.peBlue) << ") flags " << int(expected.peFlags)
-                                         << ", got rgb(" << int(actual.peRed) << "," << int(actual.peGreen) << ","
-                                         << int(actual.peBlue) << ") flags " << int(actual.peFlags);
-}
-
-// Picture colours that no system slot below has: red = index, blue = 200.
-std::vector<RGBQUAD> PictureTable(int count) {
-    std::vector<RGBQUAD> table;
-    for (int i = 0; i < count; ++i)
-        table.push_back(RGBQUAD{200, static_cast<BYTE>(i / 2), static_cast<BYTE>(i), 0});
-    return table;
-}
-
-PALETTEENTRY FromPicture(int index) {
-    return Colour(static_cast<BYTE>(index), static_cast<BYTE>(index / 2), 200, PC_NOCOLLAPSE);
-}
-
-// A display's system palette: slot i is grey i, flags set to show they are
-// not taken over.
-ScreenPaletteFacts Screen(UINT use, int numColors) {
-    ScreenPaletteFacts screen;
-    screen.systemPaletteUse = use;
-    screen.numColors = numColors;
-    for (int i = 0; i < 256; ++i)
-        screen.systemEntries[i] = Colour(static_cast<BYTE>(i), static_cast<BYTE>(i), static_cast<BYTE>(i), 0xFF);
-    return screen;
-}
-
-PALETTEENTRY System(int index, BYTE flags) {
-    return Colour(static_cast<BYTE>(index), static_cast<BYTE>(index), static_cast<BYTE>(index), flags);
+std::string Text(const PALETTEENTRY& e) {
+    return std::to_string(e.peRed) + "," + std::to_string(e.peGreen) + "," + std::to_string(e.peBlue) + " flags " +
+           std::to_string(e.peFlags);
 }
 
 } // namespace
 
-TEST(ImagePaletteNoStatic, PictureTakesEverySlotButBlackAndWhiteEnds) {
-    const std::vector<RGBQUAD> table = PictureTable(256);
-    const PaletteEntries entries = ChooseImagePalette(Screen(SYSPAL_NOSTATIC, 256), table.data(), 256);
-    EXPECT_TRUE(Same(Colour(0, 0, 0, 0), entries[0])) << "whatever the picture's first colour";
-    EXPECT_TRUE(Same(Colour(255, 255, 255, 0), entries[255])) << "whatever the picture's last colour";
-    for (int i = 1; i < 255; ++i)
-        ASSERT_TRUE(Same(FromPicture(i), entries[i])) << "slot " << i;
-}
-
-TEST(ImagePaletteNoStatic, ShortTableLeavesBlackSlotsThatMayCollapse) {
-    const std::vector<RGBQUAD> table = PictureTable(16);
-    const PaletteEntries entries = ChooseImagePalette(Screen(SYSPAL_NOSTATIC, 256), table.data(), 16);
-    EXPECT_TRUE(Same(Colour(0, 0, 0, 0), entries[0]));
-    for (int i = 1; i < 16; ++i)
-        ASSERT_TRUE(Same(FromPicture(i), entries[i])) << "slot " << i;
-    for (int i = 16; i < 255; ++i)
-        ASSERT_TRUE(Same(Colour(0, 0, 0, PC_NOCOLLAPSE), entries[i])) << "slot " << i;
-    EXPECT_TRUE(Same(Colour(255, 255, 255, 0), entries[255]));
-}
-
-TEST(ImagePaletteStatic, TwentyStaticColoursKeepTenSlotsAtEachEnd) {
-    const std::vector<RGBQUAD> table = PictureTable(256);
-    for (UINT use : {UINT(SYSPAL_STATIC), UINT(SYSPAL_NOSTATIC256), UINT(SYSPAL_ERROR)}) {
-        const PaletteEntries entries = ChooseImagePalette(Screen(use, 20), table.data(), 256);
-        for (int i = 0; i < 10; ++i) {
-            ASSERT_TRUE(Same(System(i, 0), entries[i])) << "use " << use << ", slot " << i;
-            ASSERT_TRUE(Same(System(255 - i, 0), entries[255 - i])) << "use " << use << ", slot " << 255 - i;
+TEST(ImagePalette, LaysOutPictureAndSystemColours) {
+    const struct {
+        const char* name;
+        UINT use;
+        int numColors;
+        int colours;
+        std::vector<std::pair<int, Kind>> runs; // first slot of each run
+    } cases[] = {
+        {"no static: picture but black and white ends", SYSPAL_NOSTATIC, 256, 256, {{0, Black}, {1, Pic}, {255, White}}},
+        {"no static, 16 colours", SYSPAL_NOSTATIC, 256, 16, {{0, Black}, {1, Pic}, {16, BlackFree}, {255, White}}},
+        {"20 static colours", SYSPAL_STATIC, 20, 256, {{0, Sys}, {10, Pic}, {246, Sys}}},
+        {"NOSTATIC256 keeps 20 static", SYSPAL_NOSTATIC256, 20, 256, {{0, Sys}, {10, Pic}, {246, Sys}}},
+        {"error keeps 20 static", SYSPAL_ERROR, 20, 256, {{0, Sys}, {10, Pic}, {246, Sys}}},
+        {"static, 16 colours", SYSPAL_STATIC, 20, 16, {{0, Sys}, {10, Pic}, {16, SysFree}, {246, Sys}}},
+        {"no colour table", SYSPAL_STATIC, 20, 0, {{0, Sys}, {10, SysFree}, {246, Sys}}},
+        {"only the first 256 of 300", SYSPAL_STATIC, 20, 300, {{0, Sys}, {10, Pic}, {246, Sys}}},
+        {"true colour: NUMCOLORS -1", SYSPAL_ERROR, -1, 256, {{0, Pic}}},
+        {"more static than slots", SYSPAL_STATIC, 100000, 256, {{0, Sys}}},
+        {"negative static count", SYSPAL_STATIC, -100000, 256, {{0, Pic}}},
+    };
+    std::vector<RGBQUAD> table;
+    for (int i = 0; i < 300; ++i)
+        table.push_back(RGBQUAD{200, BYTE(i / 2), BYTE(i), 0});
+    for (const auto& c : cases) {
+        ScreenPaletteFacts screen{c.use, c.numColors, {}};
+        for (int i = 0; i < 256; ++i)
+            screen.systemEntries[i] = {BYTE(i), BYTE(i), BYTE(i), 0xFF};
+        const PaletteEntries got = ChooseImagePalette(screen, c.colours ? table.data() : nullptr, c.colours);
+        size_t run = 0;
+        for (int i = 0; i < 256; ++i) {
+            run += run + 1 < c.runs.size() && c.runs[run + 1].first == i;
+            ASSERT_EQ(Text(Expected(c.runs[run].second, i)), Text(got[i])) << c.name << ", slot " << i;
         }
-        for (int i = 10; i < 246; ++i)
-            ASSERT_TRUE(Same(FromPicture(i), entries[i])) << "use " << use << ", slot " << i;
     }
 }
 
-TEST(ImagePaletteStatic, ShortTableLeavesTheSystemColoursBetween) {
-    const std::vector<RGBQUAD> table = PictureTable(16);
-    const PaletteEntries entries = ChooseImagePalette(Screen(SYSPAL_STATIC, 20), table.data(), 16);
-    for (int i = 0; i < 10; ++i)
-        ASSERT_TRUE(Same(System(i, 0), entries[i])) << "slot " << i << ": the picture's first colours are not taken";
-    for (int i = 10; i < 16; ++i)
-        ASSERT_TRUE(Same(FromPicture(i), entries[i])) << "slot " << i;
-    for (int i = 16; i < 246; ++i)
-        ASSERT_TRUE(Same(System(i, PC_NOCOLLAPSE), entries[i])) << "slot " << i;
-    for (int i = 246; i < 256; ++i)
-        ASSERT_TRUE(Same(System(i, 0), entries[i])) << "slot " << i;
-}
-
-TEST(ImagePaletteStatic, TrueColourDisplayHasNoStaticSlots) {
-    // NUMCOLORS is -1 there: half of it rounds toward zero.
-    const std::vector<RGBQUAD> table = PictureTable(256);
-    const PaletteEntries entries = ChooseImagePalette(Screen(SYSPAL_ERROR, -1), table.data(), 256);
+TEST(ImagePalette, CreateImagePaletteLaysOutWhatThisScreenReports) {
+    std::vector<RGBQUAD> table;
     for (int i = 0; i < 256; ++i)
-        ASSERT_TRUE(Same(FromPicture(i), entries[i])) << "slot " << i;
-}
-
-TEST(ImagePaletteStatic, PictureWithoutColourTableGetsOnlySystemColours) {
-    const PaletteEntries entries = ChooseImagePalette(Screen(SYSPAL_STATIC, 20), nullptr, 0);
-    for (int i = 0; i < 256; ++i) {
-        const bool isStatic = i < 10 || i >= 246;
-        ASSERT_TRUE(Same(System(i, isStatic ? 0 : PC_NOCOLLAPSE), entries[i])) << "slot " << i;
-    }
-}
-
-TEST(ImagePaletteStatic, MoreThan256ColoursUseOnlyTheFirst256) {
-    const std::vector<RGBQUAD> table = PictureTable(300);
-    const PaletteEntries wide = ChooseImagePalette(Screen(SYSPAL_STATIC, 20), table.data(), 300);
-    const PaletteEntries exact = ChooseImagePalette(Screen(SYSPAL_STATIC, 20), table.data(), 256);
-    for (int i = 0; i < 256; ++i)
-        ASSERT_TRUE(Same(exact[i], wide[i])) << "slot " << i;
-}
-
-TEST(ImagePaletteStatic, ImpossibleStaticCountsStayInsideThePalette) {
-    const std::vector<RGBQUAD> table = PictureTable(256);
-    const PaletteEntries all = ChooseImagePalette(Screen(SYSPAL_STATIC, 100000), table.data(), 256);
-    for (int i = 0; i < 256; ++i)
-        ASSERT_TRUE(Same(System(i, 0), all[i])) << "slot " << i << ": every slot is static";
-    const PaletteEntries none = ChooseImagePalette(Screen(SYSPAL_STATIC, -100000), table.data(), 256);
-    for (int i = 0; i < 256; ++i)
-        ASSERT_TRUE(Same(FromPicture(i), none[i])) << "slot " << i << ": no slot is static";
-}
-
-TEST(ImagePaletteOnThisDisplay, CreateImagePaletteLaysOutWhatTheScreenReports) {
-    const std::vector<RGBQUAD> table = PictureTable(256);
+        table.push_back(RGBQUAD{BYTE(i), 7, BYTE(255 - i), 0});
     const HPALETTE palette = CDrawSurface7::CreateImagePalette(table.data(), 256);
     ASSERT_NE(nullptr, palette);
     PALETTEENTRY actual[256] = {};
     EXPECT_EQ(256u, GetPaletteEntries(palette, 0, 256, actual));
     const PaletteEntries expected = ChooseImagePalette(ReadScreenPaletteFacts(), table.data(), 256);
     for (int i = 0; i < 256; ++i)
-        EXPECT_TRUE(Same(expected[i], actual[i])) << "slot " << i;
-    WORD entryCount = 0;
-    EXPECT_EQ(int(sizeof entryCount), GetObjectA(palette, sizeof entryCount, &entryCount));
-    EXPECT_EQ(256, entryCount);
+        EXPECT_EQ(Text(expected[i]), Text(actual[i])) << "slot " << i;
     DeleteObject(palette);
 }

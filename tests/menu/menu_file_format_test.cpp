@@ -3,44 +3,20 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
-const std::string kWorkedExample = std::string(kUtf8Bom) + MenuLines({
-    "[Main]",
-    "Caption=Sample Disc",
-    "Caption_de=Beispiel-CD",
-    "Picture=menu.bmp",
-    "ExitText_en=Exit",
-    "ExitText_de=Beenden",
-    "WarningMsg_en=Please close all other programs first.",
-    "",
-    "[Language]",
-    "Locale=en",
-    "Name_en=English",
-    "Name_de=Englisch",
-    "",
-    "[Language]",
-    "Locale=de",
-    "Name=Deutsch",
-    "",
-    "[Element]",
-    "Name_en=Install",
-    "Name_de=Installieren",
-    "Description_en=Installs the viewer.",
-    "Description=Setup",
-    "Command=setup\\setup.exe",
-    "",
-    "[Element]",
-    "Name=Read me",
-    "Command=readme.txt",
-    "Marker=secondary",
-    "",
-    "[Extras]",
-    "Name_de=Weitere Werkzeuge",
-    "Command=tools\\tools.lst",
-    "caption_en=Ignored here",
-    "Marker=Primary",
-});
+const char kWorkedExample[] =
+    "\xEF\xBB\xBF[Main]\r\nCaption=Sample Disc\r\nCaption_de=Beispiel-CD\r\nPicture=menu.bmp\r\n"
+    "ExitText_en=Exit\r\nExitText_de=Beenden\r\nWarningMsg_en=Please close all other programs first.\r\n\r\n"
+    "[Language]\r\nLocale=en\r\nName_en=English\r\nName_de=Englisch\r\n\r\n"
+    "[Language]\r\nLocale=de\r\nName=Deutsch\r\n\r\n"
+    "[Element]\r\nName_en=Install\r\nName_de=Installieren\r\nDescription_en=Installs the viewer.\r\n"
+    "Description=Setup\r\nCommand=setup\\setup.exe\r\n\r\n"
+    "[Element]\r\nName=Read me\r\nCommand=readme.txt\r\nMarker=secondary\r\n\r\n"
+    "[Extras]\r\nName_de=Weitere Werkzeuge\r\nCommand=tools\\tools.lst\r\ncaption_en=Ignored here\r\n"
+    "Marker=Primary\r\n";
 
 const char kWorkedExampleDocument[] =
     "caption [*]Sample Disc [de]Beispiel-CD\n"
@@ -52,161 +28,95 @@ const char kWorkedExampleDocument[] =
     "element [de]Installieren [en]Install / [*]Setup [en]Installs the viewer. / setup\\setup.exe / 0\n"
     "element [*]Read me [de]Weitere Werkzeuge / / tools\\tools.lst / 0\n";
 
-// The first element of a one-element menu written with LF line breaks.
-MenuElement OnlyElement(std::initializer_list<const char*> lines)
+const char kNothing[] = "caption\nexit\nwarning\npicture\n";
+
+std::string Without(std::string text, char c)
 {
-    const std::vector<MenuElement> elements = LoadedFrom(MenuLines(lines, "\n")).GetElements();
-    EXPECT_EQ(elements.size(), 1u);
-    return elements.empty() ? MenuElement() : elements.front();
+    text.erase(std::remove(text.begin(), text.end(), c), text.end());
+    return text;
+}
+
+std::string Element(std::initializer_list<const char*> lines)
+{
+    return "[Element]\n" + MenuLines(lines, "\n");
 }
 
 } // namespace
 
-TEST(WorkedExample, YieldsTheDocumentItDescribes)
+TEST(MenuFiles, YieldExactlyTheDocumentTheyDescribe)
 {
-    EXPECT_EQ(Describe(LoadedFrom(kWorkedExample)), kWorkedExampleDocument);
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::string document;
+    } cases[] = {
+        {"worked example", kWorkedExample, kWorkedExampleDocument},
+        {"without BOM", std::string(kWorkedExample + 3), kWorkedExampleDocument},
+        {"LF line breaks", Without(kWorkedExample, '\r'), kWorkedExampleDocument},
+        {"CR-only line breaks hold no line", MenuLines({"[Element]", "Name=A"}, "\r"), kNothing},
+        {"a file without LF holds no line", "[Element]", kNothing},
+        {"the last line without a break is ignored", "[Element]\nName=A\nCommand=a.exe",
+         std::string(kNothing) + "element [*]A / /  / 0\n"},
+        {"lone CRs stay in their line", "[Element]\r\nName=a\rb\r\nCommand=x\r\r\n",
+         std::string(kNothing) + "element [*]a\rb / / x / 0\n"},
+        {"NUL ends the text", std::string("[Element]\nName=A\n\0[Element]\nName=B\n", 34),
+         std::string(kNothing) + "element [*]A / /  / 0\n"},
+        {"headers match ASCII case and nothing else",
+         MenuLines({"[ELEMENT]", "name=Upper", "[element]", "NAME=Lower", "[ Element ]", "[Element] x", "[Elements]",
+                    "[Element]=x", "Description=Still lower", "[main]", "CAPTION=Main"}),
+         "caption [*]Main\nexit\nwarning\npicture\nelement [*]Upper / /  / 0\n"
+         "element [*]Lower / [*]Still lower /  / 0\n"},
+        {"every known header makes a record, even empty",
+         MenuLines({"Name=Before any section", "[Foo]", "Caption=Still none", "[Element]", "[Element]",
+                    "Name=Second", "[Language]", "[Main]", "Name=Main has none"}),
+         std::string(kNothing) + "language \nelement / /  / 0\nelement [*]Second / /  / 0\n"},
+        {"keys outside their section are ignored",
+         MenuLines({"[Main]", "Command=main.exe", "Locale=xx", "Marker=Secondary", "[Language]", "Description=d",
+                    "Command=c", "Caption=c", "[Element]", "Locale=yy", "Picture=p.bmp", "ExitText=e"}),
+         std::string(kNothing) + "language \nelement / /  / 0\n"},
+        {"texts: first wins; settings: last wins",
+         MenuLines({"[Main]", "Caption=First", "Caption=Second", "Picture=a.bmp", "Picture=b.bmp", "[Element]",
+                    "Name_de=Erst", "name_de=Zweit", "Command_en=first.exe", "Command_de=second.exe",
+                    "Marker=Secondary", "Marker=Tertiary", "[Language]", "Locale=en", "Locale_xx=de"}),
+         "caption [*]First\nexit\nwarning\npicture [*]b.bmp\nlanguage de\nelement [de]Erst / / second.exe / 1\n"},
+        {"marker names in any case", Element({"Marker=SECONDARY"}), std::string(kNothing) + "element / /  / 1\n"},
+        {"marker last wins", Element({"Marker=secondary", "Marker=pRiMaRy"}), std::string(kNothing) + "element / /  / 0\n"},
+        {"language suffixes kept as written",
+         Element({"Name_EN=Upper", "Name_=Empty", "Name_ de=Blank after", "Name _fr=Blank before", "Name_de_CH=Swiss",
+                  "Name=Any"}),
+         std::string(kNothing) + "element []Empty [ de]Blank after [*]Any [EN]Upper [de_CH]Swiss / /  / 0\n"},
+        {"values trimmed and taken literally",
+         Element({"  Description =  a = b  ", "Name_de=", "Name_de=Too late", "=No key",
+                  "Command=\xE3\x80\x80 \"quoted\" \xC2\xA0"}),
+         std::string(kNothing) + "element [de] / [*]a = b / \"quoted\" / 0\n"},
+        {"UTF-8 arrives whole",
+         Element({"Name_ru=\xD0\x9F\xD1\x83\xD1\x81\xD0\xBA", "Name_ka=\xE1\x83\xA5", "Name_vi=Ti\xE1\xBA\xBFng",
+                  "Name_x=\xF0\x9F\x98\x80"}),
+         std::string(kNothing) + "element [ka]\xE1\x83\xA5 [ru]\xD0\x9F\xD1\x83\xD1\x81\xD0\xBA [vi]Ti\xE1\xBA\xBFng "
+                                 "[x]\xF0\x9F\x98\x80 / /  / 0\n"},
+        {"UTF-16: its zero bytes end the text", std::string("\xFF\xFE[\0E\0]\0\n\0", 10), kNothing},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DescribeFile(c.bytes), c.document) << c.name;
 }
 
-TEST(WorkedExample, LooksUpTheGermanTextsWithTheirFallbacks)
+TEST(MenuFiles, TheWorkedExampleInGermanWithItsFallbacks)
 {
-    const MenuDocument document = LoadedFrom(kWorkedExample);
+    MenuDocument document;
+    LoadBytes(document, kWorkedExample);
     EXPECT_EQ(document.GetCaption().Lookup("de"), L"Beispiel-CD");
     EXPECT_EQ(document.GetExitText().Lookup("de"), L"Beenden");
     EXPECT_EQ(document.GetWarningMsg().Lookup("de"), L"");
-    const std::vector<MenuLanguage> languages = document.GetLanguages();
-    EXPECT_EQ(languages[0].name.Lookup("de") + L"," + languages[1].name.Lookup("de"),
-              L"Englisch,Deutsch");
-    const std::vector<MenuElement> elements = document.GetElements();
-    EXPECT_EQ(elements[0].name.Lookup("de") + L"," + elements[1].name.Lookup("de"),
-              L"Installieren,Weitere Werkzeuge");
+    EXPECT_EQ(document.GetLanguages().at(0).name.Lookup("de"), L"Englisch");
+    EXPECT_EQ(document.GetElements().at(1).name.Lookup("de"), L"Weitere Werkzeuge");
+    EXPECT_EQ(document.GetElements().at(1).name.Lookup("en"), L"Read me");
 }
 
-TEST(LineBreaks, BomAndLineBreakStyleDoNotChangeTheMenu)
+TEST(MenuFiles, OtherEncodingsLoadWithoutErrorButWithoutTheirText)
 {
-    const std::string withoutBom = kWorkedExample.substr(3);
-    std::string lineFeedsOnly;
-    for (char c : withoutBom)
-        if (c != '\r')
-            lineFeedsOnly += c;
-    EXPECT_EQ(Describe(LoadedFrom(withoutBom)), kWorkedExampleDocument);
-    EXPECT_EQ(Describe(LoadedFrom(lineFeedsOnly)), kWorkedExampleDocument);
-}
-
-TEST(LineBreaks, OnlyTextThatALineFeedEndsIsRead)
-{
-    // CR-only line breaks and a file without any LF hold no line at all.
-    EXPECT_TRUE(LoadedFrom(MenuLines({"[Element]", "Name=A"}, "\r")).GetElements().empty());
-    EXPECT_TRUE(LoadedFrom("[Element]").GetElements().empty());
-    // The last line without a break is ignored, even when it is a command.
-    const std::vector<MenuElement> elements =
-        LoadedFrom("[Element]\nName=A\nCommand=a.exe").GetElements();
-    ASSERT_EQ(elements.size(), 1u);
-    EXPECT_EQ(elements[0].name.Lookup("*"), L"A");
-    EXPECT_EQ(elements[0].command, "");
-}
-
-TEST(LineBreaks, LoneCarriageReturnsStayInTheirLine)
-{
-    const MenuElement element =
-        LoadedFrom("[Element]\r\nName=a\rb\r\nCommand=x\r\r\n").GetElements().at(0);
-    EXPECT_EQ(element.name.Lookup("*"), L"a\rb");
-    EXPECT_EQ(element.command, "x");
-}
-
-TEST(LineBreaks, NulEndsTheMenuText)
-{
-    const std::string bytes = std::string("[Element]\nName=A\n\0[Element]\nName=B\n", 34);
-    EXPECT_EQ(LoadedFrom(bytes).GetElements().size(), 1u);
-}
-
-TEST(Sections, HeadersMatchAsciiCaseButNothingElse)
-{
-    const MenuDocument document = LoadedFrom(MenuLines(
-        {"[ELEMENT]", "name=Upper", "[element]", "NAME=Lower", "[ Element ]", "[Element] x",
-         "[Elements]", "[Element]=x", "Description=Still lower", "[main]", "CAPTION=Main"}));
-    ASSERT_EQ(document.GetElements().size(), 2u);
-    EXPECT_EQ(document.GetElements()[1].name.Lookup("*"), L"Lower");
-    EXPECT_EQ(document.GetElements()[1].description.Lookup("*"), L"Still lower");
-    EXPECT_EQ(document.GetCaption().Lookup("*"), L"Main");
-}
-
-TEST(Sections, EveryKnownHeaderYieldsARecordEvenWhenEmpty)
-{
-    const MenuDocument document = LoadedFrom(
-        MenuLines({"Name=Before any section", "[Foo]", "Caption=Still none", "[Element]",
-                   "[Element]", "Name=Second", "[Language]", "[Main]", "Name=Main has none"}));
-    ASSERT_EQ(document.GetElements().size(), 2u);
-    EXPECT_TRUE(document.GetElements()[0].name.IsEmpty());
-    EXPECT_EQ(document.GetElements()[1].name.Lookup("*"), L"Second");
-    ASSERT_EQ(document.GetLanguages().size(), 1u);
-    EXPECT_TRUE(document.GetLanguages()[0].name.IsEmpty());
-    EXPECT_TRUE(document.GetCaption().IsEmpty());
-}
-
-TEST(Keys, KeysOutsideTheirSectionAreIgnored)
-{
-    const MenuDocument document = LoadedFrom(MenuLines(
-        {"[Main]", "Command=main.exe", "Locale=xx", "Marker=Secondary", "[Language]",
-         "Description=d", "Command=c", "Caption=c", "[Element]", "Locale=yy", "Picture=p.bmp",
-         "ExitText=e"}));
-    EXPECT_EQ(Describe(document), "caption\nexit\nwarning\npicture\nlanguage \nelement / /  / 0\n");
-}
-
-TEST(Keys, RepeatsKeepTheFirstTextAndTheLastSetting)
-{
-    const MenuDocument document = LoadedFrom(MenuLines(
-        {"[Main]", "Caption=First", "Caption=Second", "Picture=a.bmp", "Picture=b.bmp",
-         "[Element]", "Name_de=Erst", "name_de=Zweit", "Command_en=first.exe",
-         "Command_de=second.exe", "Marker=Secondary", "Marker=Tertiary", "[Language]",
-         "Locale=en", "Locale_xx=de"}));
-    EXPECT_EQ(document.GetCaption().Lookup("*"), L"First");
-    EXPECT_EQ(document.GetPicture(), (PictureMap{{"*", "b.bmp"}}));
-    const MenuElement element = document.GetElements().at(0);
-    EXPECT_EQ(element.name.Lookup("de"), L"Erst");
-    EXPECT_EQ(element.command, "second.exe");
-    EXPECT_EQ(element.marker, MarkerKind::Secondary);
-    EXPECT_EQ(document.GetLanguages().at(0).locale, "de");
-    EXPECT_EQ(OnlyElement({"[Element]", "Marker=SECONDARY", "Marker=pRiMaRy"}).marker,
-              MarkerKind::Primary);
-}
-
-TEST(Keys, LanguageSuffixesAreKeptAsWritten)
-{
-    const MenuElement element =
-        OnlyElement({"[Element]", "Name_EN=Upper", "Name_=Empty", "Name_ de=Blank after",
-                     "Name _fr=Blank before", "Name_de_CH=Swiss", "Name=Any"});
-    EXPECT_EQ(element.name.GetEntries(),
-              (LocalizedText::Entries{{"*", L"Any"}, {"EN", L"Upper"}, {"", L"Empty"},
-                                      {" de", L"Blank after"}, {"de_CH", L"Swiss"}}));
-    EXPECT_EQ(element.name.Lookup("en"), L"Any");
-}
-
-TEST(Keys, ValuesAreTrimmedAndTakenLiterally)
-{
-    const MenuElement element = OnlyElement(
-        {"[Element]", "  Description =  a = b  ", "Name_de=", "Name_de=Too late",
-         "=No key", "Command=\xE3\x80\x80 \"quoted\" \xC2\xA0"});
-    EXPECT_EQ(element.description.Lookup("*"), L"a = b");
-    EXPECT_EQ(element.name.GetEntries(), (LocalizedText::Entries{{"de", L""}}));
-    EXPECT_EQ(element.command, "\"quoted\"");
-}
-
-TEST(Encoding, MultiByteCharactersArriveAsUtf16)
-{
-    const MenuElement element = OnlyElement(
-        {"[Element]", "Name_ru=\xD0\x9F\xD1\x83\xD1\x81\xD0\xBA", "Name_ka=\xE1\x83\xA5",
-         "Name_vi=Ti\xE1\xBA\xBFng", "Name_x=\xF0\x9F\x98\x80"});
-    EXPECT_EQ(element.name.Lookup("ru"), L"\u041F\u0443\u0441\u043A");
-    EXPECT_EQ(element.name.Lookup("ka"), L"\u10E5");
-    EXPECT_EQ(element.name.Lookup("vi"), L"Ti\u1EBFng");
-    EXPECT_EQ(element.name.Lookup("x"), L"\xD83D\xDE00");
-}
-
-TEST(Encoding, OtherEncodingsLoadWithoutErrorButWithoutTheirText)
-{
-    const MenuElement element = OnlyElement({"[Element]", "Name=Caf\xE9 au lait"});
-    EXPECT_EQ(element.name.Lookup("*").substr(0, 3), L"Caf");
-    EXPECT_NE(element.name.Lookup("*"), L"Caf\u00E9 au lait");
-    // UTF-16: its zero bytes end the text after the first character.
-    EXPECT_TRUE(LoadedFrom(std::string("\xFF\xFE[\0E\0]\0\n\0", 10)).GetElements().empty());
+    MenuDocument document;
+    LoadBytes(document, Element({"Name=Caf\xE9 au lait"}));
+    const std::wstring name = document.GetElements().at(0).name.Lookup("*");
+    EXPECT_EQ(name.substr(0, 3), L"Caf");
+    EXPECT_NE(name, L"Caf\u00E9 au lait");
 }

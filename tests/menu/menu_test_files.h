@@ -11,15 +11,12 @@
 #include <initializer_list>
 #include <string>
 
-const char kUtf8Bom[] = "\xEF\xBB\xBF";
-
 // The lines, each followed by the line break given.
-inline std::string MenuLines(std::initializer_list<const char*> lines,
-                             const std::string& lineBreak = "\r\n")
+inline std::string MenuLines(std::initializer_list<const char*> lines, const std::string& lineBreak = "\r\n")
 {
     std::string text;
     for (const char* line : lines)
-        text += std::string(line) + lineBreak;
+        text += line + lineBreak;
     return text;
 }
 
@@ -30,24 +27,11 @@ inline void LoadBytes(MenuDocument& document, const std::string& bytes)
     document.Load(folder.WriteFile("menu.lst", bytes));
 }
 
-inline MenuDocument LoadedFrom(const std::string& bytes)
-{
-    MenuDocument document;
-    LoadBytes(document, bytes);
-    return document;
-}
-
-// The whole document as UTF-8 text, one field a line, for comparing two
-// documents with a readable difference.
 inline std::string Utf8(const std::wstring& text)
 {
-    if (text.empty())
-        return std::string();
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &utf8[0], size,
-                        nullptr, nullptr);
+    std::string utf8(text.size() * 3, '\0');
+    utf8.resize(static_cast<std::size_t>(WideCharToMultiByte(
+        CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &utf8[0], static_cast<int>(utf8.size()), nullptr, nullptr)));
     return utf8;
 }
 
@@ -59,20 +43,28 @@ inline std::string Describe(const LocalizedText& text)
     return description;
 }
 
+// The whole document as UTF-8 text, one field a line, for comparing
+// documents with a readable difference.
 inline std::string Describe(const MenuDocument& document)
 {
     std::string description = "caption" + Describe(document.GetCaption()) + "\nexit" +
-                              Describe(document.GetExitText()) + "\nwarning" +
-                              Describe(document.GetWarningMsg()) + "\npicture";
+                              Describe(document.GetExitText()) + "\nwarning" + Describe(document.GetWarningMsg()) +
+                              "\npicture";
     for (const auto& entry : document.GetPicture())
         description += " [" + entry.first + "]" + entry.second;
     for (const MenuLanguage& language : document.GetLanguages())
         description += "\nlanguage " + language.locale + Describe(language.name);
     for (const MenuElement& element : document.GetElements())
-        description += "\nelement" + Describe(element.name) + " /" +
-                       Describe(element.description) + " / " + element.command + " / " +
-                       std::to_string(static_cast<int>(element.marker));
+        description += "\nelement" + Describe(element.name) + " /" + Describe(element.description) + " / " +
+                       element.command + " / " + std::to_string(static_cast<int>(element.marker));
     return description + "\n";
+}
+
+inline std::string DescribeFile(const std::string& bytes)
+{
+    MenuDocument document;
+    LoadBytes(document, bytes);
+    return Describe(document);
 }
 
 #endif

@@ -5,36 +5,28 @@
 
 #include <string>
 
-namespace {
-
-// The decoded text of a file holding exactly these bytes.
-std::wstring ReadBack(const std::string& bytes)
+TEST(TextFileReader, DecodesEveryByteAfterACompleteByteOrderMark)
 {
+    const struct {
+        std::string bytes;
+        std::wstring text;
+    } cases[] = {
+        {"\xEF\xBB\xBFName=A\r\n", L"Name=A\r\n"}, {"Name=A\r\n", L"Name=A\r\n"},
+        {"\xEF\xBB\xBF\xEF\xBB\xBF" "A", L"\xFEFF" L"A"}, {"A", L"A"}, {"AB", L"AB"}, {"", L""}, {"\xEF\xBB\xBF", L""},
+        {std::string("\0A\0", 3), std::wstring(L"\0A\0", 3)},
+    };
     TempFolder folder;
-    TextFileReader reader(folder.WriteFile("text.lst", bytes));
-    reader.Read();
-    return reader.ReleaseText();
-}
-
-} // namespace
-
-TEST(TextFileReader, TheByteOrderMarkIsSkippedOnlyWhenComplete)
-{
-    EXPECT_EQ(ReadBack("\xEF\xBB\xBFName=A\r\n"), L"Name=A\r\n");
-    EXPECT_EQ(ReadBack("Name=A\r\n"), L"Name=A\r\n");
-    EXPECT_EQ(ReadBack("\xEF\xBB\xBF\xEF\xBB\xBF" "A"), L"\xFEFF" L"A");
-    EXPECT_EQ(ReadBack("A"), L"A");
-    EXPECT_EQ(ReadBack("AB"), L"AB");
-}
-
-TEST(TextFileReader, DecodesEveryByteReadAndNothingMore)
-{
-    EXPECT_EQ(ReadBack(""), L"");
-    EXPECT_EQ(ReadBack("\xEF\xBB\xBF"), L"");
-    EXPECT_EQ(ReadBack(std::string("\0A\0", 3)), std::wstring(L"\0A\0", 3));
+    for (const auto& c : cases) {
+        TextFileReader reader(folder.WriteFile("text.lst", c.bytes));
+        reader.Read();
+        EXPECT_EQ(reader.ReleaseText(), c.text) << c.bytes;
+    }
     // Malformed UTF-8 is no error; what the decoder makes of it is its own.
-    for (const char* garbage : {"\xEF\xBB", "\xC3", "\xFF\xFE\xFD", "\xF0\x9F\x98"})
-        EXPECT_LE(ReadBack(garbage).size(), std::string(garbage).size()) << garbage;
+    for (const std::string garbage : {"\xEF\xBB", "\xC3", "\xFF\xFE\xFD", "\xF0\x9F\x98"}) {
+        TextFileReader reader(folder.WriteFile("text.lst", garbage));
+        reader.Read();
+        EXPECT_LE(reader.ReleaseText().size(), garbage.size()) << garbage;
+    }
 }
 
 TEST(TextFileReader, ReadsAgainFromTheStartAndHandsTheTextOverOnce)

@@ -3,31 +3,43 @@
 
 #include <windows.h>
 
-#include <cstddef>
 #include <cstring>
+#include <string>
 
-// The bytes of one resource of the running executable, as the system finds
-// and loads it; empty (data null) when there is no such resource.
-class ModuleResource {
-public:
-    ModuleResource(LPCWSTR type, int id);
-
-    bool Found() const { return data != nullptr; }
-    const BYTE* Data() const { return data; }
-    DWORD Size() const { return size; }
-
-    // A little-endian field at offset, or T{} past the end.
+// The bytes of one resource of the running executable as the system loads
+// them, read field by field; a field past the end reads as T{} and clears ok.
+struct ModuleResource {
+    ModuleResource(int type, int id) {
+        const HMODULE module = GetModuleHandleW(nullptr);
+        const HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(type));
+        data = found ? static_cast<const BYTE*>(LockResource(LoadResource(module, found))) : nullptr;
+        size = data ? SizeofResource(module, found) : 0;
+    }
     template <typename T>
-    T At(std::size_t offset) const {
+    T At(size_t offset) const {
         T value{};
         if (data != nullptr && offset + sizeof value <= size)
             std::memcpy(&value, data + offset, sizeof value);
         return value;
     }
+    // The next field from `next` on, for reading a structure in order.
+    template <typename T>
+    T Next() {
+        ok = ok && next + sizeof(T) <= size;
+        next += sizeof(T);
+        return At<T>(next - sizeof(T));
+    }
+    std::wstring NextString() {
+        std::wstring text;
+        for (WCHAR c = Next<WCHAR>(); ok && c != 0; c = Next<WCHAR>())
+            text += c;
+        return text;
+    }
 
-private:
     const BYTE* data;
     DWORD size;
+    size_t next = 0;
+    bool ok = true;
 };
 
 #endif

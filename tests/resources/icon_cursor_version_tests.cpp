@@ -1,0 +1,119 @@
+// The icon group, the hand cursor, the manifest and the version block as
+// compiled into the executable, entry by entry and through the system's own
+// loaders.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "module_resource.h"
+#include "resources/resource_ids.h"
+
+namespace {
+
+DWORD BigEndian(DWORD value) {
+    return value >> 24 | (value >> 8 & 0xFF00) | (value << 8 & 0xFF0000) | value << 24;
+}
+
+} // namespace
+
+TEST(IconResource, TenSizesSmallOnesClassicLargeOnesPng) {
+    const ModuleResource group(14 /* RT_GROUP_ICON */, IDI_KIVERON);
+    EXPECT_EQ(1, group.At<WORD>(2)) << "an icon group";
+    ASSERT_EQ(10, group.At<WORD>(4));
+    const int sizes[] = {16, 20, 24, 32, 40, 48, 64, 96, 128, 256};
+    for (size_t i = 0; i < 10; ++i) {
+        const size_t entry = 6 + 14 * i;
+        const int size = sizes[i];
+        SCOPED_TRACE("icon size " + std::to_string(size));
+        EXPECT_EQ(size % 256, group.At<BYTE>(entry)) << "width (0 for 256)";
+        EXPECT_EQ(size % 256, group.At<BYTE>(entry + 1)) << "height";
+        EXPECT_EQ(1, group.At<WORD>(entry + 4)) << "planes";
+        EXPECT_EQ(32, group.At<WORD>(entry + 6)) << "bits per pixel";
+        const ModuleResource image(3 /* RT_ICON */, group.At<WORD>(entry + 12));
+        ASSERT_NE(nullptr, image.data);
+        EXPECT_EQ(group.At<DWORD>(entry + 8), image.size);
+        const bool png = image.size > 24 && std::memcmp(image.data, "\x89PNG\r\n\x1A\n", 8) == 0;
+        EXPECT_EQ(size > 48, png) << "sizes up to 48 for systems that cannot read PNG";
+        if (png) {
+            EXPECT_EQ(DWORD(size), BigEndian(image.At<DWORD>(16))) << "IHDR width";
+            EXPECT_EQ(DWORD(size), BigEndian(image.At<DWORD>(20))) << "IHDR height";
+            EXPECT_EQ(0x0806u, BigEndian(image.At<DWORD>(24)) >> 16) << "bit depth 8, colour type 6 (RGBA)";
+        } else {
+            const BITMAPINFOHEADER header = image.At<BITMAPINFOHEADER>(0);
+            EXPECT_EQ(40u, header.biSize);
+            EXPECT_EQ(size, header.biWidth);
+            EXPECT_EQ(size * 2, header.biHeight) << "colour and mask";
+            EXPECT_EQ(32, header.biBitCount);
+            EXPECT_EQ(DWORD(40 + size * size * 4 + (size + 31) / 32 * 4 * size), image.size) << "rows and AND mask";
+        }
+        const HICON icon = static_cast<HICON>(
+            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_KIVERON), IMAGE_ICON, size, size, 0));
+        ICONINFO info = {};
+        ASSERT_TRUE(icon != nullptr && GetIconInfo(icon, &info));
+        BITMAP colour = {};
+        GetObjectA(info.hbmColor, sizeof colour, &colour);
+        EXPECT_EQ(size, colour.bmWidth) << "the system loads an image of this size, not a scaled one";
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+        DestroyIcon(icon);
+    }
+}
+
+TEST(CursorResource, MonochromeHandWithItsHotSpotOnTheFingertip) {
+    const ModuleResource group(12 /* RT_GROUP_CURSOR */, IDCUR_POINTING_HAND);
+    EXPECT_EQ(2, group.At<WORD>(2)) << "a cursor group";
+    ASSERT_EQ(1, group.At<WORD>(4));
+    EXPECT_EQ(32, group.At<WORD>(6));
+    EXPECT_EQ(64, group.At<WORD>(8)) << "image and mask";
+    const ModuleResource cursor(1 /* RT_CURSOR */, group.At<WORD>(6 + 12));
+    EXPECT_EQ(13, cursor.At<WORD>(0)) << "hot spot x";
+    EXPECT_EQ(4, cursor.At<WORD>(2)) << "hot spot y";
+    const BITMAPINFOHEADER header = cursor.At<BITMAPINFOHEADER>(4);
+    EXPECT_EQ(32, header.biWidth);
+    EXPECT_EQ(64, header.biHeight);
+    EXPECT_EQ(1, header.biBitCount);
+    // The AND mask (after hot spot, header, two colours and 32 rows of 4
+    // bytes, bottom-up) is opaque at the hot spot, transparent above it.
+    auto transparent = [&](int x, int y) { return cursor.At<BYTE>(52 + 128 + (31 - y) * 4 + x / 8) >> (7 - x % 8) & 1; };
+    EXPECT_EQ(0, transparent(13, 4));
+    EXPECT_EQ(1, transparent(13, 3));
+    EXPECT_EQ(1, transparent(0, 0));
+
+    ICONINFO info = {};
+    ASSERT_TRUE(GetIconInfo(LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDCUR_POINTING_HAND)), &info));
+    EXPECT_FALSE(info.fIcon);
+    EXPECT_EQ(13u, info.xHotspot);
+    EXPECT_EQ(4u, info.yHotspot);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+}
+
+TEST(ManifestResource, RequestsTheCallersRightsForAnyArchitecture) {
+    const ModuleResource manifest(24 /* RT_MANIFEST */, IDR_APPLICATION_MANIFEST);
+    const std::string text(reinterpret_cast<const char*>(manifest.data), manifest.size);
+    EXPECT_NE(std::string::npos, text.find("<requestedExecutionLevel level=\"asInvoker\""));
+    EXPECT_NE(std::string::npos, text.find("urn:schemas-microsoft-com:asm.v3"));
+    EXPECT_EQ(std::string::npos, text.find("processorArchitecture")) << "one manifest for 32 and 64 bits";
+}
+
+TEST(VersionResource, NamesTheProduct) {
+    const ModuleResource version(16 /* RT_VERSION */, IDV_VERSION_INFO);
+    ASSERT_NE(nullptr, version.data);
+    std::vector<BYTE> block(version.data, version.data + version.size); // VerQueryValue writes into it
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    ASSERT_EQ(UINT(sizeof(VS_FIXEDFILEINFO)), length);
+    EXPECT_EQ(0xFEEF04BDu, fixed->dwSignature);
+    EXPECT_EQ(DWORD(VFT_APP), fixed->dwFileType);
+    EXPECT_EQ(0x00010000u, fixed->dwProductVersionMS) << "1.0";
+    for (const auto& field : {std::make_pair(L"ProductName", L"Kiveron"),
+                              std::make_pair(L"OriginalFilename", L"kiveron.exe"),
+                              std::make_pair(L"ProductVersion", L"1.0.0.0")}) {
+        void* value = nullptr;
+        const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + field.first;
+        ASSERT_TRUE(VerQueryValueW(block.data(), path.c_str(), &value, &length)) << field.first;
+        EXPECT_STREQ(field.second, static_cast<const wchar_t*>(value));
+    }
+}
