@@ -4,10 +4,6 @@
 // chosen at start.
 #include "disc_test.h"
 
-#include "resources/resource_ids.h"
-#include "support/menu_process.h"
-#include "wine_version_override.h"
-
 namespace {
 
 // Caption, language and row names in English and Russian, in UTF-8.
@@ -24,21 +20,7 @@ const char kBilingualMenu[] =
     "Command=\\setup.exe\r\n"
     "[Element]\r\nName_ru=\xD0\xA2\xD0\xBE\xD0\xBB\xD1\x8C\xD0\xBA\xD0\xBE\r\n";
 
-const wchar_t kRussianCaption[] = L"\x041F\x0440\x0438\x043C\x0435\x0440 \x0434\x0438\x0441\x043A\x0430";
-const int kRussianLanguage = 1;
-
-class AnsiPath : public DiscTest {
-protected:
-    // Wine takes the user's language and the ANSI code page from LC_ALL,
-    // which needs the locale to be installed on the machine.
-    static DiscMenu::Options RussianNinetyEight()
-    {
-        DiscMenu::Options options;
-        options.exeName = "kiveron-98.exe";
-        options.unixEnvironment = {"LC_ALL=ru_RU.UTF-8"};
-        return options;
-    }
-};
+class AnsiPath : public DiscTest {};
 
 TEST_F(AnsiPath, ARussianUserOnWindows98SeesTheRussianMenu)
 {
@@ -46,20 +28,23 @@ TEST_F(AnsiPath, ARussianUserOnWindows98SeesTheRussianMenu)
     const std::string record = PutRecorder("setup.exe");
     const WineVersionOverride ninetyEight("kiveron-98.exe", "win98");
     ASSERT_TRUE(ninetyEight.Applied());
-    DiscMenu menu(disc, RussianNinetyEight());
+    // Wine takes the user's language and the ANSI code page from LC_ALL,
+    // which needs the locale to be installed on the machine.
+    MenuProcess menu(KIVERON_EXE, disc.Root(), {"", "kiveron-98.exe", {"LC_ALL=ru_RU.UTF-8"}});
 
-    HWND dialog = menu.WaitForDialog(kRussianCaption);
+    HWND dialog =
+        menu.WaitForWindow(L"\x041F\x0440\x0438\x043C\x0435\x0440 \x0434\x0438\x0441\x043A\x0430");
     ASSERT_NE(nullptr, dialog)
         << "no dialog with the Russian caption; is the ru_RU.UTF-8 locale installed "
            "(locale-gen)? Windows seen: " << menu.TopLevelWindows().size();
     EXPECT_FALSE(IsWindowUnicode(dialog)) << "the dialog was not made through the ANSI calls";
-    EXPECT_EQ(kRussianLanguage, menu.ChosenLanguage());
-    EXPECT_EQ(2, RowCount(menu)) << "both entries have a Russian name";
+    EXPECT_EQ(1, ChosenLanguage(dialog)) << "Russian is not chosen";
+    EXPECT_EQ(2, RowCount(dialog)) << "both entries have a Russian name";
 
     // Version 4 of the 9x family: the Russian warning is not shown.
-    ASSERT_TRUE(menu.Activate(0)) << "the activation waits for something, a box perhaps";
+    ASSERT_TRUE(Activate(dialog, 0)) << "the activation waits for something, a box perhaps";
     EXPECT_NE("", WaitForFileContent(record));
-    EXPECT_EQ(0u, menu.Close());
+    EXPECT_EQ(0u, menu.Close(dialog));
 }
 
 } // namespace

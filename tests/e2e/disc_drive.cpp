@@ -69,51 +69,28 @@ std::string UnixPathOf(const std::string& windowsPath)
     return result;
 }
 
-// From the far end of the alphabet, away from the letters a prefix usually
-// takes: a letter whose root leads nowhere. Wine's mount manager keeps the
-// name of a drive it has taken away (the letter still counts among the
-// logical drives), so a letter counts as free when its root cannot be found;
-// a drive without a disc in it answers "not ready" and is left alone.
-char FreeDriveLetter()
-{
-    for (char letter = 'y'; letter >= 'k'; --letter) {
-        const std::string root = std::string(1, letter) + ":\\";
-        if (GetFileAttributesA(root.c_str()) == INVALID_FILE_ATTRIBUTES &&
-            GetLastError() == ERROR_PATH_NOT_FOUND)
-            return letter;
-    }
-    return 0;
-}
-
 } // namespace
 
 DiscDrive::DiscDrive()
 {
+    // From the far end of the alphabet, away from the letters a prefix usually
+    // takes: a letter whose root leads nowhere. Wine's mount manager keeps the
+    // name of a drive it has taken away (the letter still counts among the
+    // logical drives), so a letter counts as free when its root cannot be
+    // found; a drive without a disc in it answers "not ready" and is left alone.
     const std::string unixPath = UnixPathOf(folder.Path());
-    const char candidate = FreeDriveLetter();
-    if (!unixPath.empty() && candidate != 0 && DefineUnixDrive(candidate, unixPath))
-        letter = candidate;
+    for (char candidate = 'y'; candidate >= 'k' && letter == 0 && !unixPath.empty(); --candidate) {
+        const std::string root = std::string(1, candidate) + ":\\";
+        if (GetFileAttributesA(root.c_str()) == INVALID_FILE_ATTRIBUTES &&
+            GetLastError() == ERROR_PATH_NOT_FOUND && DefineUnixDrive(candidate, unixPath))
+            letter = candidate;
+    }
 }
 
 DiscDrive::~DiscDrive()
 {
     if (letter != 0)
         DefineUnixDrive(letter, std::string());
-}
-
-std::string DiscDrive::Drive() const
-{
-    return std::string(1, static_cast<char>(letter - 'a' + 'A')) + ":";
-}
-
-std::string DiscDrive::Root() const
-{
-    return Drive() + "\\";
-}
-
-std::string DiscDrive::PathOf(const std::string& name) const
-{
-    return Root() + name;
 }
 
 void DiscDrive::MakeFoldersFor(const std::string& name) const
@@ -135,36 +112,21 @@ bool DiscDrive::CopyIn(const std::string& hostFile, const std::string& name) con
     return CopyFileA(HostPath(hostFile).c_str(), PathOf(name).c_str(), FALSE) != FALSE;
 }
 
-bool DiscDrive::CopyTreeIn(const std::string& hostFolder) const
-{
-    return CopyFolder(HostPath(hostFolder), std::string());
-}
-
-bool DiscDrive::CopyFolder(const std::string& windowsFolder, const std::string& name) const
+bool DiscDrive::CopyTreeIn(const std::string& hostFolder, const std::string& name) const
 {
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((windowsFolder + "\\*").c_str(), &found);
+    HANDLE search = FindFirstFileA((HostPath(hostFolder) + "\\*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return false;
     bool copied = true;
     do {
         const std::string entry = found.cFileName;
-        if (entry == "." || entry == "..")
-            continue;
         const std::string target = name.empty() ? entry : name + "\\" + entry;
-        const std::string source = windowsFolder + "\\" + entry;
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            CreateDirectoryA(PathOf(target).c_str(), nullptr);
-            copied = CopyFolder(source, target) && copied;
-        } else {
-            copied = CopyFileA(source.c_str(), PathOf(target).c_str(), FALSE) && copied;
-        }
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            copied = CopyIn(hostFolder + "/" + entry, target) && copied;
+        else if (entry != "." && entry != "..")
+            copied = CopyTreeIn(hostFolder + "/" + entry, target) && copied;
     } while (FindNextFileA(search, &found));
     FindClose(search);
     return copied;
-}
-
-bool DiscDrive::Exists(const std::string& name) const
-{
-    return GetFileAttributesA(PathOf(name).c_str()) != INVALID_FILE_ATTRIBUTES;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cctype>
 #include <string>
 
 #include "support/temp_folder.h"
@@ -18,24 +19,20 @@ public:
     DiscDrive& operator=(const DiscDrive&) = delete;
 
     bool Mapped() const { return letter != 0; }
-    // "K:" and "K:\".
-    std::string Drive() const;
-    std::string Root() const;
-    // "K:\name"; name may hold a folder ("tools\tools.lst").
-    std::string PathOf(const std::string& name) const;
+    // "K:\", and "K:\name" where name may hold a folder ("tools\tools.lst").
+    std::string Root() const { return std::string(1, static_cast<char>(toupper(letter))) + ":\\"; }
+    std::string PathOf(const std::string& name) const { return Root() + name; }
 
     // Writes the bytes as given, making the folders on the way.
     void WriteFile(const std::string& name, const std::string& bytes) const;
     // Copies a file the build produced (a Unix path) onto the disc.
     bool CopyIn(const std::string& hostFile, const std::string& name) const;
     // Copies a folder the sources hold (a Unix path), with everything in
-    // it, onto the disc's root.
-    bool CopyTreeIn(const std::string& hostFolder) const;
-    bool Exists(const std::string& name) const;
+    // it, onto the disc (its root, or the folder name).
+    bool CopyTreeIn(const std::string& hostFolder, const std::string& name = "") const;
 
 private:
     void MakeFoldersFor(const std::string& name) const;
-    bool CopyFolder(const std::string& windowsFolder, const std::string& name) const;
 
     TempFolder folder;
     char letter = 0;

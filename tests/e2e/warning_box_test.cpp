@@ -3,25 +3,15 @@
 // systems, an empty message and a nested menu go without it.
 #include "disc_test.h"
 
-#include "support/menu_process.h"
-#include "wine_version_override.h"
-
 namespace {
 
 const char kWarnedMenu[] =
-    "\xEF\xBB\xBF[Main]\r\n"
-    "Caption=Warned disc\r\n"
+    "\xEF\xBB\xBF[Main]\r\nCaption=Warned disc\r\n"
     "WarningMsg_en=Close your other programs before the set-up starts.\r\n"
     "WarningMsg_de=Bitte schliessen Sie zuerst alle anderen Programme.\r\n"
     "[Language]\r\nLocale=en\r\nName=English\r\n"
     "[Element]\r\nName=Set-up\r\nCommand=\\setup.exe\r\n"
     "[Element]\r\nName=More\r\nCommand=\\more.lst\r\n";
-
-const char kMoreMenu[] =
-    "[Main]\r\n"
-    "[Element]\r\nName=First of more\r\nCommand=\\setup.exe\r\n"
-    "[Element]\r\nName=Second of more\r\n"
-    "[Element]\r\nName=Third of more\r\n";
 
 class WarningBox : public DiscTest {
 protected:
@@ -31,18 +21,8 @@ protected:
         if (HasFatalFailure())
             return;
         record = PutRecorder("setup.exe");
-        disc.WriteFile("more.lst", kMoreMenu);
-    }
-
-    // Activates the set-up row, which must start the program without any
-    // box in between: a box would hold the activation until it is closed.
-    void ExpectStartWithoutBox(DiscMenu& menu)
-    {
-        ASSERT_NE(nullptr, menu.WaitForDialog(L"Warned disc"));
-        ASSERT_TRUE(menu.Activate(0)) << "the activation waits for something, a box perhaps";
-        EXPECT_EQ(1u, menu.TopLevelWindows().size());
-        EXPECT_NE("", WaitForFileContent(record)) << "the program was not started";
-        EXPECT_EQ(0u, menu.Close());
+        disc.WriteFile("more.lst", "[Main]\r\n[Element]\r\nName=A\r\n[Element]\r\nName=B\r\n"
+                                   "[Element]\r\nName=C\r\n");
     }
 
     std::string record;
@@ -51,56 +31,58 @@ protected:
 TEST_F(WarningBox, ComesFirstOnVersionSixAndLaterAndTheProgramStartsWhenItIsClosed)
 {
     disc.WriteFile("kiveron.lst", kWarnedMenu);
-    DiscMenu menu(disc);
-    ASSERT_NE(nullptr, menu.WaitForDialog(L"Warned disc"));
+    MenuProcess menu(KIVERON_EXE, disc.Root());
+    HWND dialog = menu.WaitForWindow(L"Warned disc");
+    ASSERT_NE(nullptr, dialog);
 
-    menu.PostActivate(0);
-    HWND box = menu.WaitForOtherWindow();
+    PostActivate(dialog, 0);
+    HWND box = menu.WaitForWindow(L"Kiveron");
     ASSERT_NE(nullptr, box) << "no warning box";
-    EXPECT_EQ(L"Kiveron", WindowCaption(box));
     EXPECT_EQ(L"Close your other programs before the set-up starts.", MessageBoxText(box));
-    EXPECT_EQ(menu.Dialog(), GetWindow(box, GW_OWNER));
-    EXPECT_FALSE(disc.Exists("setup.txt")) << "the program started before the box was closed";
+    EXPECT_EQ(dialog, GetWindow(box, GW_OWNER));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(record.c_str()))
+        << "the program started before the box was closed";
 
     PostMessageA(box, WM_COMMAND, IDOK, 0);
-    EXPECT_TRUE(WaitUntilClosed(box));
-    const std::string started = WaitForFileContent(record);
-    EXPECT_EQ(disc.PathOf("setup.exe"), RecordedCommandLine(started));
-    EXPECT_EQ(0u, menu.Close());
+    EXPECT_EQ(disc.PathOf("setup.exe") + "\n" + disc.Root() + "\n", WaitForFileContent(record));
+    EXPECT_EQ(0u, menu.Close(dialog));
 }
 
-TEST_F(WarningBox, IsNotShownOnWindowsXp)
+TEST_F(WarningBox, IsNotShownOnXpForAnEmptyMessageOrForANestedMenu)
 {
-    disc.WriteFile("kiveron.lst", kWarnedMenu);
-    const WineVersionOverride xp("kiveron-xp.exe", "winxp");
-    ASSERT_TRUE(xp.Applied());
-    DiscMenu::Options options;
-    options.exeName = "kiveron-xp.exe";
-    DiscMenu menu(disc, options);
-    ExpectStartWithoutBox(menu);
-}
+    const struct {
+        const char* what;
+        const char* version; // for the program named kiveron-<version>.exe
+        std::string menu;
+        int row;
+    } cases[] = {
+        {"Windows XP", "winxp", kWarnedMenu, 0},
+        {"empty message", nullptr,
+         "[Main]\r\nCaption=Warned disc\r\nWarningMsg_en=\r\nWarningMsg_de=Achtung\r\n"
+         "[Language]\r\nLocale=en\r\n[Element]\r\nName=Set-up\r\nCommand=\\setup.exe\r\n",
+         0},
+        {"nested menu", nullptr, kWarnedMenu, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        DeleteFileA(record.c_str());
+        disc.WriteFile("kiveron.lst", c.menu);
+        const std::string exeName = c.version ? std::string("kiveron-") + c.version + ".exe"
+                                              : "kiveron.exe";
+        const WineVersionOverride version(exeName, c.version ? c.version : "win10");
+        ASSERT_TRUE(version.Applied());
+        MenuProcess menu(KIVERON_EXE, disc.Root(), {"", exeName, {}});
+        HWND dialog = menu.WaitForWindow(L"Warned disc");
+        ASSERT_NE(nullptr, dialog);
 
-TEST_F(WarningBox, IsNotShownForAnEmptyMessage)
-{
-    disc.WriteFile("kiveron.lst",
-                   "[Main]\r\nCaption=Warned disc\r\nWarningMsg_en=\r\nWarningMsg_de=Achtung\r\n"
-                   "[Language]\r\nLocale=en\r\n"
-                   "[Element]\r\nName=Set-up\r\nCommand=\\setup.exe\r\n");
-    DiscMenu menu(disc);
-    ExpectStartWithoutBox(menu);
-}
-
-TEST_F(WarningBox, IsNotShownForANestedMenu)
-{
-    disc.WriteFile("kiveron.lst", kWarnedMenu);
-    DiscMenu menu(disc);
-    ASSERT_NE(nullptr, menu.WaitForDialog(L"Warned disc"));
-    ASSERT_EQ(2, RowCount(menu));
-
-    ASSERT_TRUE(menu.Activate(1)) << "the activation waits for something, a box perhaps";
-    EXPECT_EQ(3, RowCount(menu)) << "the nested menu was not opened";
-    EXPECT_EQ(1u, menu.TopLevelWindows().size());
-    EXPECT_EQ(0u, menu.Close());
+        ASSERT_TRUE(Activate(dialog, c.row)) << "the activation waits for something, a box perhaps";
+        EXPECT_EQ(1u, menu.TopLevelWindows().size());
+        if (c.row == 0)
+            EXPECT_NE("", WaitForFileContent(record)) << "the program was not started";
+        else
+            EXPECT_EQ(3, RowCount(dialog)) << "the nested menu was not opened";
+        EXPECT_EQ(0u, menu.Close(dialog));
+    }
 }
 
 } // namespace

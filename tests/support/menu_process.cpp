@@ -1,40 +1,50 @@
 #include "menu_process.h"
 
-MenuProcess::MenuProcess(const std::string& executable, const std::string& folder,
-                         const std::string& arguments)
-{
-    const std::string copy = folder + "\\kiveron.exe";
-    if (!CopyFileA(HostPath(executable).c_str(), copy.c_str(), FALSE))
-        return;
-    std::string commandLine = "\"" + copy + "\"";
-    if (!arguments.empty())
-        commandLine += " " + arguments;
-    std::vector<char> buffer(commandLine.begin(), commandLine.end());
-    buffer.push_back('\0');
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION info = {};
-    if (!CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.c_str(), &startup, &info))
-        return;
-    CloseHandle(info.hThread);
-    process = info.hProcess;
-    processId = info.dwProcessId;
-    WaitForInputIdle(process, 10000);
-}
+#include <tlhelp32.h>
 
-MenuProcess::~MenuProcess()
-{
-    if (process == nullptr)
-        return;
-    if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT) {
-        TerminateProcess(process, 1);
-        WaitForSingleObject(process, 5000);
-    }
-    CloseHandle(process);
-}
+#include <algorithm>
+
+#include "app/main_window.h"
+#include "resources/resource_ids.h"
 
 namespace {
+
+const DWORD kGenerousWaitMs = 20000;
+
+// Processes known to the system that match, by their snapshot entry.
+std::vector<DWORD> ProcessIds(const std::function<bool(const PROCESSENTRY32&)>& match)
+{
+    std::vector<DWORD> ids;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return ids;
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
+        if (match(entry))
+            ids.push_back(entry.th32ProcessID);
+    CloseHandle(snapshot);
+    return ids;
+}
+
+std::vector<DWORD> ProcessIdsNamed(const std::string& name)
+{
+    return ProcessIds([&](const PROCESSENTRY32& entry) {
+        return _stricmp(entry.szExeFile, name.c_str()) == 0;
+    });
+}
+
+bool StartProcess(std::string commandLine, const std::string& folder, PROCESS_INFORMATION* info)
+{
+    commandLine.push_back('\0');
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, info))
+        return false;
+    CloseHandle(info->hThread);
+    return true;
+}
 
 struct WindowSearch {
     DWORD processId;
@@ -53,6 +63,70 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM context)
 
 } // namespace
 
+MenuProcess::MenuProcess(const std::string& executable, const std::string& folder,
+                         const StartOptions& options)
+{
+    const std::string program =
+        folder + (folder.back() == '\\' ? "" : "\\") + options.exeName;
+    if (!CopyFileA(HostPath(executable).c_str(), program.c_str(), FALSE))
+        return;
+    if (!options.unixEnvironment.empty()) {
+        if (!StartInUnixEnvironment(program, folder, options.unixEnvironment))
+            return;
+    } else {
+        std::string commandLine = "\"" + program + "\"";
+        if (!options.arguments.empty())
+            commandLine += " " + options.arguments;
+        PROCESS_INFORMATION info = {};
+        if (!StartProcess(commandLine, folder, &info))
+            return;
+        process = info.hProcess;
+        processId = info.dwProcessId;
+    }
+    WaitForInputIdle(process, 10000);
+}
+
+bool MenuProcess::StartInUnixEnvironment(const std::string& program, const std::string& folder,
+                                         const std::vector<std::string>& pairs)
+{
+    // Wine runs Unix programs too: env(1) sets the variables and starts
+    // Wine's loader, which starts the program as a Windows process of its own.
+    char loader[MAX_PATH] = {};
+    if (GetEnvironmentVariableA("WINELOADER", loader, MAX_PATH) == 0)
+        return false;
+    const std::string name = program.substr(program.find_last_of('\\') + 1);
+    const std::vector<DWORD> before = ProcessIdsNamed(name);
+    std::string commandLine = "Z:\\usr\\bin\\env";
+    for (const std::string& pair : pairs)
+        commandLine += " " + pair;
+    PROCESS_INFORMATION info = {};
+    if (!StartProcess(commandLine + " " + loader + " \"" + program + "\"", folder, &info))
+        return false;
+    CloseHandle(info.hProcess);
+    WaitUntil([&] {
+        for (DWORD id : ProcessIdsNamed(name))
+            if (std::find(before.begin(), before.end(), id) == before.end())
+                processId = id;
+        return processId != 0;
+    });
+    process = processId == 0 ? nullptr
+                             : OpenProcess(PROCESS_QUERY_INFORMATION | SYNCHRONIZE |
+                                               PROCESS_TERMINATE,
+                                           FALSE, processId);
+    return process != nullptr;
+}
+
+MenuProcess::~MenuProcess()
+{
+    if (process == nullptr)
+        return;
+    if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(process, 1);
+        WaitForSingleObject(process, 5000);
+    }
+    CloseHandle(process);
+}
+
 std::vector<HWND> MenuProcess::TopLevelWindows() const
 {
     WindowSearch search{processId, {}};
@@ -60,18 +134,25 @@ std::vector<HWND> MenuProcess::TopLevelWindows() const
     return search.found;
 }
 
-HWND MenuProcess::WaitForWindow(const std::wstring& captionWanted, DWORD timeoutMs) const
+HWND MenuProcess::WaitForWindow(const std::wstring& caption) const
 {
-    const DWORD start = GetTickCount();
-    do {
+    HWND found = nullptr;
+    WaitUntil([&] {
         for (HWND window : TopLevelWindows())
-            if (captionWanted.empty() || WindowCaption(window) == captionWanted)
-                return window;
-        if (process != nullptr && WaitForSingleObject(process, 0) != WAIT_TIMEOUT)
-            return nullptr;
-        Sleep(50);
-    } while (GetTickCount() - start < timeoutMs);
-    return nullptr;
+            if (caption.empty() || WindowCaption(window) == caption)
+                found = window;
+        // A process that has ended shows nothing more.
+        return found != nullptr || process == nullptr ||
+               WaitForSingleObject(process, 0) != WAIT_TIMEOUT;
+    });
+    return found;
+}
+
+std::vector<DWORD> MenuProcess::ChildProcessIds() const
+{
+    return ProcessIds([this](const PROCESSENTRY32& entry) {
+        return entry.th32ParentProcessID == processId && entry.th32ProcessID != processId;
+    });
 }
 
 DWORD MenuProcess::WaitForExit(DWORD timeoutMs)
@@ -83,18 +164,28 @@ DWORD MenuProcess::WaitForExit(DWORD timeoutMs)
     return code;
 }
 
+DWORD MenuProcess::Close(HWND window)
+{
+    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    return WaitForExit();
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
+{
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start >= timeoutMs)
+            return false;
+        Sleep(50);
+    }
+    return true;
+}
+
 std::wstring WindowCaption(HWND window)
 {
     wchar_t text[512] = {};
     GetWindowTextW(window, text, 512);
     return text;
-}
-
-std::string WindowClass(HWND window)
-{
-    char name[256] = {};
-    GetClassNameA(window, name, 256);
-    return name;
 }
 
 std::wstring MessageBoxText(HWND box)
@@ -110,8 +201,43 @@ std::string HostPath(const std::string& path)
         return path;
     // Wine maps the Unix root to drive Z:.
     std::string windowsPath = "Z:" + path;
-    for (char& c : windowsPath)
-        if (c == '/')
-            c = '\\';
+    std::replace(windowsPath.begin(), windowsPath.end(), '/', '\\');
     return windowsPath;
+}
+
+int RowCount(HWND dialog)
+{
+    return static_cast<int>(SendDlgItemMessageA(dialog, IDC_MENU_LIST, LB_GETCOUNT, 0, 0));
+}
+
+int LanguageCount(HWND dialog)
+{
+    return static_cast<int>(SendDlgItemMessageA(dialog, IDC_LANGUAGE_COMBO, CB_GETCOUNT, 0, 0));
+}
+
+bool Activate(HWND dialog, int row)
+{
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(dialog, UM_ACTIVATEITEM, static_cast<WPARAM>(row), 0, SMTO_NORMAL,
+                               kGenerousWaitMs, &result) != 0;
+}
+
+void PostActivate(HWND dialog, int row)
+{
+    PostMessageA(dialog, UM_ACTIVATEITEM, static_cast<WPARAM>(row), 0);
+}
+
+void ChooseLanguage(HWND dialog, int item)
+{
+    HWND combo = GetDlgItem(dialog, IDC_LANGUAGE_COMBO);
+    SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_LANGUAGE_COMBO, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+}
+
+int ChosenLanguage(HWND dialog)
+{
+    const LRESULT item = SendDlgItemMessageA(dialog, IDC_LANGUAGE_COMBO, CB_GETCURSEL, 0, 0);
+    return static_cast<int>(
+        SendDlgItemMessageA(dialog, IDC_LANGUAGE_COMBO, CB_GETITEMDATA, item, 0));
 }

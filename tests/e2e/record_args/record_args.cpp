@@ -7,52 +7,28 @@
 
 #include <string>
 
-namespace {
-
-std::string OwnPath()
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return path;
-}
-
-std::string RecordPath()
-{
-    std::string path = OwnPath();
-    const std::string::size_type dot = path.find_last_of('.');
-    if (dot != std::string::npos && path.find_last_of('\\') < dot)
-        path.erase(dot);
-    return path + ".txt";
-}
-
-std::string CurrentFolder()
-{
     char folder[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
     GetCurrentDirectoryA(MAX_PATH, folder);
-    return folder;
-}
-
-// Written under a temporary name and then renamed, so that a reader never
-// sees half a record.
-bool WriteRecord(const std::string& text)
-{
-    const std::string record = RecordPath();
+    std::string record = path;
+    record = record.substr(0, record.find_last_of('.')) + ".txt";
+    const std::string text = std::string(GetCommandLineA()) + "\n" + folder + "\n";
+    // Written under a temporary name and then renamed, so that a reader
+    // never sees half a record.
     const std::string partial = record + ".partial";
     HANDLE file = CreateFileA(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
-        return false;
+        return 1;
     DWORD written = 0;
-    const BOOL ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    const BOOL ok =
+        WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
     CloseHandle(file);
     return ok && written == text.size() &&
-           MoveFileExA(partial.c_str(), record.c_str(), MOVEFILE_REPLACE_EXISTING);
-}
-
-} // namespace
-
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
-{
-    const std::string record = std::string(GetCommandLineA()) + "\n" + CurrentFolder() + "\n";
-    return WriteRecord(record) ? 0 : 1;
+                   MoveFileExA(partial.c_str(), record.c_str(), MOVEFILE_REPLACE_EXISTING)
+               ? 0
+               : 1;
 }
