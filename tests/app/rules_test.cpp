@@ -50,16 +50,12 @@ TEST(MenuFilePath, LiesBesideTheExecutable)
 
 TEST(LaunchCandidates, DriveThenFolderThenAsWritten)
 {
-    const std::vector<std::string> candidates =
-        LaunchCandidates("E:\\menu\\kiveron.exe", "\\setup\\install.exe /lang ru");
-    ASSERT_EQ(3u, candidates.size());
-    EXPECT_EQ("E:\\setup\\install.exe /lang ru", candidates[0]);
-    EXPECT_EQ("E:\\menu\\\\setup\\install.exe /lang ru", candidates[1]);
-    EXPECT_EQ("\\setup\\install.exe /lang ru", candidates[2]);
-
-    const std::vector<std::string> fromRoot = LaunchCandidates("E:\\kiveron.exe", "\\setup.exe");
-    EXPECT_EQ("E:\\setup.exe", fromRoot[0]);
-    EXPECT_EQ("E:\\\\setup.exe", fromRoot[1]);
+    using Paths = std::vector<std::string>;
+    EXPECT_EQ((Paths{"E:\\setup\\install.exe /lang ru", "E:\\menu\\\\setup\\install.exe /lang ru",
+                     "\\setup\\install.exe /lang ru"}),
+              LaunchCandidates("E:\\menu\\kiveron.exe", "\\setup\\install.exe /lang ru"));
+    EXPECT_EQ((Paths{"E:\\setup.exe", "E:\\\\setup.exe", "\\setup.exe"}),
+              LaunchCandidates("E:\\kiveron.exe", "\\setup.exe"));
 }
 
 TEST(LaunchCandidates, NestedMenusAreFoundCaseSensitively)
@@ -77,10 +73,9 @@ TEST(ControlScaling, ListAndComboRoundTheOthersFloor)
     EXPECT_EQ(199, ScaleEdge(100, 1.99, false));
     EXPECT_EQ(0, ScaleEdge(0, 3.0, true));
     const RECT scaled = ScaleRect(RECT{10, 20, 30, 41}, 2.0, 0.5, true);
-    EXPECT_EQ(20, scaled.left);
-    EXPECT_EQ(60, scaled.right);
-    EXPECT_EQ(10, scaled.top);
-    EXPECT_EQ(21, scaled.bottom); // 20.5 rounds up
+    // 20.5 rounds up at the bottom.
+    EXPECT_EQ((std::vector<LONG>{20, 10, 60, 21}),
+              (std::vector<LONG>{scaled.left, scaled.top, scaled.right, scaled.bottom}));
 }
 
 } // namespace
