@@ -1,12 +1,9 @@
 // The description in the real dialog: text straight over the picture, cut at
 // the control's edges, nothing at all for an empty text.
-#include <gtest/gtest.h>
-
 #include "app/main_window.h"
 #include "controls/description_label.h"
 #include "controls_fixture.h"
 #include "resources/resource_ids.h"
-#include "support/running_menu.h"
 
 namespace {
 
@@ -20,55 +17,46 @@ std::string Elements()
            "[Element]\r\nName=Wide\r\nDescription=" + std::string(120, 'W') + "\r\n";
 }
 
-class DescriptionLabelTest : public ::testing::Test {
+class DescriptionLabelTest : public ControlsTest {
 protected:
-    DescriptionLabelTest() : menu(MenuWithPicture("", Elements()))
+    DescriptionLabelTest() : ControlsTest("", Elements())
     {
         GetWindowRect(menu.Control(IDC_DESCRIPTION), &area);
         MapWindowPoints(nullptr, menu.Dialog(), reinterpret_cast<POINT*>(&area), 2);
     }
 
-    // The label and a margin right of and below it, as the dialog shows them
-    // once the list reported the row as current.
-    Pixels ShowRow(int row)
+    // The ink of the label and a margin right of and below it, as the dialog
+    // shows them once the list reported the row as current; in label
+    // coordinates.
+    RECT InkForRow(int row)
     {
         SendMessageA(menu.Dialog(), UM_CURRENTITEM, static_cast<WPARAM>(row), 0);
         menu.Pump();
-        return CaptureClient(menu.Dialog(), RECT{area.left, area.top, area.right + 4, area.bottom + 2});
+        return InkBounds(CaptureClient(menu.Dialog(), RECT{area.left, area.top, area.right + 4, area.bottom + 2}));
     }
 
-    ParkedCursor parked;
-    RunningMenu menu;
     RECT area = {};
 };
 
 } // namespace
 
-TEST_F(DescriptionLabelTest, TextIsDrawnOverThePictureAndAnEmptyTextLeavesItBare)
+TEST_F(DescriptionLabelTest, TextIsDrawnOverThePictureWrappedAndCutAtTheEdges)
 {
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
-    const RECT ink = InkBounds(ShowRow(0));
     // One short line at the top left, the picture all around it.
-    ASSERT_GT(ink.right, 0);
-    EXPECT_LT(ink.left, 3);
-    EXPECT_LT(ink.right, width / 2);
-    EXPECT_LT(ink.bottom, height * 2 / 3);
-
-    EXPECT_EQ(0, InkBounds(ShowRow(-1)).right);
-}
-
-TEST_F(DescriptionLabelTest, LongTextWrapsAndIsCutAtTheBottomAndRightEdges)
-{
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    const RECT wrapped = InkBounds(ShowRow(1));
-    EXPECT_GE(wrapped.bottom, height - 3);
-    EXPECT_LE(wrapped.bottom, height);
-
+    const RECT line = InkForRow(0);
+    ASSERT_GT(line.right, 0);
+    EXPECT_LT(line.left, 3);
+    EXPECT_LT(line.right, width / 2);
+    EXPECT_LT(line.bottom, height * 2 / 3);
+    // No text, no ink.
+    EXPECT_EQ(0, InkForRow(-1).right);
+    // Many words wrap down to the bottom edge and stop there.
+    EXPECT_GE(InkForRow(1).bottom, height - 3);
+    EXPECT_LE(InkForRow(1).bottom, height);
     // A word wider than the control cannot wrap: it runs to the edge and stops.
-    const RECT wide = InkBounds(ShowRow(2));
-    EXPECT_EQ(width, wide.right);
+    EXPECT_EQ(width, InkForRow(2).right);
 }
 
 TEST_F(DescriptionLabelTest, AmpersandUnderlinesTheNextCharacterAndTwoShowOne)
@@ -78,18 +66,13 @@ TEST_F(DescriptionLabelTest, AmpersandUnderlinesTheNextCharacterAndTwoShowOne)
     object.Attach(&menu.Window(), extra.window);
     auto inkOf = [&](const wchar_t* text) {
         object.SetText(text);
-        return InkBounds(CaptureDrawing(200, 40, [&](HDC dc) {
-            DRAWITEMSTRUCT item = {};
-            item.hDC = dc;
-            item.rcItem = RECT{0, 0, 200, 40};
-            object.DrawItem(item);
-        }));
+        return InkBounds(DrawnBy(object, 200, 40));
     };
     const RECT plain = inkOf(L"WW");
     const RECT prefixed = inkOf(L"W&W");
     const RECT doubled = inkOf(L"W&&W");
-    EXPECT_EQ(plain.right, prefixed.right);   // the ampersand takes no room
-    EXPECT_GT(prefixed.bottom, plain.bottom); // the underline below the second W
-    EXPECT_GT(doubled.right, plain.right);    // one ampersand is shown
+    EXPECT_EQ(plain.right, prefixed.right);    // the ampersand takes no room
+    EXPECT_GT(prefixed.bottom, plain.bottom);  // the underline below the second W
+    EXPECT_GT(doubled.right, plain.right);     // one ampersand is shown
     EXPECT_EQ(plain.bottom, doubled.bottom);
 }

@@ -1,66 +1,51 @@
 // The language combo in the real dialog: what the field and the open list
 // show, and the item bookkeeping that the control cannot do for itself.
-#include <gtest/gtest.h>
-
+#include "controls/combo_item_style.h"
 #include "controls/language_combo.h"
 #include "controls_fixture.h"
 #include "resources/resource_ids.h"
-#include "support/running_menu.h"
+#include "support/message_log.h"
 
 namespace {
 
 const COLORREF kHighlight = GetSysColor(COLOR_HIGHLIGHT);
 const COLORREF kHighlightText = GetSysColor(COLOR_HIGHLIGHTTEXT);
 
-class LanguageComboTest : public ::testing::Test {
+class LanguageComboTest : public ControlsTest {
 protected:
-    LanguageComboTest() : menu(MenuWithPicture("", "")), combo(menu.Control(IDC_LANGUAGE_COMBO))
+    LanguageComboTest() : combo(menu.Control(IDC_LANGUAGE_COMBO))
     {
         info.cbSize = sizeof(info);
         GetComboBoxInfo(combo, &info);
     }
 
-    // The closed field as the screen shows it after the dialog repainted.
-    Pixels Field()
+    // Whether the closed field, repainted, shows a colour.
+    bool FieldShows(COLORREF colour)
     {
         RedrawWindow(menu.Dialog(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         menu.Pump();
-        return CaptureClient(combo, info.rcItem);
+        return HasColour(CaptureClient(combo, info.rcItem), colour);
     }
 
-    ParkedCursor parked;
-    RunningMenu menu;
     HWND combo;
     COMBOBOXINFO info = {};
 };
-
-WNDPROC comboClassProc;
-int erasesPassedOn;
-
-LRESULT CALLBACK CountingComboProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    erasesPassedOn += message == WM_ERASEBKGND;
-    return CallWindowProcW(comboClassProc, window, message, wParam, lParam);
-}
 
 } // namespace
 
 TEST_F(LanguageComboTest, FieldShowsTheSelectionHighlightedOnlyWhileFocused)
 {
     ASSERT_EQ(0, SendMessageA(combo, CB_GETCURSEL, 0, 0));
-    const RECT all = {0, 0, info.rcItem.right - info.rcItem.left, info.rcItem.bottom - info.rcItem.top};
     SetFocus(combo);
-    const Pixels focused = Field();
-    EXPECT_TRUE(HasColour(focused, all, kHighlight));
-    EXPECT_TRUE(HasColour(focused, all, kHighlightText));
-
+    EXPECT_TRUE(FieldShows(kHighlight));
+    EXPECT_TRUE(FieldShows(kHighlightText));
     SetFocus(menu.Control(IDC_MENU_LIST));
-    EXPECT_FALSE(HasColour(Field(), all, kHighlight));
+    EXPECT_FALSE(FieldShows(kHighlight));
 
     // Nothing selected: item -1 is not drawn, not even with the focus.
     SetFocus(combo);
     SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-    EXPECT_FALSE(HasColour(Field(), all, kHighlight));
+    EXPECT_FALSE(FieldShows(kHighlight));
 }
 
 TEST_F(LanguageComboTest, OpenListHighlightsTheSelectedItemOnly)
@@ -84,56 +69,40 @@ TEST_F(LanguageComboTest, OpenListHighlightsTheSelectedItemOnly)
     const int middle = (second.top + second.bottom) / 2;
     EXPECT_EQ(kHighlight, list.At(second.left + 1, middle));
     EXPECT_EQ(kHighlight, list.At(second.right - 2, middle));
-    EXPECT_TRUE(HasColour(list, second, kHighlightText));
-    EXPECT_FALSE(HasColour(list, first, kHighlight));
+    EXPECT_TRUE(HasColour(list, kHighlightText, second));
+    EXPECT_FALSE(HasColour(list, kHighlight, first));
 }
 
-TEST_F(LanguageComboTest, EraseAnswersOneWithoutPaintingOrPassingItOn)
+TEST_F(LanguageComboTest, AnObjectErasesNothingAndCountsItemsFromEachClear)
 {
     LanguageCombo object;
-    ExtraControl extra(menu.Dialog(), "ComboBox", CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED, 100, 90);
-    comboClassProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(extra.window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingComboProc)));
+    ExtraControl extra(menu.Dialog(), "ComboBox", kComboStyle, 100, 90);
+    MessageLog passedOn(extra.window);  // under the object's own procedure
     object.Attach(&menu.Window(), extra.window);
-    erasesPassedOn = 0;
     LRESULT answer = 0;
     const Pixels after = CaptureDrawing(40, 20, [&](HDC dc) {
         answer = SendMessageA(extra.window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     });
     EXPECT_EQ(1, answer);
-    EXPECT_EQ(0, erasesPassedOn);
+    EXPECT_TRUE(passedOn.Of(WM_ERASEBKGND).empty());
     EXPECT_EQ(0, InkBounds(after).right);
+
+    LanguageCombo detached;  // as while the dialog initialises: no control answers
+    for (LanguageCombo* counting : {&object, &detached}) {
+        EXPECT_EQ(0, counting->AddItem(L"a"));
+        EXPECT_EQ(1, counting->AddItem(L"b"));
+        counting->Clear();
+        EXPECT_EQ(0, counting->AddItem(L"c"));
+    }
+    EXPECT_EQ(1, SendMessageA(extra.window, CB_GETCOUNT, 0, 0));
 }
 
-TEST_F(LanguageComboTest, ItemsAreCountedByTheObjectFromEachClear)
+TEST(ComboItemStyle, OnlySelectedItemsTakeTheHighlightColours)
 {
-    LanguageCombo object;
-    ExtraControl extra(menu.Dialog(), "ComboBox", CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED, 100, 90);
-    object.Attach(&menu.Window(), extra.window);
-    EXPECT_EQ(0, object.AddItem(L"a"));
-    EXPECT_EQ(1, object.AddItem(L"b"));
-    object.Clear();
-    EXPECT_EQ(0, object.AddItem(L"c"));
-    EXPECT_EQ(1, SendMessageA(extra.window, CB_GETCOUNT, 0, 0));
-    EXPECT_NE(CB_ERR, object.SetItemData(0, 7));
-    EXPECT_EQ(7, object.GetItemData(0));
-
-    // Heights are answered for real items only, in the 11-pixel item font.
-    MEASUREITEMSTRUCT measure = {};
-    measure.itemID = static_cast<UINT>(-1);
-    measure.itemHeight = 99;
-    object.MeasureItem(measure);
-    EXPECT_EQ(99u, measure.itemHeight);
-    measure.itemID = 0;
-    object.MeasureItem(measure);
-    EXPECT_GE(measure.itemHeight, 11u);
-    EXPECT_LE(measure.itemHeight, 16u);
-
-    // Unattached, as while the dialog initialises, no control answers (0 for
-    // every item); the count is still the object's.
-    LanguageCombo detached;
-    EXPECT_EQ(0, detached.AddItem(L"x"));
-    EXPECT_EQ(1, detached.AddItem(L"y"));
-    detached.Clear();
-    EXPECT_EQ(0, detached.AddItem(L"z"));
+    const ItemColours dc = {RGB(1, 2, 3), RGB(4, 5, 6)};
+    for (UINT state : {0u, UINT{ODS_FOCUS}, UINT{ODS_COMBOBOXEDIT}, UINT{ODS_SELECTED}, UINT{ODS_SELECTED | ODS_FOCUS}}) {
+        const bool selected = (state & ODS_SELECTED) != 0;
+        EXPECT_EQ(selected ? kHighlightText : dc.text, ComboItemColours(state, dc).text) << state;
+        EXPECT_EQ(selected ? kHighlight : dc.background, ComboItemColours(state, dc).background) << state;
+    }
 }

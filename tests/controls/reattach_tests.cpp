@@ -1,103 +1,48 @@
 // A control object bound a second time, to the same window or to another:
 // each window keeps a working procedure chain, and a window left behind is
 // the plain control it was before, answering for itself.
-#include <gtest/gtest.h>
-
 #include "app/main_window.h"
 #include "controls/description_label.h"
 #include "controls/exit_link.h"
 #include "controls/language_combo.h"
 #include "controls_fixture.h"
-#include "support/running_menu.h"
 
-namespace {
-
-const DWORD kComboStyle = CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED;
-
-class ReattachTest : public ::testing::Test {
-protected:
-    ReattachTest() : menu(MenuWithPicture("", "")) {}
-
-    ParkedCursor parked;
-    RunningMenu menu;
-};
-
-int TextLength(HWND window)
+TEST_F(ControlsTest, ObjectsBoundAgainLeaveEveryWindowWorking)
 {
-    return GetWindowTextLengthA(window);
-}
+    LanguageCombo combo;
+    DescriptionLabel label;
+    ExitLink exitLink;
+    ExtraControl leftCombo(menu.Dialog(), "ComboBox", kComboStyle, 100, 90);
+    ExtraControl boundCombo(menu.Dialog(), "ComboBox", kComboStyle, 100, 90);
+    ExtraControl boundLabel(menu.Dialog(), "Static", SS_OWNERDRAW, 100, 30);
+    ExtraControl leftLink(menu.Dialog(), "Static", SS_OWNERDRAW | SS_NOTIFY, 150, 30);
+    ExtraControl boundLink(menu.Dialog(), "Static", SS_OWNERDRAW | SS_NOTIFY, 150, 30);
+    combo.Attach(&menu.Window(), leftCombo.window);
+    combo.AddItem(L"a");
+    exitLink.Attach(&menu.Window(), leftLink.window);
+    for (int binding = 0; binding < 2; ++binding) {  // twice to the same window
+        combo.Attach(&menu.Window(), boundCombo.window);
+        label.Attach(&menu.Window(), boundLabel.window);
+        exitLink.Attach(&menu.Window(), boundLink.window);
+    }
+    combo.Clear();
+    EXPECT_EQ(0, combo.AddItem(L"b"));
+    combo.AddItem(L"c");
+    EXPECT_EQ(1, SendMessageA(leftCombo.window, CB_GETCOUNT, 0, 0));
+    EXPECT_EQ(2, SendMessageA(boundCombo.window, CB_GETCOUNT, 0, 0));
+    EXPECT_EQ(1, SendMessageA(boundCombo.window, WM_ERASEBKGND, 0, 0));
+    for (HWND window : {boundLabel.window, boundLink.window}) {
+        SetWindowTextA(window, "abc");
+        EXPECT_EQ(3, GetWindowTextLengthA(window));
+    }
 
-} // namespace
-
-TEST_F(ReattachTest, ComboBoundTwiceToOneWindowStillReachesTheControl)
-{
-    LanguageCombo object;
-    ExtraControl extra(menu.Dialog(), "ComboBox", kComboStyle, 100, 90);
-    object.Attach(&menu.Window(), extra.window);
-    object.Attach(&menu.Window(), extra.window);
-    EXPECT_EQ(0, object.AddItem(L"a"));
-    EXPECT_EQ(1, SendMessageA(extra.window, CB_GETCOUNT, 0, 0));
-    EXPECT_EQ(1, SendMessageA(extra.window, WM_ERASEBKGND, 0, 0));
-}
-
-TEST_F(ReattachTest, ComboLeftBehindAnswersForItself)
-{
-    LanguageCombo object;
-    ExtraControl first(menu.Dialog(), "ComboBox", kComboStyle, 100, 90);
-    ExtraControl second(menu.Dialog(), "ComboBox", kComboStyle, 100, 90);
-    object.Attach(&menu.Window(), first.window);
-    object.AddItem(L"a");
-    object.Attach(&menu.Window(), second.window);
-    object.Clear();
-    object.AddItem(L"b");
-    object.AddItem(L"c");
-    EXPECT_EQ(1, SendMessageA(first.window, CB_GETCOUNT, 0, 0));
-    EXPECT_EQ(2, SendMessageA(second.window, CB_GETCOUNT, 0, 0));
-}
-
-TEST_F(ReattachTest, LabelBoundTwiceToOneWindowStillReachesTheStatic)
-{
-    DescriptionLabel object;
-    ExtraControl extra(menu.Dialog(), "Static", SS_OWNERDRAW, 100, 30);
-    object.Attach(&menu.Window(), extra.window);
-    object.Attach(&menu.Window(), extra.window);
-    SetWindowTextA(extra.window, "abc");
-    EXPECT_EQ(3, TextLength(extra.window));
-}
-
-TEST_F(ReattachTest, LinkBoundTwiceToOneWindowClicksOnce)
-{
-    ExitLink object;
-    ExtraControl extra(menu.Dialog(), "Static", SS_OWNERDRAW | SS_NOTIFY, 150, 30);
-    object.Attach(&menu.Window(), extra.window);
-    object.Attach(&menu.Window(), extra.window);
-    object.SetText(L"Exit");
-    SetWindowTextA(extra.window, "abc");
-    EXPECT_EQ(3, TextLength(extra.window));
-
+    exitLink.SetText(L"Exit");
     const POINT onText = {147, 15};
-    ASSERT_TRUE(object.TextHitTest(onText));
-    SendMessageA(extra.window, WM_LBUTTONUP, 0, MAKELPARAM(onText.x, onText.y));
-    menu.Pump();
-    EXPECT_TRUE(menu.QuitSeen());
-}
-
-TEST_F(ReattachTest, LinkLeftBehindNoLongerClicks)
-{
-    ExitLink object;
-    ExtraControl first(menu.Dialog(), "Static", SS_OWNERDRAW | SS_NOTIFY, 150, 30);
-    ExtraControl second(menu.Dialog(), "Static", SS_OWNERDRAW | SS_NOTIFY, 150, 30);
-    object.Attach(&menu.Window(), first.window);
-    object.Attach(&menu.Window(), second.window);
-    object.SetText(L"Exit");
-    const POINT onText = {147, 15};
-    ASSERT_TRUE(object.TextHitTest(onText));
-
-    SendMessageA(first.window, WM_LBUTTONUP, 0, MAKELPARAM(onText.x, onText.y));
+    ASSERT_TRUE(exitLink.TextHitTest(onText));
+    SendMessageA(leftLink.window, WM_LBUTTONUP, 0, MAKELPARAM(onText.x, onText.y));
     menu.Pump();
     EXPECT_FALSE(menu.QuitSeen());
-
-    SendMessageA(second.window, WM_LBUTTONUP, 0, MAKELPARAM(onText.x, onText.y));
+    SendMessageA(boundLink.window, WM_LBUTTONUP, 0, MAKELPARAM(onText.x, onText.y));
     menu.Pump();
     EXPECT_TRUE(menu.QuitSeen());
 }

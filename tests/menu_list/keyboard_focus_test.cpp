@@ -1,9 +1,9 @@
 // The keyboard and the focus on the real list.
 #include "menu_list_fixture.h"
 
-TEST_F(MenuListTest, ArrowsStepTheSelectionAndStopAtBothEnds)
+TEST_F(MenuListTest, ArrowsStepFromTheCurrentRowAndStopAtBothEnds)
 {
-    Open(NumberedEntries(3));
+    Open(3);
     Key(VK_DOWN);  // from no current row: the top row
     Key(VK_RIGHT);
     Key(VK_DOWN);
@@ -13,59 +13,29 @@ TEST_F(MenuListTest, ArrowsStepTheSelectionAndStopAtBothEnds)
     Key(VK_LEFT);
     Key(VK_UP);    // on the first row: nothing, and nothing sent
     EXPECT_EQ(0, Selection());
-    EXPECT_EQ((std::vector<int>{0, 1, 2, 1, 0}), CurrentItems());
-}
-
-TEST_F(MenuListTest, ArrowsStartFromTheHoveredRowAndEndTheHover)
-{
-    Open(NumberedEntries(4));
-    PointAt(POINT{22, RowRect(2).top + 7});
+    // From a hovered row, and the hover ends: its caption is news again.
+    PointAt(OnCaption(1));
     Key(VK_DOWN);
-    EXPECT_EQ(3, Selection());
-    // The hover is gone: the same caption under the pointer is news again.
-    PointAt(POINT{22, RowRect(2).top + 7});
-    EXPECT_EQ((std::vector<int>{2, 3, 2}), CurrentItems());
+    PointAt(OnCaption(1));
+    EXPECT_EQ((std::vector<int>{0, 1, 2, 1, 0, 1, 2, 1}), CurrentItems());
 }
 
-TEST_F(MenuListTest, AnEmptyListIgnoresDownAndAnswersUpWithNoRow)
-{
-    Open({});
-    Key(VK_DOWN);
-    EXPECT_TRUE(CurrentItems().empty());
-    Key(VK_UP);
-    EXPECT_EQ(std::vector<int>{-1}, CurrentItems());
-    EXPECT_EQ(-1, Selection());
-}
-
-TEST_F(MenuListTest, EnterActivatesOnlyASelectedRow)
-{
-    Open(NumberedEntries(4));
-    PointAt(POINT{22, RowRect(1).top + 7});
-    Key(VK_RETURN);
-    EXPECT_TRUE(Activations().empty()) << "a row that is only hovered";
-    Key(VK_DOWN);
-    Key(VK_RETURN);
-    EXPECT_EQ(std::vector<int>{2}, Activations());
-}
-
-TEST_F(ScrollingListTest, DownScrollsByWholeRowsOnlyAsFarAsNeeded)
+TEST_F(ScrollingListTest, ArrowsScrollByWholeRowsOnlyAsFarAsNeeded)
 {
     const int bottom = ClientRect().bottom;
     Key(VK_DOWN);
     for (int row = 1; row < 30; ++row) {
         Key(VK_DOWN);
-        const RECT shown = RowRect(row);
         EXPECT_EQ(row, Selection());
-        EXPECT_LE(shown.bottom, bottom) << row;
+        EXPECT_LE(RowRect(row).bottom, bottom) << row;
         EXPECT_EQ(0, RowRect(Top()).top) << row;
-        EXPECT_TRUE(Top() == 0 || shown.bottom + 17 > bottom) << row;
+        EXPECT_TRUE(Top() == 0 || RowRect(row).bottom + 17 > bottom) << row;
     }
-}
-
-TEST_F(ScrollingListTest, UpAtTheTopOfTheViewScrollsByExactlyOneRow)
-{
+    // Up at the top of the view scrolls by exactly one row; from no current
+    // row it takes the top visible row without scrolling.
+    Send(LB_SETCURSEL, static_cast<WPARAM>(-1));
     Send(LB_SETTOPINDEX, 12);
-    Key(VK_UP);  // from no current row: the top visible row, no scroll
+    Key(VK_UP);
     EXPECT_EQ(12, Selection());
     for (int row = 11; row >= 0; --row) {
         Key(VK_UP);
@@ -74,7 +44,7 @@ TEST_F(ScrollingListTest, UpAtTheTopOfTheViewScrollsByExactlyOneRow)
     }
 }
 
-TEST_F(ScrollingListTest, OnlyFocusAfterTheFirstSelectsTheTopVisibleRow)
+TEST_F(ScrollingListTest, OnlyFocusAfterTheFirstSelectsTheTopVisibleRowAndLosingItIsSilent)
 {
     const HWND elsewhere = menu->Control(1005);
     Send(LB_SETTOPINDEX, 9);
@@ -85,45 +55,21 @@ TEST_F(ScrollingListTest, OnlyFocusAfterTheFirstSelectsTheTopVisibleRow)
     SetFocus(elsewhere);
     SetFocus(List());
     EXPECT_EQ(9, Selection());
-    EXPECT_EQ(std::vector<int>{9}, CurrentItems());
+    SetFocus(elsewhere);
+    EXPECT_EQ(-1, Menu().GetCurrent());
 
     // A selection made while the list had no focus is kept.
-    SetFocus(elsewhere);
     Send(LB_SETCURSEL, 11);
     SetFocus(List());
     EXPECT_EQ(11, Selection());
-    EXPECT_EQ(std::vector<int>{9}, CurrentItems());
-}
-
-TEST_F(MenuListTest, LosingTheFocusEndsTheCurrentRowSilently)
-{
-    Open(NumberedEntries(4));
-    SetFocus(List());
-    Key(VK_DOWN);
-    PointAt(POINT{22, RowRect(3).top + 7});
-    Key(VK_UP);
-    ASSERT_EQ(2, Menu().GetCurrent());
-    ForgetMessages();
-    SetFocus(menu->Control(1005));
-    EXPECT_EQ(-1, Menu().GetCurrent());
-    EXPECT_TRUE(CurrentItems().empty()) << "the description stays";
-
-    // The same for a row that is only hovered.
-    SetFocus(List());
-    Send(LB_SETCURSEL, static_cast<WPARAM>(-1));
-    PointAt(POINT{22, RowRect(3).top + 7});
-    ASSERT_EQ(3, Menu().GetCurrent());
-    ForgetMessages();
-    SetFocus(menu->Control(1005));
-    EXPECT_EQ(-1, Menu().GetCurrent());
-    EXPECT_TRUE(CurrentItems().empty());
+    EXPECT_EQ(std::vector<int>{9}, CurrentItems()) << "the description stays";
 }
 
 TEST_F(MenuListTest, BindingTheListAgainKeepsItWorking)
 {
     // A second binding must not make the list's procedure its own
     // predecessor, which would recurse without end on the next message.
-    Open(NumberedEntries(3));
+    Open(3);
     Menu().Attach(&menu->Window(), List());
     Key(VK_DOWN);
     Key(VK_DOWN);

@@ -2,20 +2,17 @@
 // codes, and what the rows look like on screen.
 #include "menu_list_fixture.h"
 
-#include <algorithm>
-
 namespace {
 
 // The width of a caption on one line in the list's caption font: the
 // dialog's face, bold, 15 pixels.
 int CaptionWidth(HWND list, const std::string& caption)
 {
-    LOGFONTA description{};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0)), sizeof description,
-               &description);
-    description.lfHeight = 15;
-    description.lfWeight = FW_BOLD;
-    const HFONT font = CreateFontIndirectA(&description);
+    LOGFONTA face{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0)), sizeof face, &face);
+    face.lfHeight = 15;
+    face.lfWeight = FW_BOLD;
+    const HFONT font = CreateFontIndirectA(&face);
     const HDC dc = GetDC(nullptr);
     const HGDIOBJ previous = SelectObject(dc, font);
     SIZE size{};
@@ -26,58 +23,23 @@ int CaptionWidth(HWND list, const std::string& caption)
     return size.cx;
 }
 
-// Five-letter words, grown letter by letter until just wider than width.
-std::string CaptionJustWiderThan(HWND list, int width)
-{
-    std::string caption;
-    while (CaptionWidth(list, caption) <= width)
-        caption += caption.size() % 6 == 5 ? " w" : "w";
-    return caption;
-}
-
-// The columns of a row where some pixel is not the picture, and whether some
-// pixel row is inked across nine tenths of them: an underline.
-struct Ink {
-    int left = 10000;
-    int right = -1;
-    int bottom = -1;
-    bool underlined = false;
-};
-
-Ink InkOf(const Pixels& pixels, const RECT& area)
-{
-    Ink ink;
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x)
-            if (pixels.At(x, y) != kPictureColour) {
-                ink.left = std::min(ink.left, x);
-                ink.right = std::max(ink.right, x + 1);
-                ink.bottom = std::max(ink.bottom, y + 1);
-            }
-    for (int y = area.top; y < area.bottom; ++y) {
-        int inked = 0;
-        for (int x = ink.left; x < ink.right; ++x)
-            inked += pixels.At(x, y) != kPictureColour ? 1 : 0;
-        ink.underlined = ink.underlined || inked * 10 >= (ink.right - ink.left) * 9;
-    }
-    return ink;
-}
-
 } // namespace
 
-TEST_F(MenuListTest, CaptionsWrapToTheClientWidthLessTheBulletColumn)
+TEST_F(MenuListTest, CaptionsWrapToTheClientWidthLessTheBulletColumnAndTheBar)
 {
-    Open(NumberedEntries(1));
+    Open(1);
     const int column = ClientRect().right - 19;
-    // Wider than the column once the bar takes 18 pixels, narrower before.
-    const std::string caption = CaptionJustWiderThan(List(), column - 18);
+    // Five-letter words, just wider than the column once the bar takes its
+    // 18 pixels, narrower before.
+    std::string caption;
+    while (CaptionWidth(List(), caption) <= column - 18)
+        caption += caption.size() % 6 == 5 ? " w" : "w";
     ASSERT_LE(CaptionWidth(List(), caption), column);
-    std::vector<Entry> entries = NumberedEntries(30);
-    entries[1].name = caption;
-    entries[2].name = caption + " " + caption + " " + caption;
-    Open(entries);
+    std::vector<std::string> captions(30, "Entry");
+    captions[1] = caption;
+    captions[2] = caption + " " + caption + " " + caption;
+    Open(captions);
 
-    EXPECT_EQ(WindowRect().right - 18, ClientRect().right);
     EXPECT_EQ(17, RowHeight(0));
     EXPECT_EQ(2 * 15 + 2, RowHeight(1));
     EXPECT_GE(RowHeight(2), 3 * 15 + 2);
@@ -87,7 +49,7 @@ TEST_F(MenuListTest, CaptionsWrapToTheClientWidthLessTheBulletColumn)
 
 TEST_F(MenuListTest, TheBarColumnIsReservedOnlyWhileRowsOverflow)
 {
-    Open(NumberedEntries(3));
+    Open(3);
     const RECT whole = WindowRect();
     EXPECT_EQ(whole.right, ClientRect().right);
     EXPECT_EQ(HTCLIENT, HitCode(POINT{whole.right - 1, 5}));
@@ -108,50 +70,41 @@ TEST_F(MenuListTest, TheBarColumnIsReservedOnlyWhileRowsOverflow)
     EXPECT_EQ(whole.right, ClientRect().right);
 }
 
-TEST_F(MenuListTest, RowsShowThePictureTheirBulletAndTheCaptionRightOfIt)
+TEST_F(MenuListTest, RowsShowThePictureTheirBulletAndTheCaptionUnderlinedWhileCurrent)
 {
-    Open({Entry{"Primary"}, Entry{"Secondary", "Secondary"}, Entry{"None"}});
+    Open(3);
     Menu().Clear();
-    Menu().AddItem(L"Primary", 0);
-    Menu().AddItem(L"Secondary", 1);
-    Menu().AddItem(L"None", 7);  // neither kind: no bullet
+    for (int marker : {0, 1, 7})  // 7 is neither kind: no bullet
+        Menu().AddItem(L"Caption", marker);
     Menu().Relayout();
     InvalidateRect(menu->Dialog(), nullptr, FALSE);
     const Pixels pixels = CaptureList();
-
     const COLORREF discs[] = {RGB(1, 65, 128), RGB(254, 172, 2), kPictureColour};
     for (int row = 0; row < 3; ++row) {
         const RECT rect = RowRect(row);
         // The disc 2 pixels in from the corner, with white corners.
         EXPECT_EQ(discs[row], pixels.At(3, rect.top + 6)) << row;
-        EXPECT_EQ(row < 2 ? RGB(255, 255, 255) : kPictureColour, pixels.At(2, rect.top + 2));
-        EXPECT_EQ(kPictureColour, pixels.At(1, rect.top + 6));
-        const Ink bullet = InkOf(pixels, RECT{0, rect.top, 19, rect.bottom});
-        EXPECT_LE(bullet.right, row < 2 ? 13 : -1) << "nothing between bullet and caption";
-        const Ink caption = InkOf(pixels, RECT{19, rect.top, rect.right, rect.bottom});
-        EXPECT_LT(caption.left, 25);
+        EXPECT_EQ(row < 2 ? RGB(255, 255, 255) : kPictureColour, pixels.At(2, rect.top + 2)) << row;
+        EXPECT_EQ(kPictureColour, pixels.At(1, rect.top + 6)) << row;
+        EXPECT_LE(InkBounds(pixels, RECT{0, rect.top, 19, rect.bottom}).right, row < 2 ? 13 : 0)
+            << "nothing between bullet and caption";
+        const RECT caption = InkBounds(pixels, RECT{19, rect.top, rect.right, rect.bottom});
+        EXPECT_LT(caption.left, 25) << row;
         EXPECT_LT(caption.right, rect.right - 20) << "the picture shows right of the text";
         EXPECT_LE(caption.bottom, rect.top + 15) << "the 2 pixels below the text stay free";
     }
     // Below the last row, the picture.
-    const Ink below = InkOf(pixels, RECT{0, RowRect(2).bottom, ClientRect().right, ClientRect().bottom});
-    EXPECT_EQ(-1, below.right);
-}
+    EXPECT_EQ(0, InkBounds(pixels, RECT{0, RowRect(2).bottom, ClientRect().right, ClientRect().bottom}).right);
 
-TEST_F(MenuListTest, OnlyTheCurrentRowIsUnderlined)
-{
-    Open(NumberedEntries(3));
-    auto caption = [](const Pixels& pixels, const RECT& row) {
-        return InkOf(pixels, RECT{19, row.top, row.right, row.top + 15});
+    // Only the current row's caption is underlined.
+    auto underlined = [this](const Pixels& shown, int row) {
+        return HasUnderline(shown, RECT{19, RowRect(row).top, RowRect(row).right, RowRect(row).top + 15});
     };
-    EXPECT_FALSE(caption(CaptureList(), RowRect(1)).underlined);
-
-    PointAt(POINT{25, RowRect(1).top + 5});
+    EXPECT_FALSE(underlined(pixels, 1));
+    PointAt(OnCaption(1));
     const Pixels hovered = CaptureList();
-    EXPECT_TRUE(caption(hovered, RowRect(1)).underlined);
-    EXPECT_FALSE(caption(hovered, RowRect(0)).underlined);
-    EXPECT_FALSE(caption(hovered, RowRect(2)).underlined);
-
+    EXPECT_TRUE(underlined(hovered, 1));
+    EXPECT_FALSE(underlined(hovered, 0) || underlined(hovered, 2));
     PointAt(POINT{8, RowRect(1).top + 5});  // onto the bullet: no row is current
-    EXPECT_FALSE(caption(CaptureList(), RowRect(1)).underlined);
+    EXPECT_FALSE(underlined(CaptureList(), 1));
 }

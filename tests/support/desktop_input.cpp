@@ -1,0 +1,158 @@
+#include "support/desktop_input.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+void PumpAll()
+{
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&message);
+}
+
+void PumpAllButMouse()
+{
+    const UINT ranges[][2] = {{0, WM_NCMOUSEMOVE - 1},
+                              {WM_NCXBUTTONDBLCLK + 1, WM_MOUSEFIRST - 1},
+                              {0x020E + 1, 0xFFFFFFFF}};  // past the horizontal wheel
+    MSG message;
+    for (bool any = true; any;) {
+        any = false;
+        for (const auto& range : ranges)
+            while (PeekMessageA(&message, nullptr, range[0], range[1], PM_REMOVE)) {
+                any = true;
+                DispatchMessageA(&message);
+            }
+    }
+}
+
+void MovePointerTo(POINT target, const std::function<void()>& pump)
+{
+    // Moved as a hand would move it, so that the windows under the pointer
+    // are told. Under Wine the display learns of a move only with the next
+    // request, and its event for the move comes back late with the old place:
+    // moving twice to the same point makes every late event carry this one.
+    // Even so the old place may be reported again for a while; only a place
+    // reported steadily after that while is trusted.
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    input.mi.dx = (target.x * 65536 + GetSystemMetrics(SM_CXSCREEN) - 1) / GetSystemMetrics(SM_CXSCREEN);
+    input.mi.dy = (target.y * 65536 + GetSystemMetrics(SM_CYSCREEN) - 1) / GetSystemMetrics(SM_CYSCREEN);
+    constexpr DWORD kCatchUp = 150;
+    const DWORD start = GetTickCount();
+    for (int steady = 0, moves = 0; GetTickCount() - start < 20 * kCatchUp; Sleep(10)) {
+        if (moves++ < 2)
+            SendInput(1, &input, sizeof(input));
+        pump();
+        POINT reported{};
+        GetCursorPos(&reported);
+        const bool there = reported.x == target.x && reported.y == target.y;
+        steady = there ? steady + 1 : 0;
+        if (steady >= 3 && GetTickCount() - start >= kCatchUp) {
+            pump();
+            return;
+        }
+        if (!there && GetTickCount() - start >= kCatchUp)
+            SendInput(1, &input, sizeof(input));
+    }
+    ADD_FAILURE() << "the pointer does not reach " << target.x << "," << target.y;
+}
+
+namespace {
+
+Pixels Copy(HDC dc, const RECT& box)
+{
+    Pixels pixels;
+    pixels.width = box.right - box.left;
+    pixels.height = box.bottom - box.top;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = pixels.width;
+    info.bmiHeader.biHeight = -pixels.height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    const HDC memory = CreateCompatibleDC(dc);
+    const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, pixels.width, pixels.height, dc, box.left, box.top, SRCCOPY);
+    GdiFlush();
+    for (int i = 0; i < pixels.width * pixels.height; ++i) {
+        const DWORD bgr = static_cast<const DWORD*>(bits)[i];
+        pixels.colours.push_back(RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF));
+    }
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    return pixels;
+}
+
+} // namespace
+
+Pixels CaptureClient(HWND window, RECT box)
+{
+    if (IsRectEmpty(&box))
+        GetClientRect(window, &box);
+    const HDC dc = GetDC(window);
+    Pixels pixels = Copy(dc, box);
+    ReleaseDC(window, dc);
+    return pixels;
+}
+
+Pixels CaptureDrawing(int width, int height, const std::function<void(HDC)>& draw)
+{
+    const HDC screen = GetDC(nullptr);
+    const HDC dc = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    ReleaseDC(nullptr, screen);
+    const HGDIOBJ previous = SelectObject(dc, bitmap);
+    const RECT all = {0, 0, width, height};
+    const HBRUSH picture = CreateSolidBrush(kPictureColour);
+    FillRect(dc, &all, picture);
+    DeleteObject(picture);
+    draw(dc);
+    Pixels pixels = Copy(dc, all);
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return pixels;
+}
+
+RECT InkBounds(const Pixels& pixels, RECT box)
+{
+    if (IsRectEmpty(&box))
+        box = RECT{0, 0, pixels.width, pixels.height};
+    RECT ink = {box.right, box.bottom, 0, 0};
+    for (int y = box.top; y < box.bottom; ++y)
+        for (int x = box.left; x < box.right; ++x)
+            if (pixels.At(x, y) != kPictureColour)
+                ink = RECT{std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y),
+                           std::max<LONG>(ink.right, x + 1), std::max<LONG>(ink.bottom, y + 1)};
+    return ink.right == 0 ? RECT{} : ink;
+}
+
+bool HasUnderline(const Pixels& pixels, const RECT& box)
+{
+    const RECT ink = InkBounds(pixels, box);
+    for (int y = ink.top; y < ink.bottom; ++y) {
+        int inked = 0;
+        for (int x = ink.left; x < ink.right; ++x)
+            inked += pixels.At(x, y) != kPictureColour ? 1 : 0;
+        if (inked * 10 >= (ink.right - ink.left) * 9)
+            return true;
+    }
+    return false;
+}
+
+bool HasColour(const Pixels& pixels, COLORREF colour, RECT box)
+{
+    if (IsRectEmpty(&box))
+        box = RECT{0, 0, pixels.width, pixels.height};
+    for (int y = box.top; y < box.bottom; ++y)
+        for (int x = box.left; x < box.right; ++x)
+            if (pixels.At(x, y) == colour)
+                return true;
+    return false;
+}
