@@ -20,10 +20,16 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree=;mshtml="
 xvfb_pid=""
 
+ctest_pid=""
+
 cleanup() {
     local rc=$?
     trap - EXIT INT TERM
+    # An interrupted run: stop ctest first, then the Wine processes of its
+    # tests with the wineserver, so that nothing waits on the display.
+    [ -n "$ctest_pid" ] && kill "$ctest_pid" >/dev/null 2>&1 || true
     wineserver -k >/dev/null 2>&1 || true
+    [ -n "$ctest_pid" ] && wait "$ctest_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" >/dev/null 2>&1 || true
     exit "$rc"
 }
@@ -51,4 +57,8 @@ wineserver -p
 # run from ending.
 /usr/lib/wine/wine64 wineboot >/dev/null 2>&1 </dev/null
 
-ctest --preset test -j "$jobs" "$@"
+# In the background, so that an interruption reaches the clean-up at once
+# instead of after the tests that are running.
+ctest --preset test -j "$jobs" "$@" &
+ctest_pid=$!
+wait "$ctest_pid"
