@@ -53,11 +53,10 @@ TEST_F(ExitLinkTest, OnlyAButtonUpOnTheTextEndsTheMenuWhereverTheButtonWentDown)
 {
     ASSERT_GT(text.right, text.left);
     const int centre = (text.left + text.right) / 2;
-    ReleaseButtonAt(client.right - 8, client.bottom / 2);  // the bullet
-    ReleaseButtonAt(client.right - 14, middle);            // between text and bullet
-    ReleaseButtonAt(text.left - 3, middle);                // left of the text
-    ReleaseButtonAt(centre, text.top - 5);                 // above it
-    ReleaseButtonAt(centre, text.bottom + 5);              // below it
+    // The bullet, between text and bullet, left of, above and below the text.
+    for (POINT miss : {POINT{client.right - 8, client.bottom / 2}, POINT{client.right - 14, middle},
+                       POINT{text.left - 3, middle}, POINT{centre, text.top - 5}, POINT{centre, text.bottom + 5}})
+        ReleaseButtonAt(miss.x, miss.y);
     menu.Pump();
     EXPECT_EQ(0u, Clicks());
     EXPECT_FALSE(menu.QuitSeen());
@@ -118,16 +117,14 @@ TEST_F(ExitLinkTest, TextEndsAtTheRightEdgeUntilABulletTakesItsStripAndAnEmptyTe
     EXPECT_TRUE(HasColour(withBullet, bulletRed, RECT{137, 9, 148, 20}));
     EXPECT_FALSE(HasColour(withBullet, bulletRed, RECT{0, 0, 137, 30}));
     EXPECT_FALSE(HasColour(withBullet, GetSysColor(COLOR_WINDOWTEXT), RECT{135, 0, 137, 30}));
-    EXPECT_FALSE(object.TextHitTest(POINT{149, 15}));
-    EXPECT_FALSE(object.TextHitTest(POINT{135, 15}));
-    EXPECT_TRUE(object.TextHitTest(POINT{134, 15}));
+    for (int x : {134, 135, 149})
+        EXPECT_EQ(x == 134, object.TextHitTest(POINT{x, 15})) << x;
 
     // In a control lower than the text the box starts at the top edge and
     // keeps the text's height of 16.
     SetWindowPos(extra.window, nullptr, 0, 0, 150, 8, SWP_NOZORDER | SWP_NOMOVE);
-    EXPECT_TRUE(object.TextHitTest(POINT{130, 0}));
-    EXPECT_TRUE(object.TextHitTest(POINT{130, 15}));
-    EXPECT_FALSE(object.TextHitTest(POINT{130, 16}));
+    for (int y : {0, 15, 16})
+        EXPECT_EQ(y < 16, object.TextHitTest(POINT{130, y})) << y;
 
     // An empty text has no point that hits.
     object.SetText(L"");

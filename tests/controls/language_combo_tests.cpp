@@ -1,6 +1,5 @@
 // The language combo in the real dialog: what the field and the open list
 // show, and the item bookkeeping that the control cannot do for itself.
-#include "controls/combo_item_style.h"
 #include "controls/language_combo.h"
 #include "controls_fixture.h"
 #include "resources/resource_ids.h"
@@ -95,14 +94,4 @@ TEST_F(LanguageComboTest, AnObjectErasesNothingAndCountsItemsFromEachClear)
         EXPECT_EQ(0, counting->AddItem(L"c"));
     }
     EXPECT_EQ(1, SendMessageA(extra.window, CB_GETCOUNT, 0, 0));
-}
-
-TEST(ComboItemStyle, OnlySelectedItemsTakeTheHighlightColours)
-{
-    const ItemColours dc = {RGB(1, 2, 3), RGB(4, 5, 6)};
-    for (UINT state : {0u, UINT{ODS_FOCUS}, UINT{ODS_COMBOBOXEDIT}, UINT{ODS_SELECTED}, UINT{ODS_SELECTED | ODS_FOCUS}}) {
-        const bool selected = (state & ODS_SELECTED) != 0;
-        EXPECT_EQ(selected ? kHighlightText : dc.text, ComboItemColours(state, dc).text) << state;
-        EXPECT_EQ(selected ? kHighlight : dc.background, ComboItemColours(state, dc).background) << state;
-    }
 }

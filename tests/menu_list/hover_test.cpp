@@ -67,19 +67,15 @@ TEST_F(MenuListTest, AHoveredRowThatARefillRemovedIsNoRow)
     Open(5);
     SetFocus(List());
     PointAt(OnCaption(4));
-    // A nested menu with fewer rows, before the pointer has moved.
-    Menu().Clear();
-    Menu().AddItem(L"First", 0);
-    Menu().AddItem(L"Second", 0);
-    Menu().Relayout();
+    Refill({0, 0});
     EXPECT_EQ(-1, Menu().GetCurrent());
 
     // Drawing rows that are not there draws nothing.
-    EXPECT_EQ(0, InkBounds(CaptureDrawing(40, 17, [this](HDC dc) {
-                  for (UINT item : {4u, 2u, static_cast<UINT>(-1)})
-                      Menu().DrawItem(DRAWITEMSTRUCT{ODT_LISTBOX, 1000, item, ODA_DRAWENTIRE, 0, List(), dc,
-                                                     RECT{0, 0, 40, 17}, 0});
-              })).right);
+    const Pixels drawn = CaptureDrawing(40, 17, [this](HDC dc) {
+        for (UINT item : {4u, 2u, static_cast<UINT>(-1)})
+            Menu().DrawItem(DRAWITEMSTRUCT{ODT_LISTBOX, 1000, item, ODA_DRAWENTIRE, 0, List(), dc, RECT{0, 0, 40, 17}, 0});
+    });
+    EXPECT_EQ(0, InkBounds(drawn).right);
 
     // Neither the loss of the focus nor the keyboard takes it for a row.
     log->Clear();

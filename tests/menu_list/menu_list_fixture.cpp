@@ -1,7 +1,5 @@
 #include "menu_list_fixture.h"
 
-#include <algorithm>
-
 void MenuListTest::Open(const std::vector<std::string>& captions)
 {
     TearDown();
@@ -9,14 +7,12 @@ void MenuListTest::Open(const std::vector<std::string>& captions)
     // over a row would hover it.
     MovePointerTo(POINT{2, 2}, [] {});
     PumpAll();
-
     const std::string picture = RunningMenu::WriteBeside(
         "menu_list_picture.bmp", SolidBitmapFile(640, 480, kPictureColour));
     std::string file = "[Main]\r\nPicture=" + picture + "\r\n[Language]\r\nLocale=en\r\nName=English\r\n";
     for (const std::string& caption : captions)
         file += "[Element]\r\nName=" + caption + "\r\nCommand=no-such-program.exe\r\n";
     menu.reset(new RunningMenu(file));
-
     log.reset(new MessageLog(menu->Dialog(), {UM_ACTIVATEITEM}));
     ASSERT_EQ(static_cast<int>(captions.size()), Send(LB_GETCOUNT));
 }
@@ -29,10 +25,27 @@ void MenuListTest::Open(int rows)
     Open(captions);
 }
 
+// As a nested menu refills the list: rows with these markers, before the
+// pointer has moved.
+void MenuListTest::Refill(const std::vector<int>& markers)
+{
+    Menu().Clear();
+    for (int marker : markers)
+        Menu().AddItem(L"Caption", marker);
+    Menu().Relayout();
+}
+
 void MenuListTest::TearDown()
 {
     log.reset();
     menu.reset();
+}
+
+RECT MenuListTest::Rect(bool client) const
+{
+    RECT rect;
+    client ? GetClientRect(List(), &rect) : GetWindowRect(List(), &rect);
+    return rect;
 }
 
 Pixels MenuListTest::CaptureList()
@@ -58,16 +71,15 @@ void ScrollingListTest::Release()
     Click(WM_LBUTTONUP, cursor);
 }
 
-RECT ScrollingListTest::PaintedThumb()
+std::pair<int, int> ScrollingListTest::PaintedThumb()
 {
     const Pixels pixels = CaptureList();
-    const RECT track = Track();
-    int first = track.bottom;
-    int last = track.top - 1;
-    for (int y = track.top; y < track.bottom; ++y)
-        if (pixels.At(track.left, y) == RGB(213, 213, 213)) {
-            first = std::min(first, y);
+    int first = -1;
+    int last = -1;
+    for (int y = 19; y < TrackBottom(); ++y)
+        if (pixels.At(BarLeft(), y) == RGB(213, 213, 213)) {
+            first = first < 0 ? y : first;
             last = y;
         }
-    return RECT{track.left, first - 1, track.right, last + 2};
+    return {first - 1, last + 2};
 }

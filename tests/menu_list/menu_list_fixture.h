@@ -14,14 +14,14 @@
 #include "support/running_menu.h"
 
 // The real menu dialog with a list of the given captions over a plain picture.
-// The tests see every UM_CURRENTITEM and UM_ACTIVATEITEM that reaches the
-// dialog; activations go no further, so no command is ever started. Points
-// are in list window coordinates.
+// Activations are logged but go no further, so no command is ever started.
+// Points are in list window coordinates.
 class MenuListTest : public ::testing::Test {
 protected:
     void Open(const std::vector<std::string>& captions);
     // "Entry 0", "Entry 1", ...: one line each.
     void Open(int rows);
+    void Refill(const std::vector<int>& markers);
     void TearDown() override;
 
     HWND List() const { return menu->Control(1000); }
@@ -34,7 +34,6 @@ protected:
     }
     int Top() const { return Send(LB_GETTOPINDEX); }
     int Selection() const { return Send(LB_GETCURSEL); }
-    int RowHeight(int row) const { return Send(LB_GETITEMHEIGHT, row); }
     RECT RowRect(int row) const
     {
         RECT rect{};
@@ -43,19 +42,9 @@ protected:
     }
     // A point well inside a one-line row's caption.
     POINT OnCaption(int row) const { return POINT{22, RowRect(row).top + 7}; }
-    RECT ClientRect() const
-    {
-        RECT client;
-        GetClientRect(List(), &client);
-        return client;
-    }
-    RECT ScreenRect() const
-    {
-        RECT whole;
-        GetWindowRect(List(), &whole);
-        return whole;
-    }
-    RECT WindowRect() const { return RECT{0, 0, ScreenRect().right - ScreenRect().left, ScreenRect().bottom - ScreenRect().top}; }
+    RECT Rect(bool client) const;
+    RECT ClientRect() const { return Rect(true); }
+    RECT ScreenRect() const { return Rect(false); }
     POINT OnScreen(POINT point) const { return POINT{ScreenRect().left + point.x, ScreenRect().top + point.y}; }
     int HitCode(POINT point) const { return Send(WM_NCHITTEST, 0, Pack(OnScreen(point))); }
     static LPARAM Pack(POINT point) { return MAKELPARAM(point.x, point.y); }
@@ -84,13 +73,12 @@ protected:
 class ScrollingListTest : public MenuListTest {
 protected:
     void SetUp() override;
-    static int Height(const RECT& rect) { return rect.bottom - rect.top; }
 
-    RECT Bar() const { return RECT{WindowRect().right - 17, 0, WindowRect().right, WindowRect().bottom}; }
-    RECT Track() const { return RECT{Bar().left, 19, Bar().right, Bar().bottom - 19}; }
-    POINT UpArrow() const { return POINT{Bar().left + 8, 9}; }
-    POINT DownArrow() const { return POINT{Bar().left + 8, Bar().bottom - 10}; }
-    POINT LowTrack() const { return POINT{Bar().left + 8, Track().bottom - 3}; }
+    int BarLeft() const { return ScreenRect().right - ScreenRect().left - 17; }
+    int TrackBottom() const { return ScreenRect().bottom - ScreenRect().top - 19; }
+    POINT UpArrow() const { return POINT{BarLeft() + 8, 9}; }
+    POINT DownArrow() const { return POINT{BarLeft() + 8, TrackBottom() + 9}; }
+    POINT LowTrack() const { return POINT{BarLeft() + 8, TrackBottom() - 3}; }
     // A press (or the second press of a double click) with the pointer there.
     void Press(POINT point, UINT message = WM_NCLBUTTONDOWN)
     {
@@ -105,7 +93,7 @@ protected:
         MovePointer(point);
         Send(WM_MOUSEMOVE, MK_LBUTTON, Pack(point));
     }
-    // The thumb as painted: the rows of the track whose left column has the
-    // thumb's edge grey (213) between its two white end pixels.
-    RECT PaintedThumb();
+    // The thumb's top and bottom as painted: the rows of the track whose left
+    // column has the thumb's edge grey (213) between its two white end pixels.
+    std::pair<int, int> PaintedThumb();
 };

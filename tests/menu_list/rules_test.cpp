@@ -2,6 +2,7 @@
 // the scroll bar's geometry.
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "controls/list_keyboard.h"
@@ -32,8 +33,7 @@ TEST(ScrollBarGeometry, ThumbIsTheVisibleShareOfTheTrackAndRestsOnItsBottom)
     };
     for (const auto& c : cases) {
         const RECT thumb = LayoutScrollBar(RECT{0, 0, 17, c[0]}, c[1], c[2], c[3]).thumb;
-        EXPECT_EQ(c[4], thumb.top) << c[1] << " of " << c[2] << ", " << c[3] << " above";
-        EXPECT_EQ(c[5], thumb.bottom) << c[1] << " of " << c[2] << ", " << c[3] << " above";
+        EXPECT_EQ(std::make_pair(c[4], c[5]), std::make_pair(int(thumb.top), int(thumb.bottom))) << c[3] << " above";
     }
 }
 

@@ -1,4 +1,5 @@
 // The list's own scroll bar, pressed, held and dragged for real.
+#include "controls/scroll_bar_geometry.h"
 #include "menu_list_fixture.h"
 
 TEST_F(ScrollingListTest, AnArrowStepsAtOnceThenFromTheSixthTickWhileThePointerStaysOnIt)
@@ -29,13 +30,11 @@ TEST_F(ScrollingListTest, PagingDownAndUpByTheTrack)
 {
     Press(LowTrack());
     Release();
-    // The last row that ended strictly above the bottom is the new top.
-    EXPECT_LT(17 * (Top() + 1), ClientRect().bottom);
-    EXPECT_GE(17 * (Top() + 2), ClientRect().bottom);
+    EXPECT_EQ(PageDownTarget(std::vector<int>(30, 17), 0, ClientRect().bottom), Top());
 
     // From the bottom, up until the thumb reaches the pointer.
     Send(LB_SETTOPINDEX, 29);
-    const POINT middle{Bar().left + 8, (Track().top + Track().bottom) / 2};
+    const POINT middle{BarLeft() + 8, (19 + TrackBottom()) / 2};
     Press(middle);
     Tick(5 + 20);
     const int stopped = Top();
@@ -43,9 +42,8 @@ TEST_F(ScrollingListTest, PagingDownAndUpByTheTrack)
     Release();
     EXPECT_EQ(stopped, Top());
     EXPECT_GT(stopped, 0);
-    const RECT thumb = PaintedThumb();
-    EXPECT_LE(thumb.top, middle.y);
-    EXPECT_GT(thumb.bottom, middle.y);
+    EXPECT_LE(PaintedThumb().first, middle.y);
+    EXPECT_GT(PaintedThumb().second, middle.y);
 }
 
 TEST_F(ScrollingListTest, ADoubleClickStepsOnceMoreAndALostCaptureEndsAPress)
@@ -70,31 +68,32 @@ TEST_F(ScrollingListTest, ADoubleClickStepsOnceMoreAndALostCaptureEndsAPress)
 
 TEST_F(ScrollingListTest, DraggingTheThumbScrollsAndRefusesToLeaveTheTrack)
 {
-    const RECT track = Track();
-    const RECT start = PaintedThumb();
-    EXPECT_EQ(track.top, start.top);
-    EXPECT_NEAR(Height(track) * ClientRect().bottom / (30.0 * 17), Height(start), 1.0);
+    const int track = TrackBottom() - 19;
+    const auto start = PaintedThumb();
+    const int height = start.second - start.first;
+    EXPECT_EQ(19, start.first);
+    EXPECT_NEAR(track * ClientRect().bottom / (30.0 * 17), height, 1.0);
 
-    const POINT grip{start.left + 8, start.top + Height(start) / 2};
-    Press(grip);
-    DragTo(POINT{grip.x, grip.y + 20});
+    const int grip = start.first + height / 2;
+    Press(POINT{BarLeft() + 8, grip});
+    DragTo(POINT{BarLeft() + 8, grip + 20});
     const int moved = Top();
     EXPECT_GT(moved, 0);
-    EXPECT_EQ(start.top + 20, PaintedThumb().top);
+    EXPECT_EQ(start.first + 20, PaintedThumb().first);
 
     // Past the end of the track the move is refused whole, but the pointer's
     // place is taken: moving back moves the thumb at once.
-    const int beyond = grip.y + Height(track) + 30;
-    DragTo(POINT{grip.x, beyond});
+    const int beyond = grip + track + 30;
+    DragTo(POINT{BarLeft() + 8, beyond});
     EXPECT_EQ(moved, Top());
-    EXPECT_EQ(start.top + 20, PaintedThumb().top);
-    DragTo(POINT{grip.x, beyond - 10});
-    EXPECT_EQ(start.top + 10, PaintedThumb().top);
+    EXPECT_EQ(start.first + 20, PaintedThumb().first);
+    DragTo(POINT{BarLeft() + 8, beyond - 10});
+    EXPECT_EQ(start.first + 10, PaintedThumb().first);
     EXPECT_LT(Top(), moved);
 
     // Onto the end of the track: the top row holds the last content offset.
-    DragTo(POINT{grip.x, beyond - 10 + track.bottom - start.bottom - 10});
-    EXPECT_EQ(track.bottom, PaintedThumb().bottom);
+    DragTo(POINT{BarLeft() + 8, beyond - 10 + TrackBottom() - start.second - 10});
+    EXPECT_EQ(TrackBottom(), PaintedThumb().second);
     EXPECT_EQ((30 * 17 - ClientRect().bottom) / 17, Top());
     Release();
     EXPECT_EQ(nullptr, GetCapture());
@@ -102,6 +101,5 @@ TEST_F(ScrollingListTest, DraggingTheThumbScrollsAndRefusesToLeaveTheTrack)
     // Scrolled as far as the list box allows, the thumb rests on the bottom.
     Send(LB_SETTOPINDEX, 29);
     InvalidateRect(menu->Dialog(), nullptr, FALSE);
-    EXPECT_EQ(track.bottom, PaintedThumb().bottom);
-    EXPECT_EQ(Height(start), Height(PaintedThumb()));
+    EXPECT_EQ(std::make_pair(TrackBottom() - height, TrackBottom()), PaintedThumb());
 }
