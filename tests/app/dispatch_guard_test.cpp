@@ -25,16 +25,15 @@ TEST(DispatchGuard, KeepsTheFirstExceptionAndQuitsTheLoop)
     HWND window = CreateWindowA("KiveronThrowingWindow", "", 0, 0, 0, 10, 10, nullptr, nullptr,
                                 GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(nullptr, window);
-
     EXPECT_EQ(7, SendMessageA(window, WM_APP, 0, 0));
     SendMessageA(window, WM_APP, 0, 0); // a second one is a consequence: dropped
+    DestroyWindow(window);
 
     MSG message;
     bool quit = false;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
         quit = quit || message.message == WM_QUIT;
     EXPECT_TRUE(quit);
-
     std::exception_ptr pending = TakePendingException();
     ASSERT_TRUE(pending != nullptr);
     try {
@@ -43,7 +42,6 @@ TEST(DispatchGuard, KeepsTheFirstExceptionAndQuitsTheLoop)
         EXPECT_STREQ("from a handler", error.what());
     }
     EXPECT_TRUE(TakePendingException() == nullptr);
-    DestroyWindow(window);
 }
 
 } // namespace

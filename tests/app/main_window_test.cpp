@@ -1,9 +1,12 @@
 // The real main window inside the test process: start-up language, caption,
-// fitting to the picture, the combo's visibility and the rows of a menu.
+// fitting to the picture, the combo, the rows, what Refresh shows in each
+// language, what a change of language rebuilds, and the description of the
+// row under the mouse.
 #include <gtest/gtest.h>
 
 #include "app/main_window_rules.h"
 #include "resources/resource_ids.h"
+#include "support/desktop_input.h"
 #include "support/menu_process.h"
 #include "support/running_menu.h"
 
@@ -17,17 +20,29 @@ const char kTwoLanguages[] =
     "[Element]\r\nName_de=Nur deutsch\r\n"
     "[Element]\r\nName=Read me\r\n";
 
+const char kThreeLanguages[] =
+    "[Main]\r\nCaption_en=Disc\r\nCaption_de=Scheibe\r\nExitText_en=Exit\r\nExitText_de=Beenden\r\n"
+    "[Language]\r\nLocale=en\r\nName_en=English\r\nName_de=Englisch\r\n"
+    "[Language]\r\nLocale=de\r\nName_en=German\r\nName_de=Deutsch\r\n"
+    "[Language]\r\nLocale=ru\r\nName_ru=Russian only\r\n"
+    "[Element]\r\nName_en=Install\r\nName_de=Installieren\r\nDescription_en=Installs\r\nDescription_de=Installiert\r\n"
+    "[Element]\r\nName_de=Nur deutsch\r\nMarker=Secondary\r\nDescription=Only German\r\n"
+    "[Element]\r\nName=Everywhere\r\nMarker=secondary\r\nDescription_en=English description\r\n";
+
 std::string WithPicture(const std::string& name, const std::string& bitmapFile)
 {
     return "[Main]\r\nPicture=" + RunningMenu::WriteBeside(name, bitmapFile) + "\r\n" +
            kTwoLanguages;
 }
 
-RECT ClientRect(HWND window)
+using Edges = std::vector<LONG>;
+Edges EdgesOf(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+Edges ClientEdges(HWND window)
 {
     RECT rect;
     GetClientRect(window, &rect);
-    return rect;
+    return EdgesOf(rect);
 }
 
 RECT NormalPosition(HWND window)
@@ -38,16 +53,42 @@ RECT NormalPosition(HWND window)
     return placement.rcNormalPosition;
 }
 
-std::string Describe(const RECT& r)
+// The texts of a list's or a combo's items.
+template <class Control>
+std::vector<std::wstring> Items(Control& control)
 {
-    return std::to_string(r.left) + "," + std::to_string(r.top) + "-" + std::to_string(r.right) +
-           "," + std::to_string(r.bottom);
+    std::vector<std::wstring> items;
+    for (int i = 0; i < control.Count(); ++i)
+        items.push_back(control.ItemText(i));
+    return items;
 }
 
-TEST(MainWindow, CaptionComboAndRowsFollowTheStartupLanguage)
+// Puts the pointer on a row's caption and lets the list notice it.
+void PointAtRow(RunningMenu& menu, int row)
 {
-    if (LanguageCodeForUser(GetUserDefaultLangID()) != "en")
-        GTEST_SKIP() << "needs a user language that maps to en";
+    HWND list = menu.Control(IDC_MENU_LIST);
+    RECT item;
+    SendMessageA(list, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&item));
+    POINT point = {item.left + 22, item.top + 6};
+    ClientToScreen(list, &point);
+    SetCursorPos(point.x, point.y);
+    SendMessageA(list, WM_SETCURSOR, reinterpret_cast<WPARAM>(list),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    menu.Pump();
+}
+
+// The start-up language, and with it all the texts, follows the user's.
+class Window : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (LanguageCodeForUser(GetUserDefaultLangID()) != "en")
+            GTEST_SKIP() << "needs a user language that maps to en";
+    }
+};
+
+TEST_F(Window, CaptionComboAndRowsFollowTheStartupLanguage)
+{
     const struct {
         const char* menu;
         const char* language;
@@ -79,21 +120,21 @@ TEST(MainWindow, CaptionComboAndRowsFollowTheStartupLanguage)
     }
 }
 
-TEST(MainWindow, ATopDownPictureFitsByItsRowsAndNoPictureKeepsTheTemplateSize)
+TEST_F(Window, ATopDownPictureFitsByItsRowsAndNoPictureKeepsTheTemplateSize)
 {
     RECT templateSize = {0, 0, 320, 217};
     {
         RunningMenu menu("[Main]\nPicture=Z:\\nowhere\\missing.bmp\n[Element]\nName=Row\n");
         EXPECT_FALSE(menu.Window().Picture().HasImage());
         MapDialogRect(menu.Dialog(), &templateSize);
-        EXPECT_EQ(Describe(templateSize), Describe(ClientRect(menu.Dialog())));
+        EXPECT_EQ(EdgesOf(templateSize), ClientEdges(menu.Dialog()));
     }
     RunningMenu menu(WithPicture("topdown.bmp", SolidBitmapFile(300, 200, RGB(9, 9, 9), true)));
     ASSERT_TRUE(menu.Window().Picture().HasImage());
-    EXPECT_EQ("0,0-300,200", Describe(ClientRect(menu.Dialog())));
+    EXPECT_EQ((Edges{0, 0, 300, 200}), ClientEdges(menu.Dialog()));
 }
 
-TEST(MainWindow, FitsItselfToThePictureFromItsTopLeftCorner)
+TEST_F(Window, FitsItselfToThePictureFromItsTopLeftCorner)
 {
     // The template's own geometry, centred, before any fitting.
     const int ids[4] = {IDC_LANGUAGE_COMBO, IDC_MENU_LIST, IDC_DESCRIPTION, IDC_EXIT_LINK};
@@ -101,7 +142,7 @@ TEST(MainWindow, FitsItselfToThePictureFromItsTopLeftCorner)
     {
         RunningMenu plain(kTwoLanguages);
         GetWindowRect(plain.Dialog(), &plainWindow);
-        plainClient = ClientRect(plain.Dialog());
+        GetClientRect(plain.Dialog(), &plainClient);
         for (int i = 0; i < 4; ++i)
             plainControls[i] = NormalPosition(plain.Control(ids[i]));
         SendMessageA(plain.Control(IDC_LANGUAGE_COMBO), CB_GETDROPPEDCONTROLRECT, 0,
@@ -110,14 +151,13 @@ TEST(MainWindow, FitsItselfToThePictureFromItsTopLeftCorner)
 
     RunningMenu menu(WithPicture("fit640.bmp", SolidBitmapFile(640, 480, RGB(0, 128, 0))));
     ASSERT_TRUE(menu.Window().Picture().HasImage());
-    EXPECT_EQ("0,0-640,480", Describe(ClientRect(menu.Dialog())));
+    EXPECT_EQ((Edges{0, 0, 640, 480}), ClientEdges(menu.Dialog()));
     RECT frame;
     GetWindowRect(menu.Dialog(), &frame);
-    EXPECT_EQ(plainWindow.left, frame.left);
-    EXPECT_EQ(plainWindow.top, frame.top);
-    EXPECT_EQ(640 + 2 * GetSystemMetrics(SM_CXDLGFRAME), frame.right - frame.left);
-    EXPECT_EQ(480 + 2 * GetSystemMetrics(SM_CYDLGFRAME) + GetSystemMetrics(SM_CYCAPTION),
-              frame.bottom - frame.top);
+    const LONG width = 640 + 2 * GetSystemMetrics(SM_CXDLGFRAME);
+    const LONG height = 480 + 2 * GetSystemMetrics(SM_CYDLGFRAME) + GetSystemMetrics(SM_CYCAPTION);
+    EXPECT_EQ((Edges{plainWindow.left, plainWindow.top, plainWindow.left + width,
+                     plainWindow.top + height}), EdgesOf(frame));
 
     // The combo and the list (the first two) round, the description and the
     // exit link floor.
@@ -129,7 +169,7 @@ TEST(MainWindow, FitsItselfToThePictureFromItsTopLeftCorner)
         // The combo's height is its own (a drop-down list sizes itself).
         if (ids[i] == IDC_LANGUAGE_COMBO)
             actual.bottom = expected.bottom;
-        EXPECT_EQ(Describe(expected), Describe(actual)) << "control " << ids[i];
+        EXPECT_EQ(EdgesOf(expected), EdgesOf(actual)) << "control " << ids[i];
     }
 
     // The open list keeps its share of the dialog, up to one item shorter
@@ -141,6 +181,104 @@ TEST(MainWindow, FitsItselfToThePictureFromItsTopLeftCorner)
     const LONG item = static_cast<LONG>(SendMessageA(combo, CB_GETITEMHEIGHT, 0, 0));
     EXPECT_LE(dropped.bottom - dropped.top, scaled);
     EXPECT_GE(dropped.bottom - dropped.top, scaled - item);
+}
+
+TEST_F(Window, RefreshAndEachLanguageChangeRebuildEverythingInTheSameWindow)
+{
+    // Every language gets a combo item, even one without a name in the
+    // current language; a language with neither its own texts nor
+    // unsuffixed ones empties them. Without a picture of its own the one
+    // shown stays; a smaller one is stretched over the same client area.
+    const struct {
+        const char* code;
+        const wchar_t* caption;
+        std::vector<std::wstring> comboItems;
+        std::vector<std::wstring> rows;
+        std::vector<int> markers;
+        const wchar_t* exitText;
+        const wchar_t* descriptionOfSecondRow;
+        COLORREF picture;
+    } languages[] = {
+        {"en", L"Disc", {L"English", L"German", L""}, {L"Install", L"Everywhere"}, {0, 1}, L"Exit",
+         L"English description", RGB(200, 0, 0)},
+        {"de", L"Scheibe", {L"Englisch", L"Deutsch", L""},
+         {L"Installieren", L"Nur deutsch", L"Everywhere"}, {0, 1, 1}, L"Beenden", L"Only German",
+         RGB(0, 0, 200)},
+        {"ru", L"", {L"", L"", L"Russian only"}, {L"Everywhere"}, {1}, L"", L"", RGB(0, 0, 200)},
+    };
+    const std::string english =
+        RunningMenu::WriteBeside("en400.bmp", SolidBitmapFile(400, 300, RGB(200, 0, 0)));
+    const std::string german =
+        RunningMenu::WriteBeside("de200.bmp", SolidBitmapFile(200, 150, RGB(0, 0, 200)));
+    RunningMenu menu("[Main]\r\nPicture_en=" + english + "\r\nPicture_de=" + german + "\r\n" +
+                     kThreeLanguages);
+    MainWindow& window = menu.Window();
+    // Outside every caption, or for a row that does not exist, it clears.
+    for (int row : {-1, 7}) {
+        window.ShowDescription(0);
+        window.ShowDescription(row);
+        EXPECT_EQ(L"", window.Description().Text()) << row;
+    }
+    RECT before, after;
+    GetWindowRect(menu.Dialog(), &before);
+    // From here on the second row stays under the mouse.
+    PointAtRow(menu, 1);
+    for (int item = 0; item < 3; ++item) {
+        const auto& expected = languages[item];
+        SCOPED_TRACE(expected.code);
+        if (item > 0) {
+            ChooseLanguage(menu.Dialog(), item);
+            menu.Pump();
+        }
+        EXPECT_EQ(expected.code, window.CurrentLanguage());
+        EXPECT_EQ(expected.caption, WindowCaption(menu.Dialog()));
+        EXPECT_EQ(expected.comboItems, Items(window.Languages()));
+        EXPECT_EQ(item, window.Languages().GetCurSel());
+        ASSERT_EQ(expected.rows, Items(window.List()));
+        for (int row = 0; row < window.List().Count(); ++row)
+            EXPECT_EQ(expected.markers[row], window.List().ItemMarker(row)) << row;
+        EXPECT_EQ(expected.exitText, window.Exit().Text());
+        EXPECT_EQ(expected.descriptionOfSecondRow, window.Description().Text());
+        GetWindowRect(menu.Dialog(), &after);
+        EXPECT_EQ(EdgesOf(before), EdgesOf(after));
+        UpdateWindow(menu.Dialog());
+        EXPECT_EQ(expected.picture, ClientPixel(menu.Dialog(), 2, 2));
+        EXPECT_EQ(expected.picture, ClientPixel(menu.Dialog(), 390, 290));
+    }
+}
+
+// Real input: a click on the second item of the open list picks German, the
+// arrow key goes back.
+TEST_F(Window, TheUserChangesTheLanguageWithTheMouseAndTheArrowKeys)
+{
+    RunningMenu menu(kThreeLanguages);
+    SetForegroundWindow(menu.Dialog());
+    const auto waitFor = [&](const std::string& code, const wchar_t* caption) {
+        EXPECT_TRUE(WaitUntil([&] {
+            menu.Pump();
+            return menu.Window().CurrentLanguage() == code;
+        })) << code;
+        EXPECT_EQ(caption, WindowCaption(menu.Dialog()));
+    };
+    HWND combo = menu.Control(IDC_LANGUAGE_COMBO);
+    SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    menu.Pump();
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof(info);
+    GetComboBoxInfo(combo, &info);
+    RECT second;
+    SendMessageA(info.hwndList, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
+    POINT point = {second.left + 5, (second.top + second.bottom) / 2};
+    ClientToScreen(info.hwndList, &point);
+    MovePointerTo(point, [&] { menu.Pump(); });
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    waitFor("de", L"Scheibe");
+
+    SetFocus(combo);
+    keybd_event(VK_UP, 0, 0, 0);
+    keybd_event(VK_UP, 0, KEYEVENTF_KEYUP, 0);
+    waitFor("en", L"Disc");
 }
 
 } // namespace

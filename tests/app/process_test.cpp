@@ -19,7 +19,6 @@ TEST(KiveronProcess, AMissingMenuFileShowsOneErrorBoxAndNoDialog)
     EXPECT_EQ(std::vector<HWND>{box}, process.TopLevelWindows());
     const std::string expected = SystemErrorText(ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(std::wstring(expected.begin(), expected.end()), MessageBoxText(box));
-
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(0u, process.WaitForExit());
 }

@@ -8,7 +8,7 @@ namespace {
 
 LANGID User(WORD primary, WORD sub = SUBLANG_DEFAULT) { return MAKELANGID(primary, sub); }
 
-TEST(StartupLanguage, EveryTableEntryMapsToItsCode)
+TEST(StartupLanguage, EveryTableEntryMapsToItsCodeWhateverTheSubLanguage)
 {
     const struct { WORD primary; const char* code; } table[] = {
         {0x02, "bg"}, {0x07, "de"}, {0x09, "en"}, {0x18, "ro"}, {0x19, "ru"}, {0x22, "uk"},
@@ -16,28 +16,26 @@ TEST(StartupLanguage, EveryTableEntryMapsToItsCode)
     };
     for (const auto& entry : table) {
         EXPECT_EQ(entry.code, LanguageCodeForUser(User(entry.primary))) << entry.primary;
-        // The sub-language does not matter: only the low ten bits are looked at.
         EXPECT_EQ(entry.code, LanguageCodeForUser(User(entry.primary, 0x3F))) << entry.primary;
     }
     EXPECT_EQ("en", LanguageCodeForUser(User(LANG_FRENCH)));
     EXPECT_EQ("en", LanguageCodeForUser(0));
 }
 
-TEST(StartupLanguage, UserCodeThenEnglishThenAnyLanguage)
+TEST(StartupLanguage, UserCodeThenEnglishThenAnyLanguageComparedExactly)
 {
-    EXPECT_EQ("ru", ChooseStartupLanguage({"en", "ru"}, User(LANG_RUSSIAN)));
-    EXPECT_EQ("en", ChooseStartupLanguage({"en", "ru"}, User(LANG_GERMAN)));
-    EXPECT_EQ("*", ChooseStartupLanguage({"ru", "uk"}, User(LANG_FRENCH)));
-    EXPECT_EQ("*", ChooseStartupLanguage({}, User(LANG_ENGLISH)));
-    EXPECT_EQ("de", ChooseStartupLanguage({"ru", "de", "de"}, User(LANG_GERMAN)));
-}
-
-TEST(StartupLanguage, CodesCompareExactly)
-{
-    // Written in capitals the code matches neither the user nor the fallback.
-    EXPECT_EQ("*", ChooseStartupLanguage({"EN", "RU"}, User(LANG_RUSSIAN)));
-    EXPECT_EQ("*", ChooseStartupLanguage({"en ", "ru-RU"}, User(LANG_RUSSIAN)));
-    EXPECT_EQ("*", ChooseStartupLanguage({""}, User(LANG_ENGLISH)));
+    const struct { std::vector<std::string> declared; WORD user; const char* chosen; } cases[] = {
+        {{"en", "ru"}, LANG_RUSSIAN, "ru"},
+        {{"en", "ru"}, LANG_GERMAN, "en"},
+        {{"ru", "uk"}, LANG_FRENCH, "*"},
+        {{}, LANG_ENGLISH, "*"},
+        {{"ru", "de", "de"}, LANG_GERMAN, "de"},
+        {{"EN", "RU"}, LANG_RUSSIAN, "*"},
+        {{"en ", "ru-RU"}, LANG_RUSSIAN, "*"},
+        {{""}, LANG_ENGLISH, "*"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.chosen, ChooseStartupLanguage(c.declared, User(c.user))) << c.user;
 }
 
 TEST(MenuFilePath, LiesBesideTheExecutable)
@@ -48,7 +46,7 @@ TEST(MenuFilePath, LiesBesideTheExecutable)
     EXPECT_EQ("C:/tools\\kiveron.lst", MenuFilePathBeside("C:/tools/menu.exe"));
 }
 
-TEST(LaunchCandidates, DriveThenFolderThenAsWritten)
+TEST(LaunchCandidates, DriveThenFolderThenAsWrittenAndNestedMenusCaseSensitively)
 {
     using Paths = std::vector<std::string>;
     EXPECT_EQ((Paths{"E:\\setup\\install.exe /lang ru", "E:\\menu\\\\setup\\install.exe /lang ru",
@@ -56,10 +54,6 @@ TEST(LaunchCandidates, DriveThenFolderThenAsWritten)
               LaunchCandidates("E:\\menu\\kiveron.exe", "\\setup\\install.exe /lang ru"));
     EXPECT_EQ((Paths{"E:\\setup.exe", "E:\\\\setup.exe", "\\setup.exe"}),
               LaunchCandidates("E:\\kiveron.exe", "\\setup.exe"));
-}
-
-TEST(LaunchCandidates, NestedMenusAreFoundCaseSensitively)
-{
     EXPECT_TRUE(IsNestedMenu("E:\\more.lst"));
     EXPECT_TRUE(IsNestedMenu("E:\\menus.lst\\x.exe"));
     EXPECT_FALSE(IsNestedMenu("E:\\MORE.LST"));
@@ -68,12 +62,11 @@ TEST(LaunchCandidates, NestedMenusAreFoundCaseSensitively)
 
 TEST(ControlScaling, ListAndComboRoundTheOthersFloor)
 {
-    EXPECT_EQ(3, ScaleEdge(2, 1.25, true));   // 2.5 rounds up
-    EXPECT_EQ(2, ScaleEdge(2, 1.25, false));  // and is cut down
+    EXPECT_EQ(3, ScaleEdge(2, 1.25, true));
+    EXPECT_EQ(2, ScaleEdge(2, 1.25, false));
     EXPECT_EQ(199, ScaleEdge(100, 1.99, false));
     EXPECT_EQ(0, ScaleEdge(0, 3.0, true));
     const RECT scaled = ScaleRect(RECT{10, 20, 30, 41}, 2.0, 0.5, true);
-    // 20.5 rounds up at the bottom.
     EXPECT_EQ((std::vector<LONG>{20, 10, 60, 21}),
               (std::vector<LONG>{scaled.left, scaled.top, scaled.right, scaled.bottom}));
 }

@@ -1,15 +1,12 @@
 // On the Windows 9x family the menu speaks to the system in the ANSI code
-// page. A Russian user there must still see the Russian texts: the menu
-// file's UTF-8 is converted to code page 1251, and the Russian language is
-// chosen at start.
-#include "disc_test.h"
+// page: a Russian user there still sees the Russian texts (the file's UTF-8
+// converted to code page 1251), and Russian is chosen at start.
+#include "disc.h"
 
 namespace {
 
-// Caption, language and row names in English and Russian, in UTF-8.
 const char kBilingualMenu[] =
-    "\xEF\xBB\xBF[Main]\r\n"
-    "Caption_en=Sample disc\r\n"
+    "\xEF\xBB\xBF[Main]\r\nCaption_en=Sample disc\r\n"
     "Caption_ru=\xD0\x9F\xD1\x80\xD0\xB8\xD0\xBC\xD0\xB5\xD1\x80 "
     "\xD0\xB4\xD0\xB8\xD1\x81\xD0\xBA\xD0\xB0\r\n"
     "WarningMsg_ru=\xD0\x92\xD0\xBD\xD0\xB8\xD0\xBC\xD0\xB0\xD0\xBD\xD0\xB8\xD0\xB5\r\n"
@@ -26,23 +23,21 @@ TEST_F(AnsiPath, ARussianUserOnWindows98SeesTheRussianMenu)
 {
     disc.WriteFile("kiveron.lst", kBilingualMenu);
     const std::string record = PutRecorder("setup.exe");
-    const WineVersionOverride ninetyEight("kiveron-98.exe", "win98");
-    ASSERT_TRUE(ninetyEight.Applied());
+    const RegistryValue ninetyEight(HKEY_CURRENT_USER, kWineAppDefaults + "kiveron-98.exe",
+                                    "Version", "win98");
+    ASSERT_TRUE(ninetyEight.set);
     // Wine takes the user's language and the ANSI code page from LC_ALL,
     // which needs the locale to be installed on the machine.
     MenuProcess menu(KIVERON_EXE, disc.Root(), {"", "kiveron-98.exe", {"LC_ALL=ru_RU.UTF-8"}});
 
     HWND dialog =
         menu.WaitForWindow(L"\x041F\x0440\x0438\x043C\x0435\x0440 \x0434\x0438\x0441\x043A\x0430");
-    ASSERT_NE(nullptr, dialog)
-        << "no dialog with the Russian caption; is the ru_RU.UTF-8 locale installed "
-           "(locale-gen)? Windows seen: " << menu.TopLevelWindows().size();
+    ASSERT_NE(nullptr, dialog) << "no Russian caption; is the ru_RU.UTF-8 locale installed?";
     EXPECT_FALSE(IsWindowUnicode(dialog)) << "the dialog was not made through the ANSI calls";
     EXPECT_EQ(1, ChosenLanguage(dialog)) << "Russian is not chosen";
     EXPECT_EQ(2, RowCount(dialog)) << "both entries have a Russian name";
-
-    // Version 4 of the 9x family: the Russian warning is not shown.
-    ASSERT_TRUE(Activate(dialog, 0)) << "the activation waits for something, a box perhaps";
+    // Version 4: the Russian warning is not shown.
+    ASSERT_TRUE(Activate(dialog, 0)) << "the activation waits, for a box perhaps";
     EXPECT_NE("", WaitForFileContent(record));
     EXPECT_EQ(0u, menu.Close(dialog));
 }

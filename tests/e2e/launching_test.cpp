@@ -2,7 +2,7 @@
 // a program with its arguments, a document in the program registered for it,
 // and nothing at all for a name that is not there or for a menu file name
 // written in capitals.
-#include "disc_test.h"
+#include "disc.h"
 
 namespace {
 
@@ -15,38 +15,19 @@ std::string MenuWithCommands(const std::vector<std::string>& commands)
     return menu;
 }
 
-// Files with the extension open in the program (a full Windows path), which
-// gets the document's path as its one argument. Registered in the classes
-// root itself, since Wine's shell does not look at the user's own classes.
-class FileAssociation {
-public:
-    FileAssociation(const std::string& extension, const std::string& program)
-        : keys{extension, "KiveronTest" + extension.substr(1) + "File"}
-    {
-        registered = Set(keys[0], keys[1]) &&
-                     Set(keys[1] + "\\shell\\open\\command", "\"" + program + "\" \"%1\"");
-    }
-    ~FileAssociation()
-    {
-        for (const std::string& key : keys)
-            for (const char* sub : {"\\shell\\open\\command", "\\shell\\open", "\\shell", ""})
-                RegDeleteKeyA(HKEY_CLASSES_ROOT, (key + sub).c_str());
-    }
-    bool registered = false;
-
-private:
-    static bool Set(const std::string& path, const std::string& value)
-    {
-        return RegSetValueA(HKEY_CLASSES_ROOT, path.c_str(), REG_SZ, value.c_str(),
-                            static_cast<DWORD>(value.size())) == ERROR_SUCCESS;
-    }
-    std::string keys[2];
-};
-
 class Launching : public DiscTest {};
 
-TEST_F(Launching, AProgramGetsItsArgumentsAndTheMenusCurrentFolder)
+TEST_F(Launching, AProgramGetsItsArgumentsAndADocumentOpensInItsRegisteredProgram)
 {
+    const std::string viewed = PutRecorder("viewer\\viewer.exe");
+    // Registered in the classes root itself: Wine's shell does not look at the
+    // user's own classes.
+    const RegistryValue type(HKEY_CLASSES_ROOT, ".kivdoc", nullptr, "KiveronTestDocument");
+    const RegistryValue opener(HKEY_CLASSES_ROOT, "KiveronTestDocument\\shell\\open\\command",
+                               nullptr, "\"" + disc.PathOf("viewer\\viewer.exe") + "\" \"%1\"",
+                               "KiveronTestDocument");
+    ASSERT_TRUE(type.set && opener.set);
+    disc.WriteFile("docs\\guide.kivdoc", "A document of a made-up type.\r\n");
     // From a folder of the disc the program beside the menu is found second,
     // the folder keeping its trailing separator before the command's own;
     // from the root, where the program is put last, the first place tried.
@@ -55,39 +36,25 @@ TEST_F(Launching, AProgramGetsItsArgumentsAndTheMenusCurrentFolder)
         {"kiveron.exe", "setup\\install.exe", "setup\\install.exe"},
     };
     const std::string menuFile =
-        MenuWithCommands({"\\readme.txt", "\\setup\\install.exe /lang ru \"two words\""});
+        MenuWithCommands({"\\docs\\guide.kivdoc", "\\setup\\install.exe /lang ru \"two words\""});
     disc.WriteFile("kiveron.lst", menuFile);
     disc.WriteFile("menu\\kiveron.lst", menuFile);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.exeName);
         const std::string record = PutRecorder(c.program);
+        DeleteFileA(viewed.c_str());
         MenuProcess menu(KIVERON_EXE, disc.Root(), {"", c.exeName, {}});
         HWND dialog = menu.WaitForWindow(L"Launch disc");
         ASSERT_NE(nullptr, dialog);
-
         ASSERT_TRUE(Activate(dialog, 1));
         EXPECT_EQ(disc.PathOf(c.started) + " /lang ru \"two words\"\n" + disc.Root() + "\n",
                   WaitForFileContent(record));
+        ASSERT_TRUE(Activate(dialog, 0));
+        const std::string opened = WaitForFileContent(viewed);
+        EXPECT_NE(std::string::npos, opened.find("\"" + disc.PathOf("docs\\guide.kivdoc") + "\""))
+            << opened;
         EXPECT_EQ(0u, menu.Close(dialog));
     }
-}
-
-TEST_F(Launching, ADocumentOpensInTheProgramRegisteredForItsType)
-{
-    const std::string record = PutRecorder("viewer\\viewer.exe");
-    const FileAssociation association(".kivdoc", disc.PathOf("viewer\\viewer.exe"));
-    ASSERT_TRUE(association.registered);
-    disc.WriteFile("docs\\guide.kivdoc", "A document of a made-up type.\r\n");
-    disc.WriteFile("kiveron.lst", MenuWithCommands({"\\docs\\guide.kivdoc"}));
-    MenuProcess menu(KIVERON_EXE, disc.Root());
-    HWND dialog = menu.WaitForWindow(L"Launch disc");
-    ASSERT_NE(nullptr, dialog);
-
-    ASSERT_TRUE(Activate(dialog, 0));
-    const std::string opened = WaitForFileContent(record);
-    EXPECT_NE(std::string::npos, opened.find("\"" + disc.PathOf("docs\\guide.kivdoc") + "\""))
-        << opened;
-    EXPECT_EQ(0u, menu.Close(dialog));
 }
 
 TEST_F(Launching, ACommandThatNamesNothingStartsAndShowsNothing)
@@ -100,10 +67,9 @@ TEST_F(Launching, ACommandThatNamesNothingStartsAndShowsNothing)
     MenuProcess menu(KIVERON_EXE, disc.Root());
     HWND dialog = menu.WaitForWindow(L"Launch disc");
     ASSERT_NE(nullptr, dialog);
-
     for (int row = 0; row < 3; ++row) {
         SCOPED_TRACE(row);
-        ASSERT_TRUE(Activate(dialog, row)) << "the activation waits for something, a box perhaps";
+        ASSERT_TRUE(Activate(dialog, row)) << "the activation waits, for a box perhaps";
         EXPECT_TRUE(menu.ChildProcessIds().empty());
         EXPECT_EQ(std::vector<HWND>{dialog}, menu.TopLevelWindows());
         EXPECT_EQ(L"Launch disc", WindowCaption(dialog));

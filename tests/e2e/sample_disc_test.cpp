@@ -2,7 +2,7 @@
 // drive: every language shows its caption, the tools menu opens in the same
 // window with its own picture, and the way back leads to the start without
 // listing a language twice.
-#include "disc_test.h"
+#include "disc.h"
 
 #include <fstream>
 #include <iterator>
@@ -18,8 +18,7 @@ const POINT kHeaderPoint = {300, 30};
 COLORREF HeaderColour(const char* hostPath)
 {
     std::ifstream file(HostPath(hostPath), std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(file)),
-                            std::istreambuf_iterator<char>());
+    const std::string bytes((std::istreambuf_iterator<char>(file)), {});
     const size_t offset = 54 + (359 - kHeaderPoint.y) * 560 * 3 + kHeaderPoint.x * 3;
     if (bytes.size() < offset + 3)
         return CLR_INVALID;
@@ -30,7 +29,7 @@ class SampleDisc : public DiscTest {};
 
 TEST_F(SampleDisc, ShowsEachLanguageAndItsToolsMenuAndLeadsBack)
 {
-    ASSERT_TRUE(disc.CopyTreeIn(SAMPLE_DISC_DIR));
+    ASSERT_TRUE(disc.CopyFolderIn(SAMPLE_DISC_DIR));
     const COLORREF mainPicture = HeaderColour(SAMPLE_DISC_DIR "/pictures/background.bmp");
     const COLORREF toolsPicture = HeaderColour(SAMPLE_DISC_DIR "/pictures/tools.bmp");
     ASSERT_NE(mainPicture, toolsPicture);
@@ -48,24 +47,20 @@ TEST_F(SampleDisc, ShowsEachLanguageAndItsToolsMenuAndLeadsBack)
     EXPECT_EQ(captions[chosen], WindowCaption(dialog));
     RECT client;
     GetClientRect(dialog, &client);
-    EXPECT_EQ(560, client.right) << "the window is not fitted to the picture";
-    EXPECT_EQ(360, client.bottom) << "the window is not fitted to the picture";
-    EXPECT_TRUE(WaitForClientColour(dialog, kHeaderPoint, mainPicture)) << "no picture";
+    EXPECT_EQ(560, client.right);
+    EXPECT_EQ(360, client.bottom);
+    EXPECT_TRUE(WaitForClientColour(dialog, kHeaderPoint, mainPicture));
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(dialog, IDC_LANGUAGE_COMBO)));
     for (int language = 0; language < 3; ++language) {
         ChooseLanguage(dialog, language);
         EXPECT_EQ(captions[language], WindowCaption(dialog));
         EXPECT_EQ(3, RowCount(dialog)) << "every entry has a name in language " << language;
     }
-
-    // More tools, and from there back to the start: the tools menu declares
-    // no language of its own, and the caption stays.
-    const struct { const char* what; COLORREF picture; } steps[] = {
-        {"to the tools", toolsPicture}, {"back to the start", mainPicture}};
-    for (const auto& step : steps) {
-        SCOPED_TRACE(step.what);
+    // To the tools and back to the start: the tools menu declares no
+    // language of its own, and the caption stays.
+    for (const COLORREF picture : {toolsPicture, mainPicture}) {
         ASSERT_TRUE(Activate(dialog, 2));
-        EXPECT_TRUE(WaitForClientColour(dialog, kHeaderPoint, step.picture));
+        EXPECT_TRUE(WaitForClientColour(dialog, kHeaderPoint, picture)) << picture;
         EXPECT_EQ(3, RowCount(dialog));
         EXPECT_EQ(3, LanguageCount(dialog));
         EXPECT_EQ(captions[2], WindowCaption(dialog));

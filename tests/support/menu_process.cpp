@@ -27,13 +27,6 @@ std::vector<DWORD> ProcessIds(const std::function<bool(const PROCESSENTRY32&)>& 
     return ids;
 }
 
-std::vector<DWORD> ProcessIdsNamed(const std::string& name)
-{
-    return ProcessIds([&](const PROCESSENTRY32& entry) {
-        return _stricmp(entry.szExeFile, name.c_str()) == 0;
-    });
-}
-
 bool StartProcess(std::string commandLine, const std::string& folder, PROCESS_INFORMATION* info)
 {
     commandLine.push_back('\0');
@@ -66,54 +59,50 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM context)
 MenuProcess::MenuProcess(const std::string& executable, const std::string& folder,
                          const StartOptions& options)
 {
-    const std::string program =
-        folder + (folder.back() == '\\' ? "" : "\\") + options.exeName;
+    const std::string program = folder + (folder.back() == '\\' ? "" : "\\") + options.exeName;
+    PROCESS_INFORMATION info = {};
     if (!CopyFileA(HostPath(executable).c_str(), program.c_str(), FALSE))
         return;
     if (!options.unixEnvironment.empty()) {
-        if (!StartInUnixEnvironment(program, folder, options.unixEnvironment))
-            return;
-    } else {
-        std::string commandLine = "\"" + program + "\"";
-        if (!options.arguments.empty())
-            commandLine += " " + options.arguments;
-        PROCESS_INFORMATION info = {};
-        if (!StartProcess(commandLine, folder, &info))
-            return;
+        StartInUnixEnvironment(program, folder, options.unixEnvironment);
+    } else if (StartProcess("\"" + program + "\"" +
+                                 (options.arguments.empty() ? "" : " " + options.arguments),
+                             folder, &info)) {
         process = info.hProcess;
         processId = info.dwProcessId;
     }
     WaitForInputIdle(process, 10000);
 }
 
-bool MenuProcess::StartInUnixEnvironment(const std::string& program, const std::string& folder,
+void MenuProcess::StartInUnixEnvironment(const std::string& program, const std::string& folder,
                                          const std::vector<std::string>& pairs)
 {
     // Wine runs Unix programs too: env(1) sets the variables and starts
     // Wine's loader, which starts the program as a Windows process of its own.
     char loader[MAX_PATH] = {};
     if (GetEnvironmentVariableA("WINELOADER", loader, MAX_PATH) == 0)
-        return false;
+        return;
     const std::string name = program.substr(program.find_last_of('\\') + 1);
-    const std::vector<DWORD> before = ProcessIdsNamed(name);
+    const auto named = [&](const PROCESSENTRY32& entry) {
+        return _stricmp(entry.szExeFile, name.c_str()) == 0;
+    };
+    const std::vector<DWORD> before = ProcessIds(named);
     std::string commandLine = "Z:\\usr\\bin\\env";
     for (const std::string& pair : pairs)
         commandLine += " " + pair;
     PROCESS_INFORMATION info = {};
     if (!StartProcess(commandLine + " " + loader + " \"" + program + "\"", folder, &info))
-        return false;
+        return;
     CloseHandle(info.hProcess);
     WaitUntil([&] {
-        for (DWORD id : ProcessIdsNamed(name))
+        for (DWORD id : ProcessIds(named))
             if (std::find(before.begin(), before.end(), id) == before.end())
                 processId = id;
         return processId != 0;
     });
-    process = processId == 0 ? nullptr
-                             : OpenProcess(PROCESS_QUERY_INFORMATION | SYNCHRONIZE |
-                                               PROCESS_TERMINATE,
-                                           FALSE, processId);
-    return process != nullptr;
+    if (processId != 0)
+        process = OpenProcess(PROCESS_QUERY_INFORMATION | SYNCHRONIZE | PROCESS_TERMINATE, FALSE,
+                              processId);
 }
 
 MenuProcess::~MenuProcess()
@@ -155,9 +144,9 @@ std::vector<DWORD> MenuProcess::ChildProcessIds() const
     });
 }
 
-DWORD MenuProcess::WaitForExit(DWORD timeoutMs)
+DWORD MenuProcess::WaitForExit()
 {
-    if (process == nullptr || WaitForSingleObject(process, timeoutMs) != WAIT_OBJECT_0)
+    if (process == nullptr || WaitForSingleObject(process, kGenerousWaitMs) != WAIT_OBJECT_0)
         return STILL_ACTIVE;
     DWORD code = STILL_ACTIVE;
     GetExitCodeProcess(process, &code);

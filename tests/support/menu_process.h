@@ -34,8 +34,6 @@ public:
     MenuProcess(const MenuProcess&) = delete;
     MenuProcess& operator=(const MenuProcess&) = delete;
 
-    bool Started() const { return process != nullptr; }
-
     // A visible top-level window of the process with that caption (any
     // caption when empty), or null after a generous wait or once it ended.
     HWND WaitForWindow(const std::wstring& caption = std::wstring()) const;
@@ -44,12 +42,12 @@ public:
     std::vector<DWORD> ChildProcessIds() const;
 
     // Waits for the process to end; returns its exit code, or STILL_ACTIVE.
-    DWORD WaitForExit(DWORD timeoutMs = 20000);
+    DWORD WaitForExit();
     // Closes the window as its close box does and waits for the exit code.
     DWORD Close(HWND window);
 
 private:
-    bool StartInUnixEnvironment(const std::string& program, const std::string& folder,
+    void StartInUnixEnvironment(const std::string& program, const std::string& folder,
                                 const std::vector<std::string>& pairs);
 
     HANDLE process = nullptr;

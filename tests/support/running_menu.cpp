@@ -33,54 +33,32 @@ void RunningMenu::Pump()
     }
 }
 
-std::string RunningMenu::ExecutableFolder()
-{
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    return folder.substr(0, folder.find_last_of("\\/") + 1);
-}
-
 std::string RunningMenu::WriteBeside(const std::string& name, const std::string& bytes)
 {
-    const std::string path = ExecutableFolder() + name;
+    char exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    std::string path(exe);
+    path = path.substr(0, path.find_last_of("\\/") + 1) + name;
     std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), bytes.size());
     return path;
 }
-
-namespace {
-
-void PutLittleEndian(std::string& out, uint32_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
-} // namespace
 
 std::string SolidBitmapFile(int width, int height, COLORREF colour, bool topDown)
 {
     const uint32_t rowSize = ((24u * width + 31) / 32) * 4;
     const uint32_t imageSize = rowSize * height;
+    const uint32_t headerFields[][2] = {
+        {14 + 40 + imageSize, 4}, {0, 4}, {14 + 40, 4}, {40, 4}, {uint32_t(width), 4},
+        {uint32_t(topDown ? -height : height), 4}, {1, 2}, {24, 2}, {0, 4}, {imageSize, 4},
+        {0, 4}, {0, 4}, {0, 4}, {0, 4}};
     std::string file = "BM";
-    PutLittleEndian(file, 14 + 40 + imageSize, 4);
-    PutLittleEndian(file, 0, 4);
-    PutLittleEndian(file, 14 + 40, 4);
-    PutLittleEndian(file, 40, 4);
-    PutLittleEndian(file, width, 4);
-    PutLittleEndian(file, static_cast<uint32_t>(topDown ? -height : height), 4);
-    PutLittleEndian(file, 1, 2);
-    PutLittleEndian(file, 24, 2);
-    PutLittleEndian(file, 0, 4);
-    PutLittleEndian(file, imageSize, 4);
-    for (int i = 0; i < 4; ++i)
-        PutLittleEndian(file, 0, 4);
+    for (const auto& field : headerFields)
+        for (uint32_t i = 0; i < field[1]; ++i)
+            file.push_back(static_cast<char>((field[0] >> (8 * i)) & 0xFF));
     std::string row;
-    for (int x = 0; x < width; ++x) {
-        row.push_back(static_cast<char>(GetBValue(colour)));
-        row.push_back(static_cast<char>(GetGValue(colour)));
-        row.push_back(static_cast<char>(GetRValue(colour)));
-    }
+    for (int x = 0; x < width; ++x)
+        row += {static_cast<char>(GetBValue(colour)), static_cast<char>(GetGValue(colour)),
+                static_cast<char>(GetRValue(colour))};
     row.resize(rowSize, '\0');
     for (int y = 0; y < height; ++y)
         file += row;

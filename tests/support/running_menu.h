@@ -27,8 +27,6 @@ public:
     void Pump();
     bool QuitSeen() const { return quitSeen; }
 
-    // The folder of the test executable, with a trailing backslash.
-    static std::string ExecutableFolder();
     // Writes a file beside the test executable and returns its full path.
     static std::string WriteBeside(const std::string& name, const std::string& bytes);
 
@@ -38,8 +36,7 @@ private:
     bool quitSeen = false;
 };
 
-// A 24-bit BMP file of the given size filled with one colour, for pictures;
-// stored top-down (negative height in its header) when asked.
+// A 24-bit BMP file of one colour; stored top-down (negative height) when asked.
 std::string SolidBitmapFile(int width, int height, COLORREF colour, bool topDown = false);
 
 // Reads one pixel of a window's client area as the screen shows it.

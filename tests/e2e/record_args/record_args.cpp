@@ -1,10 +1,10 @@
 // A stand-in for the programs and document viewers that a disc offers: it
-// writes the command line it was started with, and the folder it was started
-// in, to "<its own name>.txt" beside itself and ends. The end-to-end tests
-// read that file to learn what the menu started, and how. It has no window,
-// so that it never counts as one that the menu showed.
+// writes the command line it was started with and the folder it was started
+// in to "<its own name>.txt" beside itself, and ends. It has no window, so
+// that it never counts as one that the menu showed.
 #include <windows.h>
 
+#include <fstream>
 #include <string>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
@@ -13,22 +13,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     char folder[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     GetCurrentDirectoryA(MAX_PATH, folder);
-    std::string record = path;
-    record = record.substr(0, record.find_last_of('.')) + ".txt";
-    const std::string text = std::string(GetCommandLineA()) + "\n" + folder + "\n";
-    // Written under a temporary name and then renamed, so that a reader
-    // never sees half a record.
+    const std::string record = std::string(path).substr(0, std::string(path).find_last_of('.')) + ".txt";
+    // Written under another name and then renamed: a reader never sees half a record.
     const std::string partial = record + ".partial";
-    HANDLE file = CreateFileA(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return 1;
-    DWORD written = 0;
-    const BOOL ok =
-        WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    CloseHandle(file);
-    return ok && written == text.size() &&
-                   MoveFileExA(partial.c_str(), record.c_str(), MOVEFILE_REPLACE_EXISTING)
-               ? 0
-               : 1;
+    {
+        std::ofstream file(partial, std::ios::binary | std::ios::trunc);
+        file << GetCommandLineA() << "\n" << folder << "\n";
+        if (!file.flush())
+            return 1;
+    }
+    return MoveFileExA(partial.c_str(), record.c_str(), MOVEFILE_REPLACE_EXISTING) ? 0 : 1;
 }

@@ -1,0 +1,190 @@
+#include "disc.h"
+
+#include <shellapi.h>
+#include <winioctl.h>
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+namespace {
+
+// Wine's own mount manager request that links a Unix folder as a drive (the
+// one its configuration program uses); an empty mount point removes it.
+struct MountManagerUnixDrive {
+    ULONG size, type, fsType;
+    DWORD serial;
+    ULONGLONG unixDevice;
+    WCHAR letter;
+    USHORT mountPointOffset, deviceOffset, labelOffset;
+};
+
+bool DefineUnixDrive(char letter, const std::string& unixPath)
+{
+    const DWORD defineUnixDrive =
+        CTL_CODE(0x6d /* 'm' */, 32, METHOD_BUFFERED, FILE_READ_ACCESS | FILE_WRITE_ACCESS);
+    HANDLE manager = CreateFileW(L"\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                                 nullptr);
+    if (manager == INVALID_HANDLE_VALUE)
+        return false;
+    std::vector<char> request(sizeof(MountManagerUnixDrive) + unixPath.size() + 1);
+    auto* drive = reinterpret_cast<MountManagerUnixDrive*>(request.data());
+    drive->size = static_cast<ULONG>(request.size());
+    drive->type = DRIVE_CDROM;
+    drive->letter = static_cast<WCHAR>(letter);
+    if (!unixPath.empty()) {
+        drive->mountPointOffset = sizeof(MountManagerUnixDrive);
+        std::memcpy(request.data() + sizeof(MountManagerUnixDrive), unixPath.c_str(),
+                    unixPath.size() + 1);
+    }
+    DWORD returned = 0;
+    const BOOL done = DeviceIoControl(manager, defineUnixDrive, request.data(),
+                                      static_cast<DWORD>(request.size()), nullptr, 0, &returned,
+                                      nullptr);
+    CloseHandle(manager);
+    return done != FALSE;
+}
+
+// The Unix path of a Windows path, as Wine's kernel32 reports it.
+std::string UnixPathOf(const std::string& windowsPath)
+{
+    using UnixFileName = char*(CDECL*)(LPCWSTR);
+    const auto toUnix = reinterpret_cast<UnixFileName>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    const std::wstring wide(windowsPath.begin(), windowsPath.end());
+    char* unixPath = toUnix == nullptr ? nullptr : toUnix(wide.c_str());
+    if (unixPath == nullptr)
+        return std::string();
+    const std::string result = unixPath;
+    HeapFree(GetProcessHeap(), 0, unixPath);
+    return result;
+}
+
+// The window, or one of its controls, is what the screen shows at each point.
+bool OnTop(HWND window, const std::vector<POINT>& screenPoints)
+{
+    for (const POINT& point : screenPoints) {
+        HWND found = WindowFromPoint(point);
+        if (found != window && !IsChild(window, found))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+DiscDrive::DiscDrive()
+{
+    // From the far end of the alphabet, away from the letters a prefix usually
+    // takes. Wine's mount manager keeps the name of a drive it has taken away,
+    // so a letter counts as free when its root cannot be found; a drive
+    // without a disc in it answers "not ready" and is left alone.
+    const std::string unixPath = UnixPathOf(folder.Path());
+    for (char candidate = 'y'; candidate >= 'k' && letter == 0 && !unixPath.empty(); --candidate) {
+        const std::string root = std::string(1, candidate) + ":\\";
+        if (GetFileAttributesA(root.c_str()) == INVALID_FILE_ATTRIBUTES &&
+            GetLastError() == ERROR_PATH_NOT_FOUND && DefineUnixDrive(candidate, unixPath))
+            letter = candidate;
+    }
+}
+
+DiscDrive::~DiscDrive()
+{
+    if (letter != 0)
+        DefineUnixDrive(letter, std::string());
+}
+
+void DiscDrive::MakeFoldersFor(const std::string& name) const
+{
+    for (auto separator = name.find('\\'); separator != std::string::npos;
+         separator = name.find('\\', separator + 1))
+        CreateDirectoryA(PathOf(name.substr(0, separator)).c_str(), nullptr);
+}
+
+void DiscDrive::WriteFile(const std::string& name, const std::string& bytes) const
+{
+    MakeFoldersFor(name);
+    WriteBinaryFile(PathOf(name), bytes);
+}
+
+bool DiscDrive::CopyIn(const std::string& hostFile, const std::string& name) const
+{
+    MakeFoldersFor(name);
+    return CopyFileA(HostPath(hostFile).c_str(), PathOf(name).c_str(), FALSE) != FALSE;
+}
+
+bool DiscDrive::CopyFolderIn(const std::string& hostFolder) const
+{
+    const std::string from = HostPath(hostFolder) + "\\*" + '\0';
+    const std::string to = Root() + '\0';
+    SHFILEOPSTRUCTA copy = {};
+    copy.wFunc = FO_COPY;
+    copy.pFrom = from.c_str();
+    copy.pTo = to.c_str();
+    copy.fFlags = FOF_NOCONFIRMATION | FOF_NOCONFIRMMKDIR | FOF_NOERRORUI | FOF_SILENT;
+    return SHFileOperationA(&copy) == 0 && !copy.fAnyOperationsAborted;
+}
+
+void DiscTest::SetUp()
+{
+    ASSERT_TRUE(disc.Mapped()) << "Wine's mount manager did not map a drive for the disc";
+}
+
+std::string DiscTest::PutRecorder(const std::string& name) const
+{
+    EXPECT_TRUE(disc.CopyIn(RECORD_ARGS_EXE, name)) << name;
+    return disc.PathOf(name.substr(0, name.find_last_of('.')) + ".txt");
+}
+
+std::string WaitForFileContent(const std::string& path)
+{
+    std::string content;
+    WaitUntil([&] {
+        std::ifstream file(path, std::ios::binary);
+        content.assign(std::istreambuf_iterator<char>(file), {});
+        return file.is_open();
+    });
+    return content;
+}
+
+int PixelsUnlike(HWND window, const RECT& area, COLORREF colour)
+{
+    const std::vector<POINT> corners = {
+        {area.left, area.top}, {area.right - 1, area.top}, {area.left, area.bottom - 1},
+        {area.right - 1, area.bottom - 1},
+        {(area.left + area.right) / 2, (area.top + area.bottom) / 2}};
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    int unlike = -1;
+    WaitUntil([&] {
+        if (!OnTop(window, corners))
+            return false;
+        HDC screen = GetDC(nullptr);
+        HDC memory = CreateCompatibleDC(screen);
+        HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+        HGDIOBJ previous = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+        ReleaseDC(nullptr, screen);
+        int count = 0;
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                count += GetPixel(memory, x, y) != colour ? 1 : 0;
+        SelectObject(memory, previous);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+        // Covered while it was copied: the copy is not the window's.
+        if (OnTop(window, corners))
+            unlike = count;
+        return unlike >= 0;
+    });
+    return unlike;
+}
+
+bool WaitForClientColour(HWND window, POINT clientPoint, COLORREF wanted)
+{
+    POINT p = clientPoint;
+    ClientToScreen(window, &p);
+    return WaitUntil([&] { return PixelsUnlike(window, {p.x, p.y, p.x + 1, p.y + 1}, wanted) == 0; });
+}
