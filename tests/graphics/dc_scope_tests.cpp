@@ -3,45 +3,30 @@
 
 #include "graphics/draw_surface.h"
 
-namespace {
-
-SIZE ClipSize(HDC dc) {
-    RECT box = {};
-    GetClipBox(dc, &box);
-    return SIZE{box.right - box.left, box.bottom - box.top};
-}
-
-} // namespace
-
-TEST(DeviceContextScopes, ClientWindowAndScreenContextsCoverTheirAreas) {
+TEST(DeviceContextScopes, ClientWindowScreenAndMemoryContexts) {
     // Captioned and bordered: the whole window differs from its client area.
     const HWND window = CreateWindowExA(0, "STATIC", "scope", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200, 150,
                                         nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(nullptr, window);
-    RECT client = {}, whole = {};
+    RECT client = {}, whole = {}, clientClip = {}, windowClip = {};
     GetClientRect(window, &client);
     GetWindowRect(window, &whole);
-    ASSERT_LT(client.bottom, whole.bottom - whole.top);
+    OffsetRect(&whole, -whole.left, -whole.top);
+    ASSERT_FALSE(EqualRect(&client, &whole));
+    HDC memoryHandle = nullptr;
     {
         ClientDC clientDc(window);
         WindowDC windowDc(window);
-        EXPECT_EQ(client.right, ClipSize(clientDc.Handle()).cx);
-        EXPECT_EQ(client.bottom, ClipSize(clientDc.Handle()).cy);
-        EXPECT_EQ(whole.right - whole.left, ClipSize(windowDc.Handle()).cx);
-        EXPECT_EQ(whole.bottom - whole.top, ClipSize(windowDc.Handle()).cy);
+        GetClipBox(clientDc.Handle(), &clientClip);
+        GetClipBox(windowDc.Handle(), &windowClip);
+        EXPECT_TRUE(EqualRect(&client, &clientClip));
+        EXPECT_TRUE(EqualRect(&whole, &windowClip));
         ClientDC screen(nullptr);
         EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), GetDeviceCaps(screen.Handle(), HORZRES));
-    }
-    DestroyWindow(window);
-}
-
-TEST(DeviceContextScopes, MemoryContextIsDeletedWithItsScope) {
-    HDC handle = nullptr;
-    {
-        ClientDC screen(nullptr);
         MemoryDC memory(screen.Handle());
-        handle = memory.Handle();
-        EXPECT_EQ(DWORD(OBJ_MEMDC), GetObjectType(handle));
+        memoryHandle = memory.Handle();
+        EXPECT_EQ(DWORD(OBJ_MEMDC), GetObjectType(memoryHandle));
     }
-    EXPECT_EQ(0u, GetObjectType(handle));
+    EXPECT_EQ(0u, GetObjectType(memoryHandle)) << "deleted with its scope";
+    DestroyWindow(window);
 }

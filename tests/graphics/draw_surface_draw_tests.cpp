@@ -17,24 +17,18 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(surface.LoadBitmapFile(folder.WriteFile("p.bmp", Pattern(kWidth, kHeight, 24).Bytes())));
     }
-    // The canvas shows picture pixels (sx + x, sy + y) at (dx + x, dy + y)
-    // for a w x h block, and nothing outside it.
-    static void ExpectCopy(const DibCanvas& canvas, int dx, int dy, int sx, int sy, int w, int h) {
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                ASSERT_EQ(Picture(sx + x, sy + y), canvas.Pixel(dx + x, dy + y)) << "(" << x << "," << y << ")";
-        EXPECT_EQ(0, canvas.TouchedOutside(RECT{dx, dy, dx + w, dy + h}));
-    }
     TempFolder folder;
     CDrawSurface7 surface;
 };
 
 } // namespace
 
-TEST_F(DrawSurfaceDraw, DestinationOfThePictureSizeCopiesOneToOne) {
-    DibCanvas canvas(9, 8);
-    ASSERT_TRUE(surface.Draw(canvas.Dc(), RECT{2, 3, 2 + kWidth, 3 + kHeight}, false));
-    ExpectCopy(canvas, 2, 3, 0, 0, kWidth, kHeight);
+TEST_F(DrawSurfaceDraw, OneToOneAndSmallerDestinations) {
+    DibCanvas same(9, 8), smaller(8, 8);
+    ASSERT_TRUE(surface.Draw(same.Dc(), RECT{2, 3, 2 + kWidth, 3 + kHeight}, false));
+    ExpectCopy(same, 24, 2, 3, 0, 0, kWidth, kHeight);
+    ASSERT_TRUE(surface.Draw(smaller.Dc(), RECT{1, 2, 4, 4}, false));
+    ExpectCopy(smaller, 24, 1, 2, 0, kHeight - 2, 3, 2); // left columns, bottom rows
 }
 
 TEST_F(DrawSurfaceDraw, DestinationOnePixelWiderStretchesTheWholePicture) {
@@ -42,8 +36,7 @@ TEST_F(DrawSurfaceDraw, DestinationOnePixelWiderStretchesTheWholePicture) {
     const RECT dest = {1, 1, 2 + kWidth, 1 + kHeight};
     ASSERT_TRUE(surface.Draw(canvas.Dc(), dest, false));
     for (int y = 0; y < kHeight; ++y) {
-        // Every picture column appears, in order, one of them twice.
-        int previous = 0;
+        int previous = 0; // every picture column appears, in order, one of them twice
         for (int x = 0; x <= kWidth; ++x) {
             int column = 0;
             while (column < kWidth && Picture(column, y) != canvas.Pixel(1 + x, 1 + y))
@@ -56,28 +49,17 @@ TEST_F(DrawSurfaceDraw, DestinationOnePixelWiderStretchesTheWholePicture) {
     EXPECT_EQ(0, canvas.TouchedOutside(dest));
 }
 
-TEST_F(DrawSurfaceDraw, SmallerDestinationShowsLeftColumnsAndBottomRows) {
-    DibCanvas canvas(8, 8);
-    ASSERT_TRUE(surface.Draw(canvas.Dc(), RECT{1, 2, 4, 4}, false));
-    ExpectCopy(canvas, 1, 2, 0, kHeight - 2, 3, 2);
-}
-
-TEST_F(DrawSurfaceDraw, DrawPartTakesTopDownRegions) {
-    DibCanvas canvas(6, 6);
-    ASSERT_TRUE(surface.DrawPart(canvas.Dc(), RECT{1, 1, 4, 3}, false));
-    ExpectCopy(canvas, 0, 0, 1, 1, 3, 2);
-    // The bottom edge is DIB row 0, the top edge the last DIB row.
-    for (int row : {0, kHeight - 1}) {
+TEST_F(DrawSurfaceDraw, DrawPartAndDrawPartToTakeTopDownRegions) {
+    DibCanvas part(6, 6), partTo(9, 7);
+    ASSERT_TRUE(surface.DrawPart(part.Dc(), RECT{1, 1, 4, 3}, false));
+    ExpectCopy(part, 24, 0, 0, 1, 1, 3, 2);
+    ASSERT_TRUE(surface.DrawPartTo(partTo.Dc(), RECT{5, 4, 8, 6}, RECT{2, 0, 5, 2}, false));
+    ExpectCopy(partTo, 24, 5, 4, 2, 0, 3, 2);
+    for (int row : {0, kHeight - 1}) { // the bottom edge is DIB row 0, the top edge the last DIB row
         DibCanvas edge(kWidth, 1);
         ASSERT_TRUE(surface.DrawPart(edge.Dc(), RECT{0, row, kWidth, row + 1}, false));
-        ExpectCopy(edge, 0, 0, 0, row, kWidth, 1);
+        ExpectCopy(edge, 24, 0, 0, 0, row, kWidth, 1);
     }
-}
-
-TEST_F(DrawSurfaceDraw, DrawPartToCopiesARegionIntoADestination) {
-    DibCanvas canvas(9, 7);
-    ASSERT_TRUE(surface.DrawPartTo(canvas.Dc(), RECT{5, 4, 8, 6}, RECT{2, 0, 5, 2}, false));
-    ExpectCopy(canvas, 5, 4, 2, 0, 3, 2);
 }
 
 TEST(DrawSurfaceEmpty, DrawsNothingAndSaysSoEvenAfterAFailedLoad) {

@@ -5,7 +5,9 @@
 
 #include <windows.h>
 
-#include <cstring>
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -16,30 +18,28 @@ struct Bmp {
     BITMAPFILEHEADER file{0x4D42, 0, 0, 0, 0};
     bool autoOffset = true; // bfOffBits right after the colour table
     BITMAPINFOHEADER info{};
-    std::string extension;  // bytes of a longer info header after its first 40
+    std::string extension; // bytes of a longer info header after its first 40
     std::vector<RGBQUAD> table;
     std::string pixels;
 
     DWORD Offset() const { return DWORD(14 + 40 + extension.size() + 4 * table.size()); }
     std::string Bytes() const {
         BITMAPFILEHEADER header = file;
-        if (autoOffset)
-            header.bfOffBits = Offset();
-        return BytesOf(header) + BytesOf(info) + extension +
-               std::string(reinterpret_cast<const char*>(table.data()), 4 * table.size()) + pixels;
+        header.bfOffBits = autoOffset ? Offset() : file.bfOffBits;
+        std::string colours(reinterpret_cast<const char*>(table.data()), 4 * table.size());
+        return BytesOf(header) + BytesOf(info) + extension + colours + pixels;
     }
 };
 
 // The colour of pixel (x, y) (from the top left) of Pattern(bits): neighbours
 // differ, so a shifted or mirrored copy shows. Table colours differ for every
 // index; 16-bit channels use 5-bit levels 0..2, which widen the same anyhow.
-inline RGBQUAD TableColour(int i) { return RGBQUAD{BYTE(255 - i), BYTE(i * 97 + 40), BYTE(i * 53), 0}; }
 inline int PatternIndex(int bits, int x, int y) { return (x + 3 * y) % (1 << bits); }
+inline RGBQUAD TableColour(int i) { return RGBQUAD{BYTE(255 - i), BYTE(i * 97 + 40), BYTE(i * 53), 0}; }
 inline COLORREF PatternColour(int bits, int x, int y) {
-    if (bits <= 8) {
-        const RGBQUAD c = TableColour(PatternIndex(bits, x, y));
+    const RGBQUAD c = TableColour(PatternIndex(bits <= 8 ? bits : 8, x, y));
+    if (bits <= 8)
         return RGB(c.rgbRed, c.rgbGreen, c.rgbBlue);
-    }
     if (bits == 16)
         return RGB(x % 3 << 3, y % 3 << 3, (x + y) % 3 << 3);
     return RGB(x * 40 + 10, y * 40 + 20, (x * 16 + y) ^ 0x80);
@@ -58,30 +58,26 @@ inline Bmp Pattern(int width, int height, int bits) {
             if (bits <= 8)
                 row[x * bits / 8] |= char(PatternIndex(bits, x, y) << (8 - bits - x * bits % 8));
             else if (bits == 16)
-                std::memcpy(&row[x * 2], &BytesOf(WORD(x % 3 << 10 | y % 3 << 5 | (x + y) % 3))[0], 2);
+                row.replace(x * 2, 2, BytesOf(WORD(x % 3 << 10 | y % 3 << 5 | (x + y) % 3)));
             else
-                std::memcpy(&row[x * bits / 8], &BytesOf(RGBQUAD{GetBValue(c), GetGValue(c), GetRValue(c), 0})[0], 3);
+                row.replace(x * bits / 8, 3, BytesOf(RGBQUAD{GetBValue(c), GetGValue(c), GetRValue(c), 0}), 0, 3);
         }
         bmp.pixels += row;
     }
     return bmp;
 }
 
-// A top-down 32-bit DIB section in a memory DC, filled with kUntouched.
-class DibCanvas {
-public:
+// A top-down 32-bit DIB section in a memory DC, every pixel kUntouched.
+struct DibCanvas {
     static constexpr COLORREF kUntouched = RGB(0x13, 0x57, 0x9B);
     DibCanvas(int width, int height) : width(width), height(height), dc(CreateCompatibleDC(nullptr)) {
         BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
         bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
         previous = SelectObject(dc, bitmap);
-        for (int i = 0; bits != nullptr && i < width * height; ++i)
-            bits[i] = 0x13579B;
+        std::fill(bits, bits + (bits ? width * height : 0), 0x13579B);
     }
     ~DibCanvas() { SelectObject(dc, previous); DeleteObject(bitmap); DeleteDC(dc); }
     DibCanvas(const DibCanvas&) = delete;
-    DibCanvas& operator=(const DibCanvas&) = delete;
-
     HDC Dc() const { return dc; }
     COLORREF Pixel(int x, int y) const {
         GdiFlush();
@@ -91,18 +87,24 @@ public:
     // How many pixels outside rect something drew on.
     int TouchedOutside(const RECT& rect) const {
         int count = 0;
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-                count += !PtInRect(&rect, POINT{x, y}) && Pixel(x, y) != kUntouched;
+        for (int i = 0; i < width * height; ++i)
+            count += !PtInRect(&rect, POINT{i % width, i / width}) && Pixel(i % width, i / width) != kUntouched;
         return count;
     }
-
-private:
     int width, height;
     HDC dc;
     HBITMAP bitmap = nullptr;
     HGDIOBJ previous = nullptr;
     DWORD* bits = nullptr;
 };
+
+// The canvas shows Pattern(bits) pixels (sx + x, sy + y) at (dx + x, dy + y)
+// for a w x h block, and nothing outside it.
+inline void ExpectCopy(const DibCanvas& canvas, int bits, int dx, int dy, int sx, int sy, int w, int h) {
+    for (int i = 0; i < w * h; ++i)
+        ASSERT_EQ(PatternColour(bits, sx + i % w, sy + i / w), canvas.Pixel(dx + i % w, dy + i / w))
+            << bits << " bits per pixel, pixel (" << i % w << "," << i / w << ")";
+    EXPECT_EQ(0, canvas.TouchedOutside(RECT{dx, dy, dx + w, dy + h}));
+}
 
 #endif

@@ -20,26 +20,21 @@ inline std::string MenuLines(std::initializer_list<const char*> lines, const std
     return text;
 }
 
-// Loads the bytes, written to a file of their own, into the document.
 inline void LoadBytes(MenuDocument& document, const std::string& bytes)
 {
     TempFolder folder;
     document.Load(folder.WriteFile("menu.lst", bytes));
 }
 
-inline std::string Utf8(const std::wstring& text)
-{
-    std::string utf8(text.size() * 3, '\0');
-    utf8.resize(static_cast<std::size_t>(WideCharToMultiByte(
-        CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &utf8[0], static_cast<int>(utf8.size()), nullptr, nullptr)));
-    return utf8;
-}
-
 inline std::string Describe(const LocalizedText& text)
 {
     std::string description;
-    for (const auto& entry : text.GetEntries())
-        description += " [" + entry.first + "]" + Utf8(entry.second);
+    for (const auto& entry : text.GetEntries()) {
+        std::string utf8(entry.second.size() * 3, '\0');
+        utf8.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, entry.second.data(),
+            static_cast<int>(entry.second.size()), &utf8[0], static_cast<int>(utf8.size()), nullptr, nullptr)));
+        description += " [" + entry.first + "]" + utf8;
+    }
     return description;
 }
 

@@ -9,14 +9,6 @@
 #include "module_resource.h"
 #include "resources/resource_ids.h"
 
-namespace {
-
-DWORD BigEndian(DWORD value) {
-    return value >> 24 | (value >> 8 & 0xFF00) | (value << 8 & 0xFF0000) | value << 24;
-}
-
-} // namespace
-
 TEST(IconResource, TenSizesSmallOnesClassicLargeOnesPng) {
     const ModuleResource group(14 /* RT_GROUP_ICON */, IDI_KIVERON);
     EXPECT_EQ(1, group.At<WORD>(2)) << "an icon group";
@@ -26,19 +18,17 @@ TEST(IconResource, TenSizesSmallOnesClassicLargeOnesPng) {
         const size_t entry = 6 + 14 * i;
         const int size = sizes[i];
         SCOPED_TRACE("icon size " + std::to_string(size));
-        EXPECT_EQ(size % 256, group.At<BYTE>(entry)) << "width (0 for 256)";
-        EXPECT_EQ(size % 256, group.At<BYTE>(entry + 1)) << "height";
-        EXPECT_EQ(1, group.At<WORD>(entry + 4)) << "planes";
-        EXPECT_EQ(32, group.At<WORD>(entry + 6)) << "bits per pixel";
+        // width and height (0 for 256), planes 1, 32 bits per pixel
+        EXPECT_EQ(size % 256 * 0x101, group.At<WORD>(entry));
+        EXPECT_EQ(0x00200001u, group.At<DWORD>(entry + 4));
         const ModuleResource image(3 /* RT_ICON */, group.At<WORD>(entry + 12));
         ASSERT_NE(nullptr, image.data);
         EXPECT_EQ(group.At<DWORD>(entry + 8), image.size);
         const bool png = image.size > 24 && std::memcmp(image.data, "\x89PNG\r\n\x1A\n", 8) == 0;
         EXPECT_EQ(size > 48, png) << "sizes up to 48 for systems that cannot read PNG";
-        if (png) {
-            EXPECT_EQ(DWORD(size), BigEndian(image.At<DWORD>(16))) << "IHDR width";
-            EXPECT_EQ(DWORD(size), BigEndian(image.At<DWORD>(20))) << "IHDR height";
-            EXPECT_EQ(0x0806u, BigEndian(image.At<DWORD>(24)) >> 16) << "bit depth 8, colour type 6 (RGBA)";
+        if (png) { // IHDR width and height (big-endian), bit depth 8, colour type 6 (RGBA)
+            const std::string want = {0, 0, char(size >> 8), char(size), 0, 0, char(size >> 8), char(size), 8, 6};
+            EXPECT_EQ(want, std::string(reinterpret_cast<const char*>(image.data) + 16, 10));
         } else {
             const BITMAPINFOHEADER header = image.At<BITMAPINFOHEADER>(0);
             EXPECT_EQ(40u, header.biSize);
@@ -62,13 +52,11 @@ TEST(IconResource, TenSizesSmallOnesClassicLargeOnesPng) {
 
 TEST(CursorResource, MonochromeHandWithItsHotSpotOnTheFingertip) {
     const ModuleResource group(12 /* RT_GROUP_CURSOR */, IDCUR_POINTING_HAND);
-    EXPECT_EQ(2, group.At<WORD>(2)) << "a cursor group";
-    ASSERT_EQ(1, group.At<WORD>(4));
-    EXPECT_EQ(32, group.At<WORD>(6));
-    EXPECT_EQ(64, group.At<WORD>(8)) << "image and mask";
+    // cursor group, one entry, 32 wide, 64 high (image and mask)
+    for (const auto& field : {std::make_pair(2, 2), std::make_pair(4, 1), std::make_pair(6, 32), std::make_pair(8, 64)})
+        EXPECT_EQ(field.second, group.At<WORD>(field.first)) << "group field at " << field.first;
     const ModuleResource cursor(1 /* RT_CURSOR */, group.At<WORD>(6 + 12));
-    EXPECT_EQ(13, cursor.At<WORD>(0)) << "hot spot x";
-    EXPECT_EQ(4, cursor.At<WORD>(2)) << "hot spot y";
+    EXPECT_EQ(0x0004000Du, cursor.At<DWORD>(0)) << "hot spot 13, 4";
     const BITMAPINFOHEADER header = cursor.At<BITMAPINFOHEADER>(4);
     EXPECT_EQ(32, header.biWidth);
     EXPECT_EQ(64, header.biHeight);
@@ -79,7 +67,6 @@ TEST(CursorResource, MonochromeHandWithItsHotSpotOnTheFingertip) {
     EXPECT_EQ(0, transparent(13, 4));
     EXPECT_EQ(1, transparent(13, 3));
     EXPECT_EQ(1, transparent(0, 0));
-
     ICONINFO info = {};
     ASSERT_TRUE(GetIconInfo(LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDCUR_POINTING_HAND)), &info));
     EXPECT_FALSE(info.fIcon);

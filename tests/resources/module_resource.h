@@ -6,8 +6,8 @@
 #include <cstring>
 #include <string>
 
-// The bytes of one resource of the running executable as the system loads
-// them, read field by field; a field past the end reads as T{} and clears ok.
+// One resource of the running executable, read field by field; a field past
+// the end reads as T{} and clears ok.
 struct ModuleResource {
     ModuleResource(int type, int id) {
         const HMODULE module = GetModuleHandleW(nullptr);
@@ -22,7 +22,6 @@ struct ModuleResource {
             std::memcpy(&value, data + offset, sizeof value);
         return value;
     }
-    // The next field from `next` on, for reading a structure in order.
     template <typename T>
     T Next() {
         ok = ok && next + sizeof(T) <= size;
@@ -35,7 +34,6 @@ struct ModuleResource {
             text += c;
         return text;
     }
-
     const BYTE* data;
     DWORD size;
     size_t next = 0;
