@@ -25,7 +25,8 @@ const char kThreeLanguages[] =
     "[Language]\r\nLocale=en\r\nName_en=English\r\nName_de=Englisch\r\n"
     "[Language]\r\nLocale=de\r\nName_en=German\r\nName_de=Deutsch\r\n"
     "[Language]\r\nLocale=ru\r\nName_ru=Russian only\r\n"
-    "[Element]\r\nName_en=Install\r\nName_de=Installieren\r\nDescription_en=Installs\r\nDescription_de=Installiert\r\n"
+    "[Element]\r\nName_en=Install\r\nName_de=Installieren\r\n"
+    "Description_en=Installs\r\nDescription_de=Installiert\r\n"
     "[Element]\r\nName_de=Nur deutsch\r\nMarker=Secondary\r\nDescription=Only German\r\n"
     "[Element]\r\nName=Everywhere\r\nMarker=secondary\r\nDescription_en=English description\r\n";
 
@@ -120,33 +121,30 @@ TEST_F(Window, CaptionComboAndRowsFollowTheStartupLanguage)
     }
 }
 
-TEST_F(Window, ATopDownPictureFitsByItsRowsAndNoPictureKeepsTheTemplateSize)
+TEST_F(Window, FitsItselfToThePictureFromItsTopLeftCornerAndWithoutOneKeepsTheTemplateSize)
 {
-    RECT templateSize = {0, 0, 320, 217};
-    {
-        RunningMenu menu("[Main]\nPicture=Z:\\nowhere\\missing.bmp\n[Element]\nName=Row\n");
-        EXPECT_FALSE(menu.Window().Picture().HasImage());
-        MapDialogRect(menu.Dialog(), &templateSize);
-        EXPECT_EQ(EdgesOf(templateSize), ClientEdges(menu.Dialog()));
-    }
-    RunningMenu menu(WithPicture("topdown.bmp", SolidBitmapFile(300, 200, RGB(9, 9, 9), true)));
-    ASSERT_TRUE(menu.Window().Picture().HasImage());
-    EXPECT_EQ((Edges{0, 0, 300, 200}), ClientEdges(menu.Dialog()));
-}
-
-TEST_F(Window, FitsItselfToThePictureFromItsTopLeftCorner)
-{
-    // The template's own geometry, centred, before any fitting.
+    // The template's own geometry, centred, before any fitting: a picture
+    // that cannot be loaded leaves it.
     const int ids[4] = {IDC_LANGUAGE_COMBO, IDC_MENU_LIST, IDC_DESCRIPTION, IDC_EXIT_LINK};
     RECT plainWindow, plainClient, plainDropped, plainControls[4];
+    RECT templateSize = {0, 0, 320, 217};
     {
-        RunningMenu plain(kTwoLanguages);
+        RunningMenu plain(std::string("[Main]\nPicture=Z:\\nowhere\\none.bmp\n") + kTwoLanguages);
+        EXPECT_FALSE(plain.Window().Picture().HasImage());
+        MapDialogRect(plain.Dialog(), &templateSize);
+        EXPECT_EQ(EdgesOf(templateSize), ClientEdges(plain.Dialog()));
         GetWindowRect(plain.Dialog(), &plainWindow);
         GetClientRect(plain.Dialog(), &plainClient);
         for (int i = 0; i < 4; ++i)
             plainControls[i] = NormalPosition(plain.Control(ids[i]));
         SendMessageA(plain.Control(IDC_LANGUAGE_COMBO), CB_GETDROPPEDCONTROLRECT, 0,
                      reinterpret_cast<LPARAM>(&plainDropped));
+    }
+    {
+        // A top-down picture fits by its rows.
+        RunningMenu topDown(WithPicture("down.bmp", SolidBitmapFile(300, 200, RGB(9, 9, 9), true)));
+        ASSERT_TRUE(topDown.Window().Picture().HasImage());
+        EXPECT_EQ((Edges{0, 0, 300, 200}), ClientEdges(topDown.Dialog()));
     }
 
     RunningMenu menu(WithPicture("fit640.bmp", SolidBitmapFile(640, 480, RGB(0, 128, 0))));

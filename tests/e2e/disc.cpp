@@ -75,7 +75,7 @@ bool OnTop(HWND window, const std::vector<POINT>& screenPoints)
 
 } // namespace
 
-DiscDrive::DiscDrive()
+DiscTest::DiscTest()
 {
     // From the far end of the alphabet, away from the letters a prefix usually
     // takes. Wine's mount manager keeps the name of a drive it has taken away,
@@ -90,32 +90,21 @@ DiscDrive::DiscDrive()
     }
 }
 
-DiscDrive::~DiscDrive()
+DiscTest::~DiscTest()
 {
     if (letter != 0)
         DefineUnixDrive(letter, std::string());
 }
 
-void DiscDrive::MakeFoldersFor(const std::string& name) const
+void DiscTest::WriteOnDisc(const std::string& name, const std::string& bytes) const
 {
     for (auto separator = name.find('\\'); separator != std::string::npos;
          separator = name.find('\\', separator + 1))
         CreateDirectoryA(PathOf(name.substr(0, separator)).c_str(), nullptr);
-}
-
-void DiscDrive::WriteFile(const std::string& name, const std::string& bytes) const
-{
-    MakeFoldersFor(name);
     WriteBinaryFile(PathOf(name), bytes);
 }
 
-bool DiscDrive::CopyIn(const std::string& hostFile, const std::string& name) const
-{
-    MakeFoldersFor(name);
-    return CopyFileA(HostPath(hostFile).c_str(), PathOf(name).c_str(), FALSE) != FALSE;
-}
-
-bool DiscDrive::CopyFolderIn(const std::string& hostFolder) const
+bool DiscTest::CopyFolderOntoDisc(const std::string& hostFolder) const
 {
     const std::string from = HostPath(hostFolder) + "\\*" + '\0';
     const std::string to = Root() + '\0';
@@ -129,13 +118,19 @@ bool DiscDrive::CopyFolderIn(const std::string& hostFolder) const
 
 void DiscTest::SetUp()
 {
-    ASSERT_TRUE(disc.Mapped()) << "Wine's mount manager did not map a drive for the disc";
+    ASSERT_NE(0, letter) << "Wine's mount manager did not map a drive for the disc";
 }
 
 std::string DiscTest::PutRecorder(const std::string& name) const
 {
-    EXPECT_TRUE(disc.CopyIn(RECORD_ARGS_EXE, name)) << name;
-    return disc.PathOf(name.substr(0, name.find_last_of('.')) + ".txt");
+    WriteOnDisc(name, HostFileBytes(RECORD_ARGS_EXE));
+    return PathOf(name.substr(0, name.find_last_of('.')) + ".txt");
+}
+
+std::string HostFileBytes(const std::string& hostPath)
+{
+    std::ifstream file(HostPath(hostPath), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 std::string WaitForFileContent(const std::string& path)
@@ -186,5 +181,6 @@ bool WaitForClientColour(HWND window, POINT clientPoint, COLORREF wanted)
 {
     POINT p = clientPoint;
     ClientToScreen(window, &p);
-    return WaitUntil([&] { return PixelsUnlike(window, {p.x, p.y, p.x + 1, p.y + 1}, wanted) == 0; });
+    const RECT pixel = {p.x, p.y, p.x + 1, p.y + 1};
+    return WaitUntil([&] { return PixelsUnlike(window, pixel, wanted) == 0; });
 }

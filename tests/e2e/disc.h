@@ -9,46 +9,34 @@
 #include "support/menu_process.h"
 #include "support/temp_folder.h"
 
-// A fresh temporary folder that Wine shows as the root of a drive of its own,
-// as a disc in a drive: "K:\" and not "C:\users\...\Temp\...". Mapped through
-// Wine's mount manager; the drive and the folder go when the object goes.
-class DiscDrive {
-public:
-    DiscDrive();
-    ~DiscDrive();
-    DiscDrive(const DiscDrive&) = delete;
-    DiscDrive& operator=(const DiscDrive&) = delete;
+// A test with a disc of its own: a fresh temporary folder that Wine shows as
+// the root of a drive, as a disc in a drive ("K:\" and not
+// "C:\users\...\Temp\..."), mapped through Wine's mount manager. The menu
+// runs from the disc root, as autorun starts it.
+class DiscTest : public ::testing::Test {
+protected:
+    DiscTest();
+    ~DiscTest() override;
+    void SetUp() override;
 
-    bool Mapped() const { return letter != 0; }
     std::string Root() const { return std::string(1, static_cast<char>(toupper(letter))) + ":\\"; }
     // name may hold folders ("tools\tools.lst"); writing makes them.
     std::string PathOf(const std::string& name) const { return Root() + name; }
-    void WriteFile(const std::string& name, const std::string& bytes) const;
-    // Copies a file the build made, or what a folder of the sources holds (a
-    // Unix path), onto the disc.
-    bool CopyIn(const std::string& hostFile, const std::string& name) const;
-    bool CopyFolderIn(const std::string& hostFolder) const;
-
-private:
-    void MakeFoldersFor(const std::string& name) const;
-
-    TempFolder folder;
-    char letter = 0;
-};
-
-// A test with a disc of its own; the menu runs from the disc root, as
-// autorun starts it.
-class DiscTest : public ::testing::Test {
-protected:
-    void SetUp() override;
-    // Copies the recording stand-in program onto the disc ("tools\setup.exe")
+    void WriteOnDisc(const std::string& name, const std::string& bytes) const;
+    // Copies what a folder of the sources holds (a Unix path) onto the disc.
+    bool CopyFolderOntoDisc(const std::string& hostFolder) const;
+    // Puts the recording stand-in program onto the disc ("tools\setup.exe")
     // and returns the path of the record it writes ("K:\tools\setup.txt"):
     // its command line, a line break, its current folder and a line break.
     std::string PutRecorder(const std::string& name) const;
 
-    DiscDrive disc;
+private:
+    TempFolder folder;
+    char letter = 0;
 };
 
+// The bytes of a file the build made or the sources hold (a Unix path).
+std::string HostFileBytes(const std::string& hostPath);
 // The whole content of a file once it exists; empty after a generous wait.
 std::string WaitForFileContent(const std::string& path);
 

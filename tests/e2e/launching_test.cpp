@@ -1,33 +1,35 @@
-// What an entry's command starts when the menu runs from the root of a disc:
-// a program with its arguments, a document in the program registered for it,
-// and nothing at all for a name that is not there or for a menu file name
-// written in capitals.
+// What an entry's command starts when the menu runs from a disc: a program
+// with its arguments, a document in the program registered for it, and
+// nothing at all for a name that is not there or for a menu file name written
+// in capitals.
 #include "disc.h"
 
 namespace {
 
-// No warning message: each activation runs to its end without a box.
-std::string MenuWithCommands(const std::vector<std::string>& commands)
-{
-    std::string menu = "\xEF\xBB\xBF[Main]\r\nCaption=Launch disc\r\n";
-    for (const std::string& command : commands)
-        menu += "[Element]\r\nName=Row\r\nCommand=" + command + "\r\n";
-    return menu;
-}
-
 class Launching : public DiscTest {};
 
-TEST_F(Launching, AProgramGetsItsArgumentsAndADocumentOpensInItsRegisteredProgram)
+TEST_F(Launching, ProgramsGetTheirArgumentsDocumentsTheirProgramAndMissingNamesNothing)
 {
     const std::string viewed = PutRecorder("viewer\\viewer.exe");
     // Registered in the classes root itself: Wine's shell does not look at the
     // user's own classes.
     const RegistryValue type(HKEY_CLASSES_ROOT, ".kivdoc", nullptr, "KiveronTestDocument");
     const RegistryValue opener(HKEY_CLASSES_ROOT, "KiveronTestDocument\\shell\\open\\command",
-                               nullptr, "\"" + disc.PathOf("viewer\\viewer.exe") + "\" \"%1\"",
+                               nullptr, "\"" + PathOf("viewer\\viewer.exe") + "\" \"%1\"",
                                "KiveronTestDocument");
     ASSERT_TRUE(type.set && opener.set);
-    disc.WriteFile("docs\\guide.kivdoc", "A document of a made-up type.\r\n");
+    WriteOnDisc("docs\\guide.kivdoc", "A document of a made-up type.\r\n");
+    // A readable menu: were it taken for a nested one, its one row would
+    // replace the five of the start menu.
+    WriteOnDisc("MORE.LST", "[Main]\r\nCaption=More\r\n[Element]\r\nName=Only row\r\n");
+    // No warning message: each activation runs to its end without a box.
+    std::string menuFile = "\xEF\xBB\xBF[Main]\r\nCaption=Launch disc\r\n";
+    for (const char* command : {"\\not-on-this-disc.exe", "missing folder\\missing.doc",
+                                "\\MORE.LST", "\\docs\\guide.kivdoc",
+                                "\\setup\\install.exe /lang ru \"two words\""})
+        menuFile += std::string("[Element]\r\nName=Row\r\nCommand=") + command + "\r\n";
+    WriteOnDisc("kiveron.lst", menuFile);
+    WriteOnDisc("menu\\kiveron.lst", menuFile);
     // From a folder of the disc the program beside the menu is found second,
     // the folder keeping its trailing separator before the command's own;
     // from the root, where the program is put last, the first place tried.
@@ -35,47 +37,29 @@ TEST_F(Launching, AProgramGetsItsArgumentsAndADocumentOpensInItsRegisteredProgra
         {"menu\\kiveron.exe", "menu\\setup\\install.exe", "menu\\\\setup\\install.exe"},
         {"kiveron.exe", "setup\\install.exe", "setup\\install.exe"},
     };
-    const std::string menuFile =
-        MenuWithCommands({"\\docs\\guide.kivdoc", "\\setup\\install.exe /lang ru \"two words\""});
-    disc.WriteFile("kiveron.lst", menuFile);
-    disc.WriteFile("menu\\kiveron.lst", menuFile);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.exeName);
         const std::string record = PutRecorder(c.program);
         DeleteFileA(viewed.c_str());
-        MenuProcess menu(KIVERON_EXE, disc.Root(), {"", c.exeName, {}});
+        MenuProcess menu(KIVERON_EXE, Root(), {"", c.exeName, {}});
         HWND dialog = menu.WaitForWindow(L"Launch disc");
         ASSERT_NE(nullptr, dialog);
-        ASSERT_TRUE(Activate(dialog, 1));
-        EXPECT_EQ(disc.PathOf(c.started) + " /lang ru \"two words\"\n" + disc.Root() + "\n",
+        for (int row = 0; row < 3; ++row) {
+            ASSERT_TRUE(Activate(dialog, row)) << "the activation waits, for a box perhaps";
+            EXPECT_TRUE(menu.ChildProcessIds().empty()) << row;
+            EXPECT_EQ(std::vector<HWND>{dialog}, menu.TopLevelWindows()) << row;
+            EXPECT_EQ(L"Launch disc", WindowCaption(dialog)) << row;
+            EXPECT_EQ(5, RowCount(dialog)) << row;
+        }
+        ASSERT_TRUE(Activate(dialog, 4));
+        EXPECT_EQ(PathOf(c.started) + " /lang ru \"two words\"\n" + Root() + "\n",
                   WaitForFileContent(record));
-        ASSERT_TRUE(Activate(dialog, 0));
+        ASSERT_TRUE(Activate(dialog, 3));
         const std::string opened = WaitForFileContent(viewed);
-        EXPECT_NE(std::string::npos, opened.find("\"" + disc.PathOf("docs\\guide.kivdoc") + "\""))
+        EXPECT_NE(std::string::npos, opened.find("\"" + PathOf("docs\\guide.kivdoc") + "\""))
             << opened;
         EXPECT_EQ(0u, menu.Close(dialog));
     }
-}
-
-TEST_F(Launching, ACommandThatNamesNothingStartsAndShowsNothing)
-{
-    // MORE.LST is a readable menu: were it taken for a nested one, its one
-    // row would replace the three of the start menu.
-    disc.WriteFile("MORE.LST", "[Main]\r\nCaption=More\r\n[Element]\r\nName=Only row\r\n");
-    disc.WriteFile("kiveron.lst", MenuWithCommands({"\\not-on-this-disc.exe",
-                                                    "missing folder\\missing.doc", "\\MORE.LST"}));
-    MenuProcess menu(KIVERON_EXE, disc.Root());
-    HWND dialog = menu.WaitForWindow(L"Launch disc");
-    ASSERT_NE(nullptr, dialog);
-    for (int row = 0; row < 3; ++row) {
-        SCOPED_TRACE(row);
-        ASSERT_TRUE(Activate(dialog, row)) << "the activation waits, for a box perhaps";
-        EXPECT_TRUE(menu.ChildProcessIds().empty());
-        EXPECT_EQ(std::vector<HWND>{dialog}, menu.TopLevelWindows());
-        EXPECT_EQ(L"Launch disc", WindowCaption(dialog));
-        EXPECT_EQ(3, RowCount(dialog));
-    }
-    EXPECT_EQ(0u, menu.Close(dialog));
 }
 
 } // namespace

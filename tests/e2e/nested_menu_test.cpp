@@ -19,24 +19,24 @@ class NestedMenu : public DiscTest {};
 TEST_F(NestedMenu, ABrokenOneIsReportedAndAReadableOneReplacesTheMenuInTheSameWindow)
 {
     // English only, no exit text and no warning message.
-    disc.WriteFile("kiveron.lst", "\xEF\xBB\xBF[Main]\r\nCaption_en=Main menu\r\n"
-                                  "Picture=pictures\\main.bmp\r\n"
-                                  "[Language]\r\nLocale=en\r\nName=English\r\n"
-                                  "[Element]\r\nName=Tools\r\nCommand=\\tools\\tools.lst\r\n"
-                                  "[Element]\r\nName=Broken\r\nCommand=\\tools\\missing.lst\r\n"
-                                  "[Element]\r\nName=Set-up\r\nCommand=\\setup.exe\r\n");
+    WriteOnDisc("kiveron.lst", "\xEF\xBB\xBF[Main]\r\nCaption_en=Main menu\r\n"
+                               "Picture=pictures\\main.bmp\r\n"
+                               "[Language]\r\nLocale=en\r\nName=English\r\n"
+                               "[Element]\r\nName=Tools\r\nCommand=\\tools\\tools.lst\r\n"
+                               "[Element]\r\nName=Broken\r\nCommand=\\tools\\missing.lst\r\n"
+                               "[Element]\r\nName=Set-up\r\nCommand=\\setup.exe\r\n");
     // A second language, an exit text, a picture of another size and a
     // caption for both languages.
-    disc.WriteFile("tools\\tools.lst", "\xEF\xBB\xBF[Main]\r\nCaption_en=Tools menu\r\n"
-                                       "Caption_de=Werkzeuge\r\nPicture=pictures\\tools.bmp\r\n"
-                                       "ExitText_en=Close the menu\r\n"
-                                       "[Language]\r\nLocale=de\r\nName=Deutsch\r\n"
-                                       "[Element]\r\nName=One\r\n[Element]\r\nName=Two\r\n"
-                                       "[Element]\r\nName=Three\r\n[Element]\r\nName=Four\r\n");
-    disc.WriteFile("pictures\\main.bmp", SolidBitmapFile(420, 300, kMainColour));
-    disc.WriteFile("pictures\\tools.bmp", SolidBitmapFile(300, 200, kToolsColour));
+    WriteOnDisc("tools\\tools.lst", "\xEF\xBB\xBF[Main]\r\nCaption_en=Tools menu\r\n"
+                                    "Caption_de=Werkzeuge\r\nPicture=pictures\\tools.bmp\r\n"
+                                    "ExitText_en=Close the menu\r\n"
+                                    "[Language]\r\nLocale=de\r\nName=Deutsch\r\n"
+                                    "[Element]\r\nName=One\r\n[Element]\r\nName=Two\r\n"
+                                    "[Element]\r\nName=Three\r\n[Element]\r\nName=Four\r\n");
+    WriteOnDisc("pictures\\main.bmp", SolidBitmapFile(420, 300, kMainColour));
+    WriteOnDisc("pictures\\tools.bmp", SolidBitmapFile(300, 200, kToolsColour));
     const std::string record = PutRecorder("setup.exe");
-    MenuProcess menu(KIVERON_EXE, disc.Root());
+    MenuProcess menu(KIVERON_EXE, Root());
     HWND dialog = menu.WaitForWindow(L"Main menu");
     ASSERT_NE(nullptr, dialog);
     RECT frame, exitLink, frameAfter;

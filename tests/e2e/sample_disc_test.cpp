@@ -4,9 +4,6 @@
 // listing a language twice.
 #include "disc.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "resources/resource_ids.h"
 
 namespace {
@@ -17,8 +14,7 @@ const POINT kHeaderPoint = {300, 30};
 // The colour at kHeaderPoint of a 24-bit bottom-up BMP file of the sources.
 COLORREF HeaderColour(const char* hostPath)
 {
-    std::ifstream file(HostPath(hostPath), std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(file)), {});
+    const std::string bytes = HostFileBytes(hostPath);
     const size_t offset = 54 + (359 - kHeaderPoint.y) * 560 * 3 + kHeaderPoint.x * 3;
     if (bytes.size() < offset + 3)
         return CLR_INVALID;
@@ -29,7 +25,7 @@ class SampleDisc : public DiscTest {};
 
 TEST_F(SampleDisc, ShowsEachLanguageAndItsToolsMenuAndLeadsBack)
 {
-    ASSERT_TRUE(disc.CopyFolderIn(SAMPLE_DISC_DIR));
+    ASSERT_TRUE(CopyFolderOntoDisc(SAMPLE_DISC_DIR));
     const COLORREF mainPicture = HeaderColour(SAMPLE_DISC_DIR "/pictures/background.bmp");
     const COLORREF toolsPicture = HeaderColour(SAMPLE_DISC_DIR "/pictures/tools.bmp");
     ASSERT_NE(mainPicture, toolsPicture);
@@ -38,7 +34,7 @@ TEST_F(SampleDisc, ShowsEachLanguageAndItsToolsMenuAndLeadsBack)
         L"Kiveron Sample Disc", L"Kiveron-Beispiel-CD",
         L"\x041F\x0440\x0438\x043C\x0435\x0440 \x0434\x0438\x0441\x043A\x0430 Kiveron"};
 
-    MenuProcess menu(KIVERON_EXE, disc.Root());
+    MenuProcess menu(KIVERON_EXE, Root());
     HWND dialog = menu.WaitForWindow();
     ASSERT_NE(nullptr, dialog);
     // Which language comes first depends on the user's.

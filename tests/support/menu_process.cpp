@@ -61,7 +61,8 @@ MenuProcess::MenuProcess(const std::string& executable, const std::string& folde
 {
     const std::string program = folder + (folder.back() == '\\' ? "" : "\\") + options.exeName;
     PROCESS_INFORMATION info = {};
-    if (!CopyFileA(HostPath(executable).c_str(), program.c_str(), FALSE))
+    // A copy that ran just before may hold its file a little after it ended.
+    if (!WaitUntil([&] { return CopyFileA(HostPath(executable).c_str(), program.c_str(), FALSE); }))
         return;
     if (!options.unixEnvironment.empty()) {
         StartInUnixEnvironment(program, folder, options.unixEnvironment);
