@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <vector>
 
 #include "module_resource.h"
@@ -66,16 +65,9 @@ TEST(BitmapResources, BulletsAreDiscsWithAWhiteTriangleThatPointsRight) {
             EXPECT_EQ(kWhite, p.At(at.x, at.y)) << "corners and the triangle's middle, " << at.x << "," << at.y;
         for (const POINT at : {POINT{1, 5}, POINT{5, 1}, POINT{5, 9}, POINT{9, 5}})
             EXPECT_EQ(bullet.second, p.At(at.x, at.y)) << "the disc around the triangle, " << at.x << "," << at.y;
-        // Nearer white than the disc, by the sum of the channel distances.
-        auto whitish = [&](int x, int y) {
-            int toWhite = 0, toDisc = 0;
-            for (int shift : {0, 8, 16}) {
-                const int c = p.At(x, y) >> shift & 0xFF;
-                toWhite += 255 - c;
-                toDisc += std::abs(c - int(bullet.second >> shift & 0xFF));
-            }
-            return toWhite < toDisc;
-        };
+        // Nearer white than the disc: edge pixels mix the two, so their channel sums lie between.
+        auto sum = [](COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); };
+        auto whitish = [&](int x, int y) { return 2 * sum(p.At(x, y)) > sum(kWhite) + sum(bullet.second); };
         int whiteAt5 = 0, whiteAt7 = 0;
         for (int y = 3; y <= 7; ++y) {
             whiteAt5 += whitish(5, y);
