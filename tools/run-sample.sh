@@ -49,22 +49,13 @@ trap cleanup EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
+source tools/xvfb.sh
 headless=""
 if [ -z "${DISPLAY:-}" ]; then
     headless=yes
     # A display nobody else uses, the size of Wine's virtual desktop, so
     # that the desktop fills the screen and a screen dump shows only it.
-    display=90
-    while [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ]; do
-        display=$((display + 1))
-    done
-    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 100); do
-        [ -e "/tmp/.X11-unix/X${display}" ] && break
-        sleep 0.1
-    done
-    export DISPLAY=":$display"
+    start_xvfb 1024x768
 fi
 
 bash tools/wine-prefix.sh

@@ -37,18 +37,8 @@ trap cleanup EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
-# A display nobody else uses.
-display=90
-while [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ]; do
-    display=$((display + 1))
-done
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -e "/tmp/.X11-unix/X${display}" ] && break
-    sleep 0.1
-done
-export DISPLAY=":$display"
+source tools/xvfb.sh
+start_xvfb 1280x1024
 
 bash tools/wine-prefix.sh
 wineserver -p
