@@ -10,9 +10,9 @@ std::wstring LocalizedText::Lookup(const std::string& code) const
     return found != entries.end() ? found->second : std::wstring();
 }
 
-void LocalizedText::Add(const std::string& code, const std::wstring& text)
+bool LocalizedText::Add(const std::string& code, const std::wstring& text)
 {
-    entries.insert(Entries::value_type(code, text));
+    return entries.insert(Entries::value_type(code, text)).second;
 }
 
 void LocalizedText::AddMissing(const LocalizedText& other)

@@ -18,8 +18,8 @@ public:
     std::wstring Lookup(const std::string& code) const;
 
     // Stores the text unless the code already has one: the first text given
-    // for a language is the one that stays.
-    void Add(const std::string& code, const std::wstring& text);
+    // for a language is the one that stays. True when it was stored.
+    bool Add(const std::string& code, const std::wstring& text);
 
     // Adds the other's texts for the codes that have none here yet.
     void AddMissing(const LocalizedText& other);

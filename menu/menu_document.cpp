@@ -30,9 +30,9 @@ std::wstring ReadMenuText(const std::string& path)
 
 // The file is read and parsed before the document is touched, so that a
 // failure leaves the menu that was there.
-void MenuDocument::Load(const std::string& path)
+void MenuDocument::Load(const std::string& path, MenuFileObserver* observer)
 {
-    Add(MenuFileParser::Parse(ReadMenuText(path)));
+    Add(MenuFileParser::Parse(ReadMenuText(path), observer));
 }
 
 void MenuDocument::Add(MenuFileContent content)

@@ -5,6 +5,7 @@
 #include "menu/localized_text.h"
 #include "menu/menu_element.h"
 #include "menu/menu_file_content.h"
+#include "menu/menu_file_observer.h"
 #include "menu/menu_language.h"
 
 #include <string>
@@ -21,8 +22,9 @@ public:
     // the languages not yet present; its pictures replace those of the same
     // languages. Throws InputDataException, leaving the document unchanged,
     // when the file cannot be opened or read; nothing in the content of a
-    // file is an error.
-    void Load(const std::string& path);
+    // file is an error. An observer, when given, hears what the parser made
+    // of each line.
+    void Load(const std::string& path, MenuFileObserver* observer = nullptr);
 
     LocalizedText GetCaption() const;
     LocalizedText GetExitText() const;

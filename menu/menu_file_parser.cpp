@@ -8,9 +8,23 @@
 
 namespace {
 
+const wchar_t* const kKnownKeys[] = {
+    L"Caption", L"Picture", L"Name", L"Description", L"Command",
+    L"Locale", L"ExitText", L"WarningMsg", L"Marker",
+};
+
 bool SameName(const std::wstring& name, const wchar_t* known)
 {
     return CompareNoCase(name, known) == 0;
+}
+
+bool IsKnownKey(const std::wstring& name)
+{
+    for (const wchar_t* known : kKnownKeys) {
+        if (SameName(name, known))
+            return true;
+    }
+    return false;
 }
 
 SectionState SectionNamedBy(const std::wstring& line)
@@ -24,40 +38,72 @@ SectionState SectionNamedBy(const std::wstring& line)
     return SectionState::None;
 }
 
+LineOutcome StoredUnlessPresent(LocalizedText& text, const std::string& code,
+                                const std::wstring& value)
+{
+    return text.Add(code, value) ? LineOutcome::Stored : LineOutcome::KeptEarlier;
+}
+
+// The last value given counts; given is whether one came before it.
+LineOutcome Assign(std::string& target, const std::wstring& value, bool& given)
+{
+    target = WideToAnsi(value);
+    const bool replaced = given;
+    given = true;
+    return replaced ? LineOutcome::Replaced : LineOutcome::Stored;
+}
+
+LineOutcome AssignPicture(PictureMap& pictures, const std::string& code, const std::wstring& value)
+{
+    std::pair<PictureMap::iterator, bool> added = pictures.emplace(code, std::string());
+    added.first->second = WideToAnsi(value);
+    return added.second ? LineOutcome::Stored : LineOutcome::Replaced;
+}
+
 // An unrecognised value leaves the marker as it was.
-void ApplyMarker(const std::wstring& value, MarkerKind& marker)
+LineOutcome ApplyMarker(const std::wstring& value, MarkerKind& marker)
 {
     if (SameName(value, L"Primary"))
         marker = MarkerKind::Primary;
     else if (SameName(value, L"Secondary"))
         marker = MarkerKind::Secondary;
+    else
+        return LineOutcome::MarkerNotRecognised;
+    return LineOutcome::Stored;
 }
 
 } // namespace
 
-MenuFileParser::MenuFileParser() : state(SectionState::None)
+MenuFileParser::MenuFileParser(MenuFileObserver* observer)
+    : observer(observer), lineNumber(0), state(SectionState::None), pendingHasLocale(false),
+      pendingHasCommand(false)
 {
 }
 
-MenuFileContent MenuFileParser::Parse(std::wstring text)
+MenuFileContent MenuFileParser::Parse(std::wstring text, MenuFileObserver* observer)
 {
     ReplaceCrLfByLf(text);
-    MenuFileParser parser;
+    MenuFileParser parser(observer);
     std::size_t start = 0;
     std::wstring line;
     while (NextLine(text, start, line))
         parser.ParseLine(line);
     parser.CompletePendingRecord();
+    if (observer != nullptr)
+        parser.ReportRest(text, start);
     return std::move(parser.content);
 }
 
 void MenuFileParser::ParseLine(const std::wstring& line)
 {
+    ++lineNumber;
     AssignTrimmed(line, 0, line.size(), trimmedLine);
     if (IsSectionLine(trimmedLine))
         ParseSectionLine(trimmedLine);
     else if (SplitKeyLine(trimmedLine, lineKey, lineValue))
         ParseKeyLine();
+    else
+        Report(trimmedLine.empty() ? LineOutcome::Blank : LineOutcome::NoEquals, false);
 }
 
 // A section line that names no known section is ignored and does not end
@@ -65,68 +111,82 @@ void MenuFileParser::ParseLine(const std::wstring& line)
 void MenuFileParser::ParseSectionLine(const std::wstring& line)
 {
     const SectionState next = SectionNamedBy(line);
-    if (next == SectionState::None)
+    if (next == SectionState::None) {
+        Report(LineOutcome::NotASection, false);
         return;
+    }
     CompletePendingRecord();
     state = next;
     pendingLanguage = MenuLanguage();
     pendingElement = MenuElement();
+    pendingHasLocale = false;
+    pendingHasCommand = false;
+    Report(LineOutcome::SectionOpened, false);
 }
 
 void MenuFileParser::ParseKeyLine()
 {
     SplitLanguageSuffix(lineKey, keyName, languageCode);
+    LineOutcome outcome = LineOutcome::BeforeAnySection;
     switch (state) {
     case SectionState::Main:
-        ApplyMainKey(keyName, languageCode, lineValue);
+        outcome = ApplyMainKey(keyName, languageCode, lineValue);
         break;
     case SectionState::Language:
-        ApplyLanguageKey(keyName, languageCode, lineValue);
+        outcome = ApplyLanguageKey(keyName, languageCode, lineValue);
         break;
     case SectionState::Element:
-        ApplyElementKey(keyName, languageCode, lineValue);
+        outcome = ApplyElementKey(keyName, languageCode, lineValue);
         break;
     case SectionState::None:
         break;
     }
+    if (observer == nullptr)
+        return;
+    if (outcome == LineOutcome::WrongSection && !IsKnownKey(keyName))
+        outcome = LineOutcome::UnknownKey;
+    Report(outcome, true);
 }
 
-void MenuFileParser::ApplyMainKey(const std::wstring& name, const std::string& code,
-                                  const std::wstring& value)
+LineOutcome MenuFileParser::ApplyMainKey(const std::wstring& name, const std::string& code,
+                                         const std::wstring& value)
 {
     if (SameName(name, L"Caption"))
-        content.caption.Add(code, value);
-    else if (SameName(name, L"Picture"))
-        content.picture[code] = WideToAnsi(value);
-    else if (SameName(name, L"ExitText"))
-        content.exitText.Add(code, value);
-    else if (SameName(name, L"WarningMsg"))
-        content.warningMsg.Add(code, value);
+        return StoredUnlessPresent(content.caption, code, value);
+    if (SameName(name, L"Picture"))
+        return AssignPicture(content.picture, code, value);
+    if (SameName(name, L"ExitText"))
+        return StoredUnlessPresent(content.exitText, code, value);
+    if (SameName(name, L"WarningMsg"))
+        return StoredUnlessPresent(content.warningMsg, code, value);
+    return LineOutcome::WrongSection;
 }
 
 // Locale takes no language: a suffix on it is accepted and ignored.
-void MenuFileParser::ApplyLanguageKey(const std::wstring& name, const std::string& code,
-                                      const std::wstring& value)
+LineOutcome MenuFileParser::ApplyLanguageKey(const std::wstring& name, const std::string& code,
+                                             const std::wstring& value)
 {
     if (SameName(name, L"Name"))
-        pendingLanguage.name.Add(code, value);
-    else if (SameName(name, L"Locale"))
-        pendingLanguage.locale = WideToAnsi(value);
+        return StoredUnlessPresent(pendingLanguage.name, code, value);
+    if (SameName(name, L"Locale"))
+        return Assign(pendingLanguage.locale, value, pendingHasLocale);
+    return LineOutcome::WrongSection;
 }
 
 // Command and Marker take no language: a suffix on them is accepted and
 // ignored, so the last one given counts for every language.
-void MenuFileParser::ApplyElementKey(const std::wstring& name, const std::string& code,
-                                     const std::wstring& value)
+LineOutcome MenuFileParser::ApplyElementKey(const std::wstring& name, const std::string& code,
+                                            const std::wstring& value)
 {
     if (SameName(name, L"Name"))
-        pendingElement.name.Add(code, value);
-    else if (SameName(name, L"Description"))
-        pendingElement.description.Add(code, value);
-    else if (SameName(name, L"Command"))
-        pendingElement.command = WideToAnsi(value);
-    else if (SameName(name, L"Marker"))
-        ApplyMarker(value, pendingElement.marker);
+        return StoredUnlessPresent(pendingElement.name, code, value);
+    if (SameName(name, L"Description"))
+        return StoredUnlessPresent(pendingElement.description, code, value);
+    if (SameName(name, L"Command"))
+        return Assign(pendingElement.command, value, pendingHasCommand);
+    if (SameName(name, L"Marker"))
+        return ApplyMarker(value, pendingElement.marker);
+    return LineOutcome::WrongSection;
 }
 
 // A section's record is complete when the next known section line or the
@@ -138,4 +198,35 @@ void MenuFileParser::CompletePendingRecord()
         content.elements.push_back(std::move(pendingElement));
     else if (state == SectionState::Language)
         content.languages.push_back(std::move(pendingLanguage));
+}
+
+// The text after the last line break is never read; it is worth a report
+// only when it holds more than white space.
+void MenuFileParser::ReportRest(const std::wstring& text, std::size_t start)
+{
+    if (start >= text.size())
+        return;
+    AssignTrimmed(text, start, text.size(), trimmedLine);
+    if (trimmedLine.empty())
+        return;
+    ++lineNumber;
+    Report(LineOutcome::AfterLastLineBreak, false);
+}
+
+void MenuFileParser::Report(LineOutcome outcome, bool keyLine)
+{
+    if (observer == nullptr)
+        return;
+    MenuLineReport report;
+    report.number = lineNumber;
+    report.outcome = outcome;
+    report.section = state;
+    report.text = trimmedLine;
+    if (keyLine) {
+        report.keyName = keyName;
+        report.hasSuffix = lineKey.find(L'_') != std::wstring::npos;
+        report.languageCode = languageCode;
+        report.value = lineValue;
+    }
+    observer->OnLine(report);
 }
