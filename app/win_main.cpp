@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "app/application.h"
+#include "platform/dll_search.h"
 
 // The run-time's default terminate handler prints the demangled type of an
 // uncaught exception, and the demangler alone is a sixth of the program. No
@@ -20,6 +21,9 @@ void __verbose_terminate_handler()
 // the executable.
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR, int)
 {
+    // First of all: a library planted on the medium beside the program must
+    // not be found by whatever loads one by name later on.
+    RestrictDllSearch();
     if (previousInstance == nullptr && !InitApplication(instance))
         return 0;
     try {

@@ -1,0 +1,144 @@
+// A library planted beside the program or in the folder it starts from, under
+// a name that something may load by name: once the entry point has narrowed
+// the search, neither place is searched. Child processes, since the search
+// order belongs to a whole process.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <tlhelp32.h>
+
+#include "support/menu_process.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+const char kPlantedName[] = "kiveron_planted_probe.dll";
+
+DWORD RunProbe(const std::string& exe, const std::string& mode, const std::string& folder)
+{
+    std::string commandLine = "\"" + exe + "\" " + mode;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info = {};
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &info))
+        return 0;
+    CloseHandle(info.hThread);
+    DWORD code = 0;
+    if (WaitForSingleObject(info.hProcess, 20000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(info.hProcess, &code);
+    CloseHandle(info.hProcess);
+    return code;
+}
+
+TEST(PlantedDll, IsFoundBesideTheProgramOrInItsFolderOnlyUntilTheSearchIsNarrowed)
+{
+    TempFolder programFolder, plantedFolder, emptyFolder;
+    const std::string probe = programFolder.PathOf("dll_search_probe.exe");
+    ASSERT_TRUE(CopyFileA(HostPath(PROBE_EXE).c_str(), probe.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(HostPath(PLANTED_DLL).c_str(),
+                          plantedFolder.PathOf(kPlantedName).c_str(), FALSE));
+    const std::string besideProbe = programFolder.PathOf(kPlantedName);
+    // 100, +1 found, +2 current folder out of the search, +4 system folder only.
+    const struct { const char* mode; DWORD beside; DWORD inCurrentFolder; } cases[] = {
+        {"none", 101, 101},
+        // Windows leaves the current folder out after SetDllDirectoryA(""),
+        // Wine 8 keeps searching it (103): only the app folder is checked.
+        {"current-folder", 103, 0},
+        {"entry-point", 106, 106},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.mode);
+        ASSERT_TRUE(CopyFileA(plantedFolder.PathOf(kPlantedName).c_str(), besideProbe.c_str(),
+                              FALSE));
+        EXPECT_EQ(c.beside, RunProbe(probe, c.mode, emptyFolder.Path()));
+        ASSERT_TRUE(DeleteFileA(besideProbe.c_str()));
+        if (c.inCurrentFolder != 0) {
+            EXPECT_EQ(c.inCurrentFolder, RunProbe(probe, c.mode, plantedFolder.Path()));
+        }
+    }
+}
+
+#ifdef KIVERON_EXE
+
+// The base address of a module of another process, by its file name; null
+// when the process holds none of that name.
+BYTE* ModuleBase(DWORD processId, const std::string& name)
+{
+    BYTE* base = nullptr;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return nullptr;
+    MODULEENTRY32 entry = {};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Module32First(snapshot, &entry); more && base == nullptr;
+         more = Module32Next(snapshot, &entry))
+        if (_stricmp(entry.szModule, name.c_str()) == 0)
+            base = entry.modBaseAddr;
+    CloseHandle(snapshot);
+    return base;
+}
+
+// Runs LoadLibraryA(library) on a thread of its own inside another process:
+// what a library loaded by name from within that program meets. False when
+// the thread could not be run.
+bool LoadLibraryInProcess(DWORD processId, const std::string& library)
+{
+    // LoadLibraryA lies at the same offset in the other process's copy of
+    // the module that holds it.
+    const FARPROC local = GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA");
+    HMODULE holder = nullptr;
+    char holderPath[MAX_PATH] = {};
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCSTR>(local), &holder);
+    GetModuleFileNameA(holder, holderPath, MAX_PATH);
+    const std::string holderName = std::string(holderPath).substr(
+        std::string(holderPath).find_last_of('\\') + 1);
+    BYTE* remoteHolder = ModuleBase(processId, holderName);
+    HANDLE process = OpenProcess(PROCESS_CREATE_THREAD | PROCESS_QUERY_INFORMATION |
+                                     PROCESS_VM_OPERATION | PROCESS_VM_WRITE | PROCESS_VM_READ,
+                                 FALSE, processId);
+    if (remoteHolder == nullptr || process == nullptr)
+        return false;
+    const auto start = reinterpret_cast<LPTHREAD_START_ROUTINE>(reinterpret_cast<void*>(
+        remoteHolder + (reinterpret_cast<BYTE*>(local) - reinterpret_cast<BYTE*>(holder))));
+    void* argument = VirtualAllocEx(process, nullptr, library.size() + 1,
+                                    MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    bool ran = false;
+    if (argument != nullptr &&
+        WriteProcessMemory(process, argument, library.c_str(), library.size() + 1, nullptr)) {
+        HANDLE thread = CreateRemoteThread(process, nullptr, 0, start, argument, 0, nullptr);
+        if (thread != nullptr) {
+            ran = WaitForSingleObject(thread, 20000) == WAIT_OBJECT_0;
+            CloseHandle(thread);
+        }
+    }
+    if (argument != nullptr)
+        VirtualFreeEx(process, argument, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return ran;
+}
+
+TEST(PlantedDll, TheRunningMenuDoesNotLoadOneBesideItByName)
+{
+    TempFolder folder;
+    folder.WriteFile("kiveron.lst", "[Main]\r\nCaption=Planted\r\n[Element]\r\nName=Row\r\n");
+    const std::string planted = folder.PathOf(kPlantedName);
+    ASSERT_TRUE(CopyFileA(HostPath(PLANTED_DLL).c_str(), planted.c_str(), FALSE));
+    MenuProcess menu(KIVERON_EXE, folder.Path());
+    HWND dialog = menu.WaitForWindow(L"Planted");
+    ASSERT_NE(nullptr, dialog);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(dialog, &processId);
+
+    ASSERT_TRUE(LoadLibraryInProcess(processId, kPlantedName));
+    EXPECT_EQ(nullptr, ModuleBase(processId, kPlantedName)) << "found beside the program";
+    // By its full path it loads: the search, not the library, kept it out.
+    ASSERT_TRUE(LoadLibraryInProcess(processId, planted));
+    EXPECT_NE(nullptr, ModuleBase(processId, kPlantedName));
+    EXPECT_EQ(0u, menu.Close(dialog));
+}
+
+#endif
+
+} // namespace

@@ -1,0 +1,30 @@
+// Narrows the library search as asked, then looks for the planted library by
+// name. The exit code tells what happened: 100, plus 1 when the library was
+// found, 2 when the current folder left the search and 4 when only the
+// system folder is searched.
+//
+//   dll_search_probe none|current-folder|entry-point
+//
+// "current-folder" is what systems without SetDefaultDllDirectories get;
+// "entry-point" is the call the program's entry point makes.
+#include <windows.h>
+
+#include <cstring>
+
+#include "platform/dll_search.h"
+
+int main(int argc, char** argv)
+{
+    const char* mode = argc > 1 ? argv[1] : "none";
+    DllSearchRestriction done;
+    if (std::strcmp(mode, "entry-point") == 0) {
+        done = RestrictDllSearch();
+    } else if (std::strcmp(mode, "current-folder") == 0) {
+        DllSearchCalls calls = DllSearchCallsOfThisSystem();
+        calls.setDefaultDllDirectories = nullptr;
+        done = RestrictDllSearch(calls);
+    }
+    const bool found = LoadLibraryA("kiveron_planted_probe.dll") != nullptr;
+    return 100 + (found ? 1 : 0) + (done.currentFolderRemoved ? 2 : 0) +
+           (done.systemFolderOnly ? 4 : 0);
+}
