@@ -5,6 +5,7 @@
 #include "menu/text_file_reader.h"
 
 #include <iterator>
+#include <type_traits>
 #include <utility>
 
 namespace {
@@ -28,11 +29,17 @@ std::wstring ReadMenuText(const std::string& path)
 
 } // namespace
 
-// The file is read and parsed before the document is touched, so that a
-// failure leaves the menu that was there.
+// The file is read and parsed before the document is touched, and added to
+// a copy that replaces the document only when complete, so that a failure
+// (running out of memory half way included) leaves the menu that was there.
 void MenuDocument::Load(const std::string& path, MenuFileObserver* observer)
 {
-    Add(MenuFileParser::Parse(ReadMenuText(path), observer));
+    MenuFileContent content = MenuFileParser::Parse(ReadMenuText(path), observer);
+    MenuDocument updated(*this);
+    updated.Add(std::move(content));
+    static_assert(std::is_nothrow_move_assignable<MenuDocument>::value,
+                  "the last step of a load must not fail");
+    *this = std::move(updated);
 }
 
 void MenuDocument::Add(MenuFileContent content)

@@ -21,7 +21,8 @@ public:
     // the entries held; its languages follow those held; its texts fill in
     // the languages not yet present; its pictures replace those of the same
     // languages. Throws InputDataException, leaving the document unchanged,
-    // when the file cannot be opened or read; nothing in the content of a
+    // when the file cannot be opened or read, and std::bad_alloc, leaving
+    // it unchanged too, when memory runs out; nothing in the content of a
     // file is an error. An observer, when given, hears what the parser made
     // of each line.
     void Load(const std::string& path, MenuFileObserver* observer = nullptr);
