@@ -60,7 +60,8 @@ std::uint64_t BitmapLayout::RowSize(WORD bitCount, LONG width) {
 
 bool BitmapLayout::Plan(const BITMAPINFOHEADER& header, DWORD pixelOffset, std::uint64_t fileSize,
                         BitmapLayout& layout) {
-    if (header.biSize != kInfoHeaderSize || header.biCompression != BI_RGB)
+    // GDI draws nothing from a DIB of more or fewer than one plane.
+    if (header.biSize != kInfoHeaderSize || header.biCompression != BI_RGB || header.biPlanes != 1)
         return false;
     if (!IsDrawableDepth(header.biBitCount) || header.biWidth <= 0 || header.biHeight == 0)
         return false;

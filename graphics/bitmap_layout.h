@@ -9,10 +9,10 @@
 // Where the parts of an uncompressed BMP file lie and how large the
 // in-memory image block must be, worked out from the headers alone and
 // checked against the file's size before anything is allocated. The file is
-// untrusted: a layout is only made when every size fits in 32 bits, the
-// pixel rows that GDI will read for the stated width and height are all
-// there, and the file is long enough to supply the colour table and the
-// pixel data that it announces.
+// untrusted: a layout is only made for one plane of a depth that GDI draws,
+// when every size fits in 32 bits, the pixel rows that GDI will read for the
+// stated width and height are all there, and the file is long enough to
+// supply the colour table and the pixel data that it announces.
 class BitmapLayout {
 public:
     static constexpr DWORD kFileHeaderSize = 14;

@@ -1,5 +1,6 @@
 #include "graphics/draw_surface.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <utility>
@@ -32,6 +33,18 @@ bool SeekTo(HANDLE file, DWORD offset) {
     return !(low == INVALID_SET_FILE_POINTER && GetLastError() != NO_ERROR);
 }
 
+// GDI takes a top-down DIB's source rectangles in its own top-down terms,
+// and refuses the negative source height that a stretch of the whole
+// picture would pass. The block therefore always holds the rows bottom-up,
+// so that one set of drawing calls serves pictures stored either way.
+void StoreRowsBottomUp(BITMAPINFOHEADER& header, BYTE* rows) {
+    const std::size_t rowSize = static_cast<std::size_t>(BitmapLayout::RowSize(header.biBitCount, header.biWidth));
+    const LONG height = -header.biHeight;
+    for (LONG top = 0, bottom = height - 1; top < bottom; ++top, --bottom)
+        std::swap_ranges(rows + top * rowSize, rows + (top + 1) * rowSize, rows + bottom * rowSize);
+    header.biHeight = height;
+}
+
 int WidthOf(const RECT& rect) {
     return rect.right - rect.left;
 }
@@ -46,7 +59,7 @@ void CDrawSurface7::BlockDeleter::operator()(BYTE* block) const {
     std::free(block);
 }
 
-CDrawSurface7::CDrawSurface7() : pixels(nullptr), palette(nullptr) {}
+CDrawSurface7::CDrawSurface7() : pixels(nullptr), palette(nullptr), topDown(false) {}
 
 CDrawSurface7::~CDrawSurface7() {
     DeletePalette();
@@ -56,7 +69,8 @@ bool CDrawSurface7::LoadBitmapFile(const std::string& path) {
     const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
-    ImageBlock loaded = ReadImageBlock(file);
+    bool storedTopDown = false;
+    ImageBlock loaded = ReadImageBlock(file, storedTopDown);
     CloseHandle(file);
     if (!loaded)
         return false;
@@ -70,10 +84,11 @@ bool CDrawSurface7::LoadBitmapFile(const std::string& path) {
     palette = newPalette;
     pixels = colorTable + std::size_t(entries) * sizeof(RGBQUAD);
     block = std::move(loaded);
+    topDown = storedTopDown;
     return true;
 }
 
-CDrawSurface7::ImageBlock CDrawSurface7::ReadImageBlock(HANDLE file) {
+CDrawSurface7::ImageBlock CDrawSurface7::ReadImageBlock(HANDLE file, bool& storedTopDown) {
     BYTE fileHeader[BitmapLayout::kFileHeaderSize];
     DWORD pixelOffset = 0;
     if (!ReadExactly(file, fileHeader, sizeof fileHeader) || !BitmapLayout::ReadFileHeader(fileHeader, pixelOffset))
@@ -98,6 +113,9 @@ CDrawSurface7::ImageBlock CDrawSurface7::ReadImageBlock(HANDLE file) {
     if (!ReadExactly(file, colorTable, tableBytes) || !SeekTo(file, layout.PixelDataStart()) ||
         !ReadExactly(file, colorTable + tableBytes, layout.ImageSize()))
         return nullptr;
+    storedTopDown = header.biHeight < 0;
+    if (storedTopDown)
+        StoreRowsBottomUp(*reinterpret_cast<BITMAPINFOHEADER*>(loaded.get()), colorTable + tableBytes);
     return loaded;
 }
 
@@ -105,7 +123,7 @@ SIZE CDrawSurface7::GetSize() const {
     SIZE size = {0, 0};
     if (HasImage()) {
         size.cx = Header().biWidth;
-        size.cy = Header().biHeight;
+        size.cy = topDown ? -Header().biHeight : Header().biHeight;
     }
     return size;
 }

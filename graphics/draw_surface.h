@@ -56,7 +56,9 @@ private:
     };
     using ImageBlock = std::unique_ptr<BYTE, BlockDeleter>;
 
-    static ImageBlock ReadImageBlock(HANDLE file);
+    // storedTopDown tells whether the file's rows ran top-down; the block
+    // holds them bottom-up either way.
+    static ImageBlock ReadImageBlock(HANDLE file, bool& storedTopDown);
     const BITMAPINFOHEADER& Header() const;
     const BITMAPINFO* Info() const;
     // Every drawing call goes through here: false when there is nothing to draw.
@@ -66,6 +68,8 @@ private:
     BYTE* pixels;
     ImageBlock block;
     HPALETTE palette;
+    // The file stored the rows top-down: its height is reported negative.
+    bool topDown;
 };
 
 #endif
