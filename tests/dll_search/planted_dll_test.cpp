@@ -60,22 +60,20 @@ TEST(PlantedDll, IsFoundBesideTheProgramOrInItsFolderOnlyUntilTheSearchIsNarrowe
 
 #ifdef KIVERON_EXE
 
-// The base address of a module of another process, by its file name; null
-// when the process holds none of that name.
-BYTE* ModuleBase(DWORD processId, const std::string& name)
+// Whether another process holds a module of that file name.
+bool HoldsModule(DWORD processId, const std::string& name)
 {
-    BYTE* base = nullptr;
+    bool held = false;
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
     if (snapshot == INVALID_HANDLE_VALUE)
-        return nullptr;
+        return false;
     MODULEENTRY32 entry = {};
     entry.dwSize = sizeof(entry);
-    for (BOOL more = Module32First(snapshot, &entry); more && base == nullptr;
+    for (BOOL more = Module32First(snapshot, &entry); more && !held;
          more = Module32Next(snapshot, &entry))
-        if (_stricmp(entry.szModule, name.c_str()) == 0)
-            base = entry.modBaseAddr;
+        held = _stricmp(entry.szModule, name.c_str()) == 0;
     CloseHandle(snapshot);
-    return base;
+    return held;
 }
 
 // Runs LoadLibraryA(library) on a thread of its own inside another process:
@@ -83,25 +81,15 @@ BYTE* ModuleBase(DWORD processId, const std::string& name)
 // the thread could not be run.
 bool LoadLibraryInProcess(DWORD processId, const std::string& library)
 {
-    // LoadLibraryA lies at the same offset in the other process's copy of
-    // the module that holds it.
-    const FARPROC local = GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA");
-    HMODULE holder = nullptr;
-    char holderPath[MAX_PATH] = {};
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(local), &holder);
-    GetModuleFileNameA(holder, holderPath, MAX_PATH);
-    const std::string holderName = std::string(holderPath).substr(
-        std::string(holderPath).find_last_of('\\') + 1);
-    BYTE* remoteHolder = ModuleBase(processId, holderName);
+    // The system's libraries lie at the same address in every process of a
+    // session, LoadLibraryA with them.
+    const auto start = reinterpret_cast<LPTHREAD_START_ROUTINE>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")));
     HANDLE process = OpenProcess(PROCESS_CREATE_THREAD | PROCESS_QUERY_INFORMATION |
                                      PROCESS_VM_OPERATION | PROCESS_VM_WRITE | PROCESS_VM_READ,
                                  FALSE, processId);
-    if (remoteHolder == nullptr || process == nullptr)
+    if (process == nullptr)
         return false;
-    const auto start = reinterpret_cast<LPTHREAD_START_ROUTINE>(reinterpret_cast<void*>(
-        remoteHolder + (reinterpret_cast<BYTE*>(local) - reinterpret_cast<BYTE*>(holder))));
     void* argument = VirtualAllocEx(process, nullptr, library.size() + 1,
                                     MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
     bool ran = false;
@@ -132,10 +120,10 @@ TEST(PlantedDll, TheRunningMenuDoesNotLoadOneBesideItByName)
     GetWindowThreadProcessId(dialog, &processId);
 
     ASSERT_TRUE(LoadLibraryInProcess(processId, kPlantedName));
-    EXPECT_EQ(nullptr, ModuleBase(processId, kPlantedName)) << "found beside the program";
+    EXPECT_FALSE(HoldsModule(processId, kPlantedName)) << "found beside the program";
     // By its full path it loads: the search, not the library, kept it out.
     ASSERT_TRUE(LoadLibraryInProcess(processId, planted));
-    EXPECT_NE(nullptr, ModuleBase(processId, kPlantedName));
+    EXPECT_TRUE(HoldsModule(processId, kPlantedName));
     EXPECT_EQ(0u, menu.Close(dialog));
 }
 
