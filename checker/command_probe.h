@@ -1,0 +1,36 @@
+#ifndef KIVERON_CHECKER_COMMAND_PROBE_H
+#define KIVERON_CHECKER_COMMAND_PROBE_H
+
+#include <string>
+#include <vector>
+
+// What Kiveron's launch would make of one candidate path of a command,
+// found by looking at the files only: nothing is started.
+enum class LaunchKind {
+    NestedMenu, // a name with ".lst": loaded as a menu, if it can be
+    Program,    // process creation would start this program
+    Document,   // process creation fails and the shell opens the candidate
+    Nothing,    // neither: the next candidate is tried
+};
+
+struct LaunchProbe {
+    LaunchKind kind = LaunchKind::Nothing;
+    // The program found, or the candidate itself.
+    std::string target;
+};
+
+LaunchProbe ProbeCandidate(const std::string& candidate);
+
+// The names that process creation takes, in order, as the program of a
+// command line given without a program name: the quoted first token, or
+// else the unquoted text up to each blank and then the whole of it; ".exe"
+// is added to a name without an extension.
+std::vector<std::string> ProgramNames(const std::string& commandLine);
+
+// A command that the shell opens as an address: "http://...", "mailto:...".
+// One letter before the colon is a drive, not a scheme.
+bool IsShellUrl(const std::string& command);
+
+bool FileOrFolderExists(const std::string& path);
+
+#endif

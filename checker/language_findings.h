@@ -1,0 +1,28 @@
+#ifndef KIVERON_CHECKER_LANGUAGE_FINDINGS_H
+#define KIVERON_CHECKER_LANGUAGE_FINDINGS_H
+
+#include "checker/finding_sink.h"
+#include "checker/menu_line_log.h"
+#include "menu/menu_document.h"
+
+#include <string>
+#include <vector>
+
+// Findings about the languages of one menu file: codes its texts use that
+// no language declares (or that differ from a declared one in case only),
+// languages declared twice or without a code, entries that are not listed
+// in a language, and a start-up menu whose languages no system language
+// leads to. document is the menu as Kiveron holds it once the file is
+// loaded: a nested menu's own languages follow those of the menus before.
+void ReportLanguageFindings(const MenuLineLog& log, const MenuDocument& document,
+                            bool startupMenu, FindingSink& sink);
+
+// The distinct codes Kiveron takes from the system's language at start,
+// asked of the start-up rule itself for every primary language; sorted.
+std::vector<std::string> SystemLanguageCodes();
+
+// Whether Kiveron starts without any particular language ("*") whatever
+// the system's language, although the menu declares languages.
+bool NoSystemLanguageFindsOne(const std::vector<std::string>& declaredLocales);
+
+#endif

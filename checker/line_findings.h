@@ -1,0 +1,25 @@
+#ifndef KIVERON_CHECKER_LINE_FINDINGS_H
+#define KIVERON_CHECKER_LINE_FINDINGS_H
+
+#include "checker/finding_sink.h"
+#include "checker/menu_line_log.h"
+#include "menu/menu_element.h"
+
+#include <vector>
+
+// What the file's line breaks do to its last line: end it, leave text after
+// it unread, or (with CR only) leave every line unread.
+enum class LineBreakKind {
+    Read,
+    CrOnly,
+    NotText, // not a text Kiveron can read at all; the encoding check says why
+};
+
+// Findings for the lines Kiveron ignores or reads otherwise than the author
+// may think: ignored lines and why, repeated keys, suffixes that are
+// ignored. elements are the file's entries as loaded, for the marker an
+// entry keeps.
+void ReportLineFindings(const MenuLineLog& log, const std::vector<MenuElement>& elements,
+                        LineBreakKind lineBreaks, FindingSink& sink);
+
+#endif

@@ -1,0 +1,207 @@
+#include "checker/menu_checker.h"
+
+#include "checker/checker_text.h"
+#include "checker/encoding_findings.h"
+#include "checker/file_findings.h"
+#include "checker/finding_sink.h"
+#include "checker/language_findings.h"
+#include "checker/line_findings.h"
+#include "checker/menu_preview.h"
+
+#include <utility>
+
+namespace {
+
+std::string FullPath(const std::string& path)
+{
+    char full[MAX_PATH];
+    const DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
+    return length > 0 && length < MAX_PATH ? std::string(full, length) : path;
+}
+
+std::string LowerCase(std::string text)
+{
+    if (!text.empty())
+        CharLowerBuffA(&text[0], static_cast<DWORD>(text.size()));
+    return text;
+}
+
+// The folder with its separator: "Z:\" for a file in the root of Z:, where
+// "Z:" alone would name the drive's current folder.
+std::string FolderOf(const std::string& fullPath)
+{
+    return fullPath.substr(0, fullPath.find_last_of("\\/") + 1);
+}
+
+std::string CurrentFolder()
+{
+    char folder[MAX_PATH];
+    const DWORD length = GetCurrentDirectoryA(MAX_PATH, folder);
+    return length > 0 && length < MAX_PATH ? std::string(folder, length) : std::string();
+}
+
+// Creates the folder and those above it that are missing.
+bool CreateFolderTree(const std::string& folder)
+{
+    for (std::string::size_type i = folder.find_first_of("\\/", 3); i != std::string::npos;
+         i = folder.find_first_of("\\/", i + 1))
+        CreateDirectoryA(folder.substr(0, i).c_str(), nullptr);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const DWORD attributes = GetFileAttributesA(folder.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// The languages a preview is made for: each Locale once, in the order
+// declared; the texts without suffix when there is none.
+std::vector<std::string> PreviewLanguages(const MenuDocument& document)
+{
+    std::vector<std::string> codes;
+    for (const MenuLanguage& language : document.GetLanguages()) {
+        bool known = language.locale.empty();
+        for (const std::string& code : codes)
+            known = known || code == language.locale;
+        if (!known)
+            codes.push_back(language.locale);
+    }
+    if (codes.empty())
+        codes.push_back(kAnyLanguage);
+    return codes;
+}
+
+} // namespace
+
+MenuChecker::MenuChecker(const CheckOptions& options, CheckReport& report, HINSTANCE instance)
+    : options(options), report(report), instance(instance)
+{
+}
+
+void MenuChecker::Run()
+{
+    // Made full before the current folder changes, so that they keep meaning
+    // what the caller meant.
+    menuPath = FullPath(options.menuPath);
+    previewFolder = options.previewFolder.empty() ? std::string() : FullPath(options.previewFolder);
+    const std::string root = FolderOf(menuPath);
+    modulePath = root + "kiveron.exe";
+
+    const std::string callersFolder = CurrentFolder();
+    SetCurrentDirectoryA(root.c_str());
+    CheckAll();
+    if (!callersFolder.empty())
+        SetCurrentDirectoryA(callersFolder.c_str());
+}
+
+void MenuChecker::CheckAll()
+{
+    LoadedMenu startup;
+    startup.shownName = Utf8FromAnsi(options.menuPath);
+    startup.path = menuPath;
+    startup.startup = true;
+    if (!LoadStartupMenu(startup))
+        return;
+    visited[LowerCase(menuPath)] = startup.log.LanguageHeaders().size();
+    const MenuDocument startupDocument = startup.document;
+    CheckMenu(startup);
+    if (!previewFolder.empty())
+        WritePreviews(startupDocument);
+}
+
+bool MenuChecker::LoadStartupMenu(LoadedMenu& menu)
+{
+    try {
+        menu.document.Load(menu.path, &menu.log);
+    } catch (const InputDataException& error) {
+        report.Add(menu.shownName, 0, FindingLevel::Error,
+                   "the menu cannot be read: " + Utf8FromAnsi(error.Message()));
+        return false;
+    }
+    return true;
+}
+
+void MenuChecker::CheckMenu(LoadedMenu& menu)
+{
+    FindingSink sink(menu.shownName);
+    std::string bytes;
+    EncodingFacts facts;
+    if (ReadFileBytes(menu.path, bytes))
+        facts = InspectMenuBytes(bytes);
+    ReportEncodingFindings(facts, sink);
+
+    const std::vector<MenuElement> elements = menu.document.GetElements();
+    ReportLineFindings(menu.log, elements, LineBreaksOf(facts), sink);
+    ReportAnsiLosses(menu.log, CodePage(), sink);
+    ReportLanguageFindings(menu.log, menu.document, menu.startup, sink);
+    ReportPictureFindings(menu.log, menu.document.GetPicture(), menu.startup, sink);
+
+    std::vector<LoadedMenu> nested;
+    const MenuDocument& document = menu.document;
+    ReportCommandFindings(menu.log, elements, modulePath,
+                          [&](const std::string& candidate, std::string& error, std::string& warning) {
+                              return OpenNestedMenu(document, candidate, nested, error, warning);
+                          },
+                          sink);
+    sink.MoveTo(report);
+    for (LoadedMenu& next : nested)
+        CheckMenu(next);
+}
+
+bool MenuChecker::OpenNestedMenu(const MenuDocument& parent, const std::string& candidate,
+                                 std::vector<LoadedMenu>& nested, std::string& error,
+                                 std::string& warning)
+{
+    const std::string key = LowerCase(FullPath(candidate));
+    const std::map<std::string, std::size_t>::const_iterator known = visited.find(key);
+    if (known != visited.end()) {
+        if (known->second > 0)
+            warning = "opening " + Quoted(Utf8FromAnsi(candidate)) + " again adds the " +
+                      std::to_string(known->second) +
+                      (known->second == 1 ? " language" : " languages") +
+                      " it declares to the language chooser once more; open a copy without "
+                      "[Language] sections instead";
+        return true;
+    }
+    LoadedMenu menu;
+    menu.shownName = Utf8FromAnsi(candidate);
+    menu.path = candidate;
+    menu.document = parent;
+    try {
+        menu.document.Load(candidate, &menu.log);
+    } catch (const InputDataException& failure) {
+        error = failure.Message();
+        return false;
+    }
+    visited[key] = menu.log.LanguageHeaders().size();
+    nested.push_back(std::move(menu));
+    return true;
+}
+
+void MenuChecker::WritePreviews(const MenuDocument& document)
+{
+    if (!CreateFolderTree(previewFolder)) {
+        report.Add(Utf8FromAnsi(options.menuPath), 0, FindingLevel::Error,
+                   "the preview folder " + Quoted(Utf8FromAnsi(previewFolder)) + " cannot be created");
+        return;
+    }
+    for (const std::string& language : PreviewLanguages(document))
+        WritePreview(language);
+}
+
+void MenuChecker::WritePreview(const std::string& language)
+{
+    const std::string file = previewFolder + "\\" + PreviewFileName(language);
+    const std::string shownName = Utf8FromAnsi(options.menuPath);
+    const std::string quotedLanguage = Quoted(Utf8FromAnsi(language));
+    std::string error;
+    if (WriteMenuPreview(instance, menuPath, language, file, error))
+        report.Add(shownName, 0, FindingLevel::Note,
+                   "the preview for language " + quotedLanguage + " is " + Quoted(Utf8FromAnsi(file)));
+    else
+        report.Add(shownName, 0, FindingLevel::Error,
+                   "the preview for language " + quotedLanguage + " cannot be written: " +
+                       Utf8FromAnsi(error));
+}
+
+unsigned MenuChecker::CodePage() const
+{
+    return options.codePage != 0 ? options.codePage : GetACP();
+}
