@@ -1,0 +1,304 @@
+// kiveron-check on real menu files in a temporary folder: one file for each
+// kind of problem, checked by the checker's library with the folder as the
+// current one (so findings name the files as given), and the real
+// kiveron-check.exe started as a child for its output and exit statuses.
+#include "checker/check_options.h"
+#include "checker/menu_checker.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "graphics/test_pictures.h"
+#include "support/menu_process.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+// A finding expected in its place: the exact "file:line: level:" start and
+// words its message must hold.
+struct Expected {
+    const char* prefix;
+    const char* words;
+};
+
+std::string Lines(std::initializer_list<const char*> lines)
+{
+    std::string text;
+    for (const char* line : lines)
+        text += std::string(line) + "\r\n";
+    return text;
+}
+
+// A disc: the menus of the test and a program that process creation takes.
+class Disc {
+public:
+    Disc() { folder.WriteFile("app.exe", "MZ"); }
+    void Write(const std::string& name, const std::string& bytes) const
+    {
+        const std::string::size_type slash = name.find('\\');
+        if (slash != std::string::npos)
+            CreateDirectoryA(folder.PathOf(name.substr(0, slash)).c_str(), nullptr);
+        folder.WriteFile(name, bytes);
+    }
+    std::string PathOf(const std::string& name) const { return folder.PathOf(name); }
+    const std::string& Path() const { return folder.Path(); }
+
+    // The findings for a menu given by its name in the disc's folder.
+    std::vector<std::string> Check(const std::string& menu) const
+    {
+        char caller[MAX_PATH];
+        GetCurrentDirectoryA(MAX_PATH, caller);
+        SetCurrentDirectoryA(folder.Path().c_str());
+        CheckOptions options;
+        options.menuPath = menu;
+        options.codePage = 1252;
+        CheckReport report;
+        MenuChecker(options, report, GetModuleHandleA(nullptr)).Run();
+        char after[MAX_PATH];
+        GetCurrentDirectoryA(MAX_PATH, after);
+        SetCurrentDirectoryA(caller);
+        EXPECT_EQ(std::string(after), folder.Path()) << "the checker restores the current folder";
+        std::vector<std::string> lines;
+        for (const Finding& finding : report.Findings())
+            lines.push_back(FormatFinding(finding));
+        return lines;
+    }
+
+private:
+    TempFolder folder;
+};
+
+void ExpectFindings(const std::vector<std::string>& actual, const std::vector<Expected>& expected)
+{
+    std::string all;
+    for (const std::string& line : actual)
+        all += line + "\n";
+    ASSERT_EQ(actual.size(), expected.size()) << all;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(actual[i].rfind(expected[i].prefix, 0), 0u) << actual[i];
+        EXPECT_NE(actual[i].find(expected[i].words), std::string::npos) << actual[i];
+    }
+}
+
+} // namespace
+
+TEST(MenuChecker, SaysWhyEachIgnoredLineIsIgnored)
+{
+    Disc disc;
+    disc.Write("lines.lst", Lines({
+        "Caption=Too early",  // 1
+        "[Main]",             // 2
+        "Caption=Disc",       // 3
+        "Colour=red",         // 4
+        "Command=app.exe",    // 5
+        "just a note",        // 6
+        "and its second line",// 7
+        "[Element]",          // 8
+        "Name=Install",       // 9
+        "Command=app.exe",    // 10
+        "[Extras]",           // 11
+        "Marker=Tertiary",    // 12
+        "Comand=x",           // 13
+    }) + "Name=last line");   // 14
+    ExpectFindings(disc.Check("lines.lst"), {
+        {"lines.lst:1: warning:", "before any section; the line is ignored"},
+        {"lines.lst:4: warning:", "\"Colour\" is not a known key; the line is ignored"},
+        {"lines.lst:5: warning:", "\"Command\" does not belong in the [Main] section"},
+        {"lines.lst:6: note:", "the 1 after it have no \"=\" and are ignored"},
+        {"lines.lst:11: warning:", "\"[Extras]\" is not a section; the line is ignored and the keys after it still belong to the [Element] section"},
+        {"lines.lst:12: warning:", "Marker \"Tertiary\" is neither Primary nor Secondary; the line is ignored and the entry's marker is Primary"},
+        {"lines.lst:13: warning:", "\"Comand\" is not a known key"},
+        {"lines.lst:14: warning:", "no line break ends the last line \"Name=last line\", so it is never read"},
+    });
+}
+
+TEST(MenuChecker, NamesTheLineThatARepeatedKeyMeets)
+{
+    Disc disc;
+    disc.Write("picture.bmp", Pattern(4, 2, 24).Bytes());
+    disc.Write("repeats.lst", Lines({
+        "[Main]",              // 1
+        "Caption_de=A",        // 2
+        "Caption_de=B",        // 3
+        "Picture=none.bmp",    // 4
+        "Picture=picture.bmp", // 5
+        "[Language]",          // 6
+        "Locale_de=de",        // 7
+        "Locale=de",           // 8
+        "[Element]",           // 9
+        "Name=X",              // 10
+        "Command=missing.exe", // 11
+        "Command=app.exe",     // 12
+        "Marker_de=Secondary", // 13
+    }));
+    ExpectFindings(disc.Check("repeats.lst"), {
+        {"repeats.lst:3: warning:", "\"Caption_de\" gives a second text for language \"de\"; the first, on line 2, stays"},
+        {"repeats.lst:5: warning:", "\"Picture\" replaces the value of line 4; the last one counts"},
+        {"repeats.lst:5: note:", "\"picture.bmp\" is 4 x 2 pixels; when Kiveron starts with it, the window's client area is fitted to 4 x 2"},
+        {"repeats.lst:7: warning:", "\"Locale_de\": Locale takes no language suffix; the suffix is ignored and the value counts for every language"},
+        {"repeats.lst:8: warning:", "\"Locale\" replaces the value of line 7"},
+        {"repeats.lst:12: warning:", "\"Command\" replaces the value of line 11"},
+        {"repeats.lst:13: warning:", "\"Marker_de\": Marker takes no language suffix"},
+    });
+}
+
+TEST(MenuChecker, FindsTextsNoLanguageShowsAndLanguagesNoUserGets)
+{
+    Disc disc;
+    disc.Write("languages.lst", Lines({
+        "[Main]",              // 1
+        "Caption_fr=Titre",    // 2
+        "Caption_DE=Titel",    // 3
+        "[Language]",          // 4
+        "Locale=de",           // 5
+        "[Language]",          // 6
+        "Locale=ru",           // 7
+        "[Language]",          // 8
+        "Locale=de",           // 9
+        "[Language]",          // 10
+        "Name=Nobody",         // 11
+        "[Element]",           // 12
+        "Name_de=Installieren",// 13
+        "Command=app.exe",     // 14
+        "[Element]",           // 15
+        "Command=app.exe",     // 16
+    }));
+    ExpectFindings(disc.Check("languages.lst"), {
+        {"languages.lst:2: warning:", "the language code \"fr\" of \"Caption_fr\" is declared by no [Language]"},
+        {"languages.lst:3: warning:", "\"DE\" of \"Caption_DE\" differs only in case from the declared \"de\""},
+        {"languages.lst:9: warning:", "Locale \"de\" is declared again (first on line 5)"},
+        {"languages.lst:10: warning:", "gives no Locale (or an empty one); choosing it shows only the texts without language suffix"},
+        {"languages.lst:12: warning:", "the entry \"Installieren\" has no Name for language \"ru\" and none without suffix; it is not listed in that language"},
+        {"languages.lst:15: warning:", "this entry has no Name; it is never listed"},
+    });
+
+    disc.Write("nostart.lst", Lines({
+        "[Main]",              // 1
+        "ExitText_=Exit",      // 2
+        "[Language]",          // 3
+        "Locale=fr",           // 4
+        "[Language]",          // 5
+        "Locale=EN",           // 6
+        "[Element]",           // 7
+        "Name=Go",             // 8
+        "Command=app.exe",     // 9
+    }));
+    ExpectFindings(disc.Check("nostart.lst"), {
+        {"nostart.lst: warning:", "neither \"en\" nor any code Kiveron takes from the system's language (bg, de, en, ka,"},
+        {"nostart.lst:2: warning:", "\"ExitText_\" has an empty language code, which no [Language] declares"},
+        {"nostart.lst:6: warning:", "Locale \"EN\" differs only in case from \"en\""},
+    });
+}
+
+TEST(MenuChecker, ReadsTheBytesAsKiveronDecodesThem)
+{
+    Disc disc;
+    disc.Write("utf16.lst", std::string("\xFF\xFE[\0M\0a\0i\0n\0]\0\r\0\n\0", 18));
+    disc.Write("ansi.lst", "[Main]\r\nCaption=Caf\xE9\r\n");
+    disc.Write("zero.lst", std::string("[Main]\r\nCaption=A\r\n\0[Element]\r\n", 31));
+    disc.Write("cr.lst", "[Main]\rCaption=A\r");
+    disc.Write("codepage.lst", Lines({
+        "[Language]",                         // 1
+        "Locale=en",                          // 2
+        "[Language]",                         // 3
+        "Locale=\xD1\x80\xD1\x83",            // 4 "ру"
+        "[Element]",                          // 5
+        "Name=Go",                            // 6
+        "Name_\xD1\x80\xD1\x83=Go",           // 7
+        "Command=\xD0\xB4.exe",               // 8 "д.exe"
+    }));
+    ExpectFindings(disc.Check("utf16.lst"), {{"utf16.lst: warning:", "saved as UTF-16, which Kiveron reads as an empty menu; save it as UTF-8"}});
+    ExpectFindings(disc.Check("ansi.lst"), {{"ansi.lst:2: warning:", "the byte 0xE9 is not UTF-8: text saved in an ANSI code page loses characters"}});
+    ExpectFindings(disc.Check("zero.lst"), {{"zero.lst:3: warning:", "a NUL byte: Kiveron ignores the text after it"}});
+    ExpectFindings(disc.Check("cr.lst"), {{"cr.lst:1: warning:", "the lines end in CR only"}});
+    ExpectFindings(disc.Check("codepage.lst"), {
+        {"codepage.lst:4: warning:", "Locale \"ру\" has characters that the ANSI code page 1252 cannot hold; Windows gets \"??\" instead"},
+        {"codepage.lst:7: warning:", "the language code \"ру\" of \"Name_ру\" has characters that the ANSI code page 1252"},
+        {"codepage.lst:8: warning:", "Command \"д.exe\" has characters that the ANSI code page 1252 cannot hold"},
+        {"codepage.lst:8: warning:", "the command \"?.exe\" finds nothing to start or open"},
+    });
+}
+
+TEST(MenuChecker, FollowsPicturesCommandsAndNestedMenusAsKiveronFindsThem)
+{
+    Disc disc;
+    Bmp topDown = Pattern(6, 3, 24);
+    topDown.info.biHeight = -3;
+    disc.Write("pictures\\good.bmp", topDown.Bytes());
+    disc.Write("readme.txt", "read me");
+    disc.Write("notes.txt", "not a picture");
+    disc.Write("broken.lst\\inside.txt", "a folder is no menu");
+    disc.Write("tools\\tools.lst", Lines({
+        "[Main]",                      // 1
+        "Picture=pictures\\good.bmp",  // 2
+        "[Element]",                   // 3
+        "Name=Back",                   // 4
+        "Command=files.lst",           // 5
+        "Colour=red",                  // 6
+    }));
+    disc.Write("files.lst", Lines({
+        "[Main]",                       // 1
+        "Picture=pictures\\good.bmp",   // 2
+        "Picture_de=pictures\\none.bmp",// 3
+        "Picture_ru=notes.txt",         // 4
+        "[Language]",                   // 5
+        "Locale=de",                    // 6
+        "[Language]",                   // 7
+        "Locale=ru",                    // 8
+        "[Element]",                    // 9
+        "Name=Program",                 // 10
+        "Command=app.exe /quiet",       // 11
+        "[Element]",                    // 12
+        "Name=Read me",                 // 13
+        "Command=\\readme.txt",         // 14
+        "[Element]",                    // 15
+        "Name=Web",                     // 16
+        "Command=https://example.com/", // 17
+        "[Element]",                    // 18
+        "Name=Nothing",                 // 19
+        "[Element]",                    // 20
+        "Name=Missing",                 // 21
+        "Command=setup\\missing.exe /q",// 22
+        "[Element]",                    // 23
+        "Name=Tools",                   // 24
+        "Command=tools\\tools.lst",     // 25
+        "[Element]",                    // 26
+        "Name=Broken",                  // 27
+        "Command=broken.lst",           // 28
+        "[Element]",                    // 29
+        "Name=Gone",                    // 30
+        "Command=gone.lst",             // 31
+    }));
+    ExpectFindings(disc.Check("files.lst"), {
+        {"files.lst:2: note:", "\"pictures\\good.bmp\" is 6 x 3 pixels; when Kiveron starts with it, the window's client area is fitted to 6 x 3"},
+        {"files.lst:3: warning:", "the picture \"pictures\\none.bmp\" does not exist"},
+        {"files.lst:4: warning:", "the picture \"notes.txt\" is not a BMP file Kiveron can show"},
+        {"files.lst:14: note:", "the command \"\\readme.txt\" opens"},
+        {"files.lst:17: note:", "\"https://example.com/\" is opened by the shell as an address; it is not checked"},
+        {"files.lst:18: warning:", "this entry gives no Command; choosing it does nothing"},
+        {"files.lst:22: warning:", "the command \"setup\\missing.exe /q\" finds nothing to start or open at \"C:setup\\missing.exe /q\""},
+        {"files.lst:28: error:", "the nested menu \"broken.lst\" cannot be read: "},
+        {"files.lst:31: warning:", "the nested menu \"gone.lst\" is found at none of \"C:gone.lst\""},
+        {"C:tools\\tools.lst:2: note:", "is 6 x 3 pixels; the window keeps the size it was given at start"},
+        {"C:tools\\tools.lst:5: warning:", "opening \"C:files.lst\" again adds the 2 languages it declares to the language chooser once more"},
+        {"C:tools\\tools.lst:6: warning:", "\"Colour\" is not a known key"},
+    });
+}
+
+TEST(CheckOptions, TakesOneMenuAndTheTwoOptions)
+{
+    CheckOptions options;
+    std::string error;
+    ASSERT_TRUE(ParseCheckOptions({"--codepage", "1251", "--preview", "out", "D:\\kiveron.lst"}, options, error));
+    EXPECT_EQ(options.menuPath, "D:\\kiveron.lst");
+    EXPECT_EQ(options.previewFolder, "out");
+    EXPECT_EQ(options.codePage, 1251u);
+    const std::vector<std::vector<std::string>> wrong = {
+        {}, {"a.lst", "b.lst"}, {"--preview"}, {"--codepage", "cp1251", "a.lst"}, {"--codepage", "0", "a.lst"}, {"--verbose", "a.lst"},
+    };
+    for (const std::vector<std::string>& arguments : wrong)
+        EXPECT_FALSE(ParseCheckOptions(arguments, options, error)) << arguments.size();
+}
