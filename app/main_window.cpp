@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/application.h"
+#include "app/hidden_dialog_template.h"
 #include "app/main_window_rules.h"
 #include "app/module_path.h"
 #include "platform/text_layer.h"
@@ -22,10 +23,22 @@ HICON LoadApplicationIcon(HINSTANCE instance)
                                : LoadIconA(instance, MAKEINTRESOURCEA(IDI_KIVERON));
 }
 
+// The dialog from a copy of its template that leaves it hidden.
+HWND CreateHiddenDialog(HINSTANCE instance, DLGPROC procedure, LPARAM param)
+{
+    const std::vector<BYTE> hidden = HiddenDialogTemplate(instance, IDD_MAIN_DIALOG);
+    if (hidden.empty())
+        return nullptr;
+    const auto* dialogTemplate = reinterpret_cast<const DLGTEMPLATE*>(hidden.data());
+    return IsUnicodePlatform()
+        ? CreateDialogIndirectParamW(instance, dialogTemplate, nullptr, procedure, param)
+        : CreateDialogIndirectParamA(instance, dialogTemplate, nullptr, procedure, param);
+}
+
 } // namespace
 
 MainWindow::MainWindow(Application* owner)
-    : owner(owner), dialog(nullptr), icon(nullptr)
+    : owner(owner), dialog(nullptr), visibility(Visibility::Shown), icon(nullptr)
 {
     icon = LoadApplicationIcon(owner->Instance());
     try {
@@ -39,6 +52,17 @@ MainWindow::MainWindow(Application* owner)
     LoadPicture();
 }
 
+MainWindow::MainWindow(Application* owner, const std::string& menuPath,
+                       const std::string& language)
+    : owner(owner), dialog(nullptr), visibility(Visibility::Shown), icon(nullptr)
+{
+    icon = LoadApplicationIcon(owner->Instance());
+    document.Load(menuPath);
+    // Set before the dialog exists: it is fitted to this language's picture.
+    currentLanguage = language;
+    LoadPicture();
+}
+
 MainWindow::~MainWindow()
 {
     // The dialog goes first, while the controls it subclasses still exist;
@@ -47,13 +71,18 @@ MainWindow::~MainWindow()
         DestroyWindow(dialog);
 }
 
-void MainWindow::Create()
+void MainWindow::Create(Visibility wanted)
 {
     HINSTANCE instance = owner->Instance();
     const LPARAM self = reinterpret_cast<LPARAM>(this);
-    dialog = IsUnicodePlatform()
-        ? CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_MAIN_DIALOG), nullptr, DialogProc, self)
-        : CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr, DialogProc, self);
+    visibility = wanted;
+    if (visibility == Visibility::Shown) {
+        dialog = IsUnicodePlatform()
+            ? CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_MAIN_DIALOG), nullptr, DialogProc, self)
+            : CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr, DialogProc, self);
+    } else {
+        dialog = CreateHiddenDialog(instance, DialogProc, self);
+    }
 
     menuList.Attach(this, GetDlgItem(dialog, IDC_MENU_LIST));
     languageCombo.Attach(this, GetDlgItem(dialog, IDC_LANGUAGE_COMBO));

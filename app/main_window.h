@@ -29,12 +29,19 @@ public:
     // Shows an error box and rethrows InputDataException when the menu file
     // cannot be read.
     explicit MainWindow(Application* owner);
+    // The same start-up for a given menu file and language, for tools that
+    // show what the menu looks like: no error box, the InputDataException
+    // goes to the caller.
+    MainWindow(Application* owner, const std::string& menuPath, const std::string& language);
     ~MainWindow();
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
+    // A hidden dialog is created, fitted and filled like a shown one, but
+    // it never appears on the desktop; it paints only when printed.
+    enum class Visibility { Shown, Hidden };
     // Creates the dialog, attaches the controls and fills them.
-    void Create();
+    void Create(Visibility wanted = Visibility::Shown);
     // Loads the picture for the current language; a failed load keeps the old one.
     void LoadPicture();
 
@@ -70,6 +77,7 @@ private:
     INT_PTR HandleMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
     BOOL OnInitDialog(HWND dialog);
     BOOL OnPaint(HWND dialog);
+    BOOL OnPrintClient(HWND dialog, HDC dc);
     BOOL OnDrawItem(const DRAWITEMSTRUCT& item);
     BOOL OnMeasureItem(MEASUREITEMSTRUCT& item);
     INT_PTR OnCtlColorDialog(HDC dc);
@@ -81,6 +89,7 @@ private:
 
     Application* owner;
     HWND dialog;
+    Visibility visibility;
     MenuDocument document;
     CDrawSurface7 picture;
     std::string currentLanguage;

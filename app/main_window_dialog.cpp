@@ -69,6 +69,8 @@ INT_PTR MainWindow::HandleMessage(HWND dialog, UINT message, WPARAM wParam, LPAR
         return OnInitDialog(dialog);
     case WM_PAINT:
         return OnPaint(dialog);
+    case WM_PRINTCLIENT:
+        return OnPrintClient(dialog, reinterpret_cast<HDC>(wParam));
     case WM_DRAWITEM:
         return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_MEASUREITEM:
@@ -128,6 +130,9 @@ void MainWindow::FitToPicture(HWND dialog)
     frame.right = frame.left + size.cx + 2 * GetSystemMetrics(SM_CXDLGFRAME);
     frame.bottom = frame.top + size.cy + 2 * GetSystemMetrics(SM_CYDLGFRAME)
                  + GetSystemMetrics(SM_CYCAPTION);
+    // The placement's show command would show a hidden dialog.
+    if (visibility == Visibility::Hidden)
+        placement.showCmd = SW_HIDE;
     SetWindowPlacement(dialog, &placement);
 
     RECT newClient;
@@ -153,6 +158,19 @@ BOOL MainWindow::OnPaint(HWND dialog)
     HDC dc = BeginPaint(dialog, &paint);
     picture.Draw(dc, client, false);
     EndPaint(dialog, &paint);
+    return TRUE;
+}
+
+BOOL MainWindow::OnPrintClient(HWND dialog, HDC dc)
+{
+    // Printed, the dialog paints as on the screen, into the given context.
+    // Without a picture the default processing leaves the background to the
+    // erasing that the print asks for.
+    if (!picture.HasImage())
+        return FALSE;
+    RECT client;
+    GetClientRect(dialog, &client);
+    picture.Draw(dc, client, false);
     return TRUE;
 }
 

@@ -190,6 +190,7 @@ LRESULT MenuList::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_NCCALCSIZE:      return OnNcCalcSize(wParam, lParam);
     case WM_NCHITTEST:       return OnNcHitTest(PointFromLParam(lParam));
     case WM_NCPAINT:         return OnNcPaint();
+    case WM_PRINT:           return OnPrint(reinterpret_cast<HDC>(wParam), lParam);
     case WM_NCLBUTTONDOWN:   return OnNcLeftButtonDown(PointFromLParam(lParam));
     case WM_NCLBUTTONDBLCLK: return OnNcLeftButtonDoubleClick(PointFromLParam(lParam));
     case WM_KEYDOWN:         return OnKeyDown(wParam, lParam);
@@ -538,20 +539,44 @@ LRESULT MenuList::OnNcHitTest(POINT screenPoint)
 LRESULT MenuList::OnNcPaint()
 {
     WindowDC dc(window);
+    PaintNonClient(dc.Handle());
+    return 0;
+}
+
+LRESULT MenuList::OnPrint(HDC dc, LPARAM flags)
+{
+    // Printed, the bar goes into the given context as it goes on the screen;
+    // the list box then erases and paints its client area, from the client's
+    // own origin inside the window.
+    if (flags & PRF_NONCLIENT)
+        PaintNonClient(dc);
+    POINT client = {0, 0};
+    ClientToScreen(window, &client);
+    RECT windowRect;
+    GetWindowRect(window, &windowRect);
+    POINT previous;
+    OffsetViewportOrgEx(dc, client.x - windowRect.left, client.y - windowRect.top, &previous);
+    const LRESULT result = binding.CallPrevious(WM_PRINT, reinterpret_cast<WPARAM>(dc),
+                                                flags & ~static_cast<LPARAM>(PRF_NONCLIENT));
+    SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
+    return result;
+}
+
+void MenuList::PaintNonClient(HDC windowDC)
+{
     if (HasClientEdge()) {
         RECT windowRect;
         GetWindowRect(window, &windowRect);
-        SelectedObject noFill(dc.Handle(), GetStockObject(NULL_BRUSH));
-        Rectangle(dc.Handle(), 0, 0, windowRect.right - windowRect.left,
+        SelectedObject noFill(windowDC, GetStockObject(NULL_BRUSH));
+        Rectangle(windowDC, 0, 0, windowRect.right - windowRect.left,
                   windowRect.bottom - windowRect.top);
     }
     if (Overflows()) {
         const ScrollBarLayout layout = Layout();
-        PaintArrow(dc.Handle(), layout.upArrow, upArrow, upArrowPressed);
-        PaintTrackAndThumb(dc.Handle(), layout);
-        PaintArrow(dc.Handle(), layout.downArrow, downArrow, downArrowPressed);
+        PaintArrow(windowDC, layout.upArrow, upArrow, upArrowPressed);
+        PaintTrackAndThumb(windowDC, layout);
+        PaintArrow(windowDC, layout.downArrow, downArrow, downArrowPressed);
     }
-    return 0;
 }
 
 void MenuList::PaintArrow(HDC windowDC, const RECT& arrow, HBITMAP normal, HBITMAP pressedImage)

@@ -72,6 +72,8 @@ private:
     LRESULT OnNcCalcSize(WPARAM calcValidRects, LPARAM params);
     LRESULT OnNcHitTest(POINT screenPoint);
     LRESULT OnNcPaint();
+    LRESULT OnPrint(HDC dc, LPARAM flags);
+    void PaintNonClient(HDC windowDC);
     LRESULT OnNcLeftButtonDown(POINT screenPoint);
     LRESULT OnNcLeftButtonDoubleClick(POINT screenPoint);
     LRESULT OnTimer(WPARAM wParam, LPARAM lParam);
