@@ -8,9 +8,12 @@
 // Paints the real dialog for a menu as Kiveron shows it at start-up in the
 // given language (fitted to that language's picture, filled from the
 // document) without showing it to the user, and saves its client area as a
-// 24-bit BMP file. Pictures are found as Kiveron finds them, against the
-// current directory. False, with the reason in error, when the menu cannot
-// be read or the file cannot be written.
+// 24-bit bottom-up BMP file. The dialog is created hidden from the
+// instance's own dialog resource, printed and destroyed again, so one
+// process may write one preview after another. Pictures are found as Kiveron
+// finds them, against the current directory. False, with the reason in
+// error (ANSI code page), when the menu cannot be read or the file cannot be
+// written.
 bool WriteMenuPreview(HINSTANCE instance, const std::string& menuPath,
                       const std::string& language, const std::string& bmpPath,
                       std::string& error);

@@ -1,0 +1,157 @@
+// The previews of kiveron-check: the real dialog, fitted and filled in one
+// language, printed off screen into a BMP file; compared with the same dialog
+// as the Wine desktop shows it.
+#include "checker/menu_preview.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <memory>
+
+#include "app/application.h"
+#include "app/main_window.h"
+#include "controls/menu_row_layout.h"
+#include "graphics/test_pictures.h"
+#include "resources/resource_ids.h"
+#include "support/desktop_input.h"
+#include "support/running_menu.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+constexpr COLORREF kGerman = RGB(200, 60, 30);
+
+// The pixels of a BMP file as the preview writes it: 24 bits, bottom-up.
+Pixels ReadPreview(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    BITMAPFILEHEADER file = {};
+    BITMAPINFOHEADER info = {};
+    bytes.copy(reinterpret_cast<char*>(&file), sizeof(file));
+    bytes.copy(reinterpret_cast<char*>(&info), sizeof(info), sizeof(file));
+    const size_t stride = (info.biWidth * 3 + 3) & ~3;
+    if (file.bfType != 0x4D42 || info.biBitCount != 24 ||
+        bytes.size() != file.bfOffBits + stride * info.biHeight) {
+        ADD_FAILURE() << path << " is no 24-bit bottom-up BMP file";
+        return Pixels();
+    }
+    Pixels pixels{info.biWidth, info.biHeight, {}};
+    for (int y = pixels.height - 1; y >= 0; --y)
+        for (int x = 0; x < pixels.width; ++x) {
+            const char* bgr = &bytes[file.bfOffBits + y * stride + 3 * x];
+            pixels.colours.push_back(RGB(BYTE(bgr[2]), BYTE(bgr[1]), BYTE(bgr[0])));
+        }
+    return pixels;
+}
+
+// The same dialog shown on the desktop, with the pointer away from it.
+struct ShownMenu {
+    ShownMenu(const std::string& menu, const std::string& language)
+        : application(GetModuleHandleA(nullptr)), window(new MainWindow(&application, menu, language))
+    {
+        window->Create();
+        MovePointerTo(POINT{0, 0}, PumpAll);
+    }
+    ~ShownMenu() { window.reset(); PumpAll(); }
+    HWND Dialog() const { return window->Dialog(); }
+    Application application;
+    std::unique_ptr<MainWindow> window;
+};
+
+// Counts the top-level windows of this thread that are told they are being
+// shown (the controls hear it as they are created, visible in their parent).
+int shows = 0;
+LRESULT CALLBACK CountShows(int code, WPARAM wParam, LPARAM lParam)
+{
+    const CWPSTRUCT& message = *reinterpret_cast<const CWPSTRUCT*>(lParam);
+    shows += code == HC_ACTION && message.message == WM_SHOWWINDOW && message.wParam &&
+             !(GetWindowLongPtrA(message.hwnd, GWL_STYLE) & WS_CHILD);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+int Differences(const Pixels& a, const Pixels& b)
+{
+    int count = 0;
+    for (size_t i = 0; i < a.colours.size() && i < b.colours.size(); ++i)
+        count += a.colours[i] != b.colours[i];
+    return count;
+}
+
+} // namespace
+
+TEST(Preview, PrintsTheDialogOfEachLanguageAsTheDesktopShowsIt)
+{
+    // English: a patterned picture and two rows; German: a plain one and
+    // rows enough to bring up the list's own scroll bar.
+    TempFolder folder;
+    std::string menu = "[Main]\r\nExitText=Exit\r\nPicture_en=" +
+                       folder.WriteFile("en.bmp", Pattern(360, 250, 24).Bytes()) +
+                       "\r\nPicture_de=" + folder.WriteFile("de.bmp", SolidBitmapFile(420, 280, kGerman)) +
+                       "\r\n[Language]\r\nLocale=en\r\nName=English\r\n"
+                       "[Language]\r\nLocale=de\r\nName=Deutsch\r\n"
+                       "[Element]\r\nName=Install\r\n[Element]\r\nName=Read me\r\nMarker=Secondary\r\n";
+    for (int i = 0; i < 12; ++i)
+        menu += "[Element]\r\nName_de=Eintrag " + std::to_string(i) + "\r\n";
+    const std::string menuPath = folder.WriteFile("kiveron.lst", menu);
+
+    const struct {
+        const char* language;
+        SIZE picture;
+    } cases[] = {{"en", {360, 250}}, {"de", {420, 280}}, {"en", {360, 250}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.language);
+        const std::string bmp = folder.PathOf(PreviewFileName(c.language));
+        std::string error;
+        shows = 0;
+        const HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, CountShows, nullptr, GetCurrentThreadId());
+        const bool written = WriteMenuPreview(GetModuleHandleA(nullptr), menuPath, c.language, bmp, error);
+        UnhookWindowsHookEx(hook);
+        ASSERT_TRUE(written) << error;
+        EXPECT_EQ(0, shows) << "the dialog must never be shown";
+        const Pixels preview = ReadPreview(bmp);
+        ASSERT_EQ(c.picture.cx, preview.width);
+        ASSERT_EQ(c.picture.cy, preview.height);
+        const bool english = c.language == std::string("en");
+        for (POINT p : {POINT{3, 4}, POINT{50, 200}})
+            EXPECT_EQ(english ? PatternColour(24, p.x, p.y) : kGerman, preview.At(p.x, p.y));
+
+        ShownMenu shown(menuPath, c.language);
+        HWND list = GetDlgItem(shown.Dialog(), IDC_MENU_LIST);
+        RECT row;
+        SendMessageA(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+        POINT bullet = {row.left + kBulletInset + kBulletSize / 2, row.top + kBulletInset + kBulletSize / 2};
+        MapWindowPoints(list, shown.Dialog(), &bullet, 1);
+        EXPECT_NE(english ? PatternColour(24, bullet.x, bullet.y) : kGerman,
+                  preview.At(bullet.x, bullet.y));
+
+        const Pixels screen = CaptureClient(shown.Dialog());
+        ASSERT_EQ(screen.width, preview.width);
+        ASSERT_EQ(screen.height, preview.height);
+        EXPECT_EQ(0, Differences(screen, preview));
+    }
+}
+
+TEST(Preview, ReportsAnUnreadableMenuAndAnUnwritableFile)
+{
+    TempFolder folder;
+    std::string error;
+    EXPECT_FALSE(WriteMenuPreview(GetModuleHandleA(nullptr), folder.PathOf("none.lst"), "*",
+                                  folder.PathOf("preview-any.bmp"), error));
+    EXPECT_NE(std::string::npos, error.find("none.lst")) << error;
+
+    const std::string menu = folder.WriteFile("kiveron.lst", "[Element]\r\nName=Row\r\n");
+    const std::string unwritable = folder.PathOf("no folder\\preview-any.bmp");
+    error.clear();
+    EXPECT_FALSE(WriteMenuPreview(GetModuleHandleA(nullptr), menu, "*", unwritable, error));
+    EXPECT_NE(std::string::npos, error.find("no folder")) << error;
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(unwritable.c_str()));
+}
+
+TEST(Preview, FileNamesHoldOnlyWhatAFileNameCan)
+{
+    EXPECT_EQ("preview-any.bmp", PreviewFileName("*"));
+    EXPECT_EQ("preview-de.bmp", PreviewFileName("de"));
+    EXPECT_EQ("preview-c__x_.bmp", PreviewFileName("c:\\x*"));
+}
