@@ -25,25 +25,30 @@ struct CurrentInput {
 };
 CurrentInput current;
 
+// Saves the input under fuzz-findings\ and tells what it broke, where it
+// lies and, for a generated input, the options that make it again.
 std::string SaveFinding(const std::string& reader, const std::string& label, const std::string& extension,
-                        const std::string& bytes)
+                        const std::string& bytes, const std::string& failure)
 {
+    const std::string seed = std::to_string(FuzzOptions::Current().seed);
     CreateDirectoryA("fuzz-findings", nullptr);
-    const std::string path = "fuzz-findings\\" + reader + "-seed" + std::to_string(FuzzOptions::Current().seed) +
-                             "-" + label + extension;
+    const std::string path = "fuzz-findings\\" + reader + "-seed" + seed + "-" + label + extension;
     WriteBinaryFile(path, bytes);
     char full[MAX_PATH];
-    return GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr) ? full : path;
+    std::string finding = reader + " " + label + " (seed " + seed + "): " + failure + "\n  saved as " +
+                          (GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr) ? full : path);
+    if (label.compare(0, 5, "input") == 0)
+        finding += "\n  again: --fuzz-seed=" + seed + " --fuzz-first=" + label.substr(5) + " --fuzz-inputs=1";
+    return finding;
 }
 
-void ReportLastInput(const char* what)
+void ReportLastInput(const std::string& failure)
 {
     if (current.bytes == nullptr)
         return;
-    const std::string saved = SaveFinding(*current.reader, current.label, *current.extension, *current.bytes);
-    std::fprintf(stderr, "FINDING %s: %s %s (seed %llu) %s; saved as %s\n", current.reader->c_str(),
-                 current.reader->c_str(), current.label.c_str(),
-                 static_cast<unsigned long long>(FuzzOptions::Current().seed), what, saved.c_str());
+    const std::string finding =
+        SaveFinding(*current.reader, current.label, *current.extension, *current.bytes, failure);
+    std::fprintf(stderr, "FINDING %s\n", finding.c_str());
     std::fflush(stderr);
 }
 
@@ -88,7 +93,7 @@ FuzzRun::~FuzzRun()
 void FuzzRun::TryCorpus(const std::vector<CorpusFile>& corpus, const Check& check)
 {
     for (std::size_t i = 0; i < corpus.size(); ++i) {
-        std::string name = corpus[i].name;
+        std::string name = corpus[i].name.substr(0, corpus[i].name.rfind('.'));
         std::replace(name.begin(), name.end(), ' ', '-');
         Try("corpus" + std::to_string(i) + "-" + name, corpus[i].bytes, check);
     }
@@ -129,14 +134,8 @@ void FuzzRun::Try(const std::string& label, const std::string& bytes, const Chec
 
 void FuzzRun::Report(const std::string& label, const std::string& bytes, const std::string& failure)
 {
-    if (++findings > kMostFindingsSaved)
-        return;
-    const std::string again = label.compare(0, 5, "input") == 0
-                                  ? "\n  again: --fuzz-seed=" + std::to_string(FuzzOptions::Current().seed) +
-                                        " --fuzz-first=" + label.substr(5) + " --fuzz-inputs=1"
-                                  : std::string();
-    ADD_FAILURE() << reader << " " << label << " (seed " << FuzzOptions::Current().seed << "): " << failure
-                  << "\n  saved as " << SaveFinding(reader, label, extension, bytes) << again;
+    if (++findings <= kMostFindingsSaved)
+        ADD_FAILURE() << SaveFinding(reader, label, extension, bytes, failure);
 }
 
 void FuzzRun::PrintSummary() const

@@ -37,7 +37,6 @@ public:
 
     // Prints inputs tried, inputs per second, findings and the slowest input.
     void PrintSummary() const;
-    int Findings() const { return findings; }
 
 private:
     void Try(const std::string& label, const std::string& bytes, const Check& check);

@@ -1,5 +1,7 @@
 #include "menu_mutator.h"
 
+#include <algorithm>
+
 namespace {
 
 const std::string kByteOrderMark = "\xEF\xBB\xBF";
@@ -109,7 +111,10 @@ void MenuMutator::MutateLines(std::vector<std::string>& lines)
     case 2: { // a block of lines repeated, perhaps many times
         const std::vector<std::string> block(lines.begin() + other,
                                              lines.begin() + other + 1 + mutator.Below(3) % (lines.size() - other));
-        for (std::size_t copies = 1 + (mutator.OneIn(8) ? mutator.Below(2000) : 0); copies > 0; --copies)
+        // A few megabytes at most: a large menu, not a test of memory.
+        const std::size_t blockSize = Join(block).size() + 1;
+        std::size_t copies = 1 + (mutator.OneIn(8) ? mutator.Below(2000) : 0);
+        for (copies = std::min(copies, 4000000 / blockSize + 1); copies > 0; --copies)
             lines.insert(lines.begin() + at, block.begin(), block.end());
         break;
     }
