@@ -1,6 +1,7 @@
 #include "checker/command_probe.h"
 
 #include "app/main_window_rules.h"
+#include "checker/disc_root.h"
 
 #include <windows.h>
 
@@ -34,14 +35,41 @@ bool IsFile(const std::string& path)
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// A name with a folder is taken as it is (against the current folder when
-// relative); a bare name is searched for as process creation searches.
-std::string FindProgramFile(const std::string& name)
+std::string SystemFolder(UINT (WINAPI *query)(LPSTR, UINT))
 {
-    if (HasFolder(name))
-        return IsFile(name) ? name : std::string();
+    char folder[MAX_PATH];
+    const UINT length = query(folder, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? std::string(folder, length) : std::string();
+}
+
+// Where process creation looks for a program named without a folder: the
+// folder of kiveron.exe and the current one (both the root of the medium),
+// the system folders, then the PATH. Not the checker's own folder, which
+// the search of the system would put first.
+std::string ProgramSearchPath(const DiscRoot& disc)
+{
+    std::string path = disc.RootFolder() + ";" + SystemFolder(GetSystemDirectoryA) + ";" +
+                       SystemFolder(GetWindowsDirectoryA);
+    const DWORD needed = GetEnvironmentVariableA("PATH", nullptr, 0);
+    if (needed > 0) {
+        std::string variable(needed, '\0');
+        variable.resize(GetEnvironmentVariableA("PATH", &variable[0], needed));
+        path += ";" + variable;
+    }
+    return path;
+}
+
+// A name with a folder is found on the medium (from its root when
+// relative); a bare name is searched for as process creation searches.
+std::string FindProgramFile(const std::string& name, const DiscRoot& disc)
+{
+    if (HasFolder(name)) {
+        const std::string file = disc.FileOf(name);
+        return IsFile(file) ? file : std::string();
+    }
+    const std::string searchPath = ProgramSearchPath(disc);
     char found[MAX_PATH];
-    const DWORD length = SearchPathA(nullptr, name.c_str(), nullptr, MAX_PATH, found, nullptr);
+    const DWORD length = SearchPathA(searchPath.c_str(), name.c_str(), nullptr, MAX_PATH, found, nullptr);
     if (length == 0 || length >= MAX_PATH || !IsFile(found))
         return std::string();
     return found;
@@ -101,20 +129,21 @@ bool FileOrFolderExists(const std::string& path)
     return !path.empty() && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-LaunchProbe ProbeCandidate(const std::string& candidate)
+LaunchProbe ProbeCandidate(const std::string& candidate, const DiscRoot& disc)
 {
+    const std::string file = disc.FileOf(candidate);
     if (IsNestedMenu(candidate))
-        return LaunchProbe{LaunchKind::NestedMenu, candidate};
+        return LaunchProbe{LaunchKind::NestedMenu, file};
     // Process creation takes the first name it finds, whether it can run it or not.
     for (const std::string& name : ProgramNames(candidate)) {
-        const std::string program = FindProgramFile(name);
+        const std::string program = FindProgramFile(name, disc);
         if (program.empty())
             continue;
         if (CanRun(program))
             return LaunchProbe{LaunchKind::Program, program};
         break;
     }
-    if (FileOrFolderExists(candidate))
-        return LaunchProbe{LaunchKind::Document, candidate};
-    return LaunchProbe{LaunchKind::Nothing, candidate};
+    if (FileOrFolderExists(file))
+        return LaunchProbe{LaunchKind::Document, file};
+    return LaunchProbe{LaunchKind::Nothing, file};
 }

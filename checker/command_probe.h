@@ -1,6 +1,8 @@
 #ifndef KIVERON_CHECKER_COMMAND_PROBE_H
 #define KIVERON_CHECKER_COMMAND_PROBE_H
 
+#include "checker/disc_root.h"
+
 #include <string>
 #include <vector>
 
@@ -15,11 +17,12 @@ enum class LaunchKind {
 
 struct LaunchProbe {
     LaunchKind kind = LaunchKind::Nothing;
-    // The program found, or the candidate itself.
+    // The program found, or the file the candidate names.
     std::string target;
 };
 
-LaunchProbe ProbeCandidate(const std::string& candidate);
+// The candidate as Kiveron hands it to Windows from the root of the medium.
+LaunchProbe ProbeCandidate(const std::string& candidate, const DiscRoot& disc);
 
 // The names that process creation takes, in order, as the program of a
 // command line given without a program name: the quoted first token, or

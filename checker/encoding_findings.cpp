@@ -66,28 +66,55 @@ std::size_t Utf8SequenceAt(const std::string& bytes, std::size_t i)
     return length;
 }
 
+bool IsBlankByte(unsigned char byte)
+{
+    return byte == ' ' || (byte >= '\t' && byte <= '\r');
+}
+
+// A CR that no LF follows ends no line for Kiveron: it matters when text
+// follows it before the next LF, which then belongs to the same line.
+// Called for each byte in turn; afterLoneCr holds whether such a CR stands
+// before it on its line.
+bool JoinsLines(const std::string& bytes, std::size_t i, bool& afterLoneCr)
+{
+    const unsigned char byte = ByteAt(bytes, i);
+    if (byte == '\n')
+        afterLoneCr = false;
+    else if (byte == '\r')
+        afterLoneCr = afterLoneCr || i + 1 == bytes.size() || bytes[i + 1] != '\n';
+    else
+        return afterLoneCr && !IsBlankByte(byte);
+    return false;
+}
+
+// Up to the first NUL: Kiveron reads nothing after it.
 void InspectBytes(const std::string& bytes, EncodingFacts& facts)
 {
     int line = 1;
-    bool sawLf = false, sawCr = false;
+    bool sawLf = false, afterLoneCr = false;
+    int firstJoiningCrLine = 0;
     for (std::size_t i = 0; i < bytes.size();) {
         const unsigned char byte = ByteAt(bytes, i);
-        if (byte == '\0' && facts.firstNulLine == 0)
+        if (byte == '\0') {
             facts.firstNulLine = line;
-        if (facts.firstNulLine == 0) {
-            sawLf = sawLf || byte == '\n';
-            sawCr = sawCr || byte == '\r';
+            break;
         }
+        if (JoinsLines(bytes, i, afterLoneCr) && firstJoiningCrLine == 0)
+            firstJoiningCrLine = line;
         const std::size_t length = Utf8SequenceAt(bytes, i);
         if (length == 0 && facts.firstBadUtf8Line == 0) {
             facts.firstBadUtf8Line = line;
             facts.firstBadUtf8 = byte;
         }
-        if (byte == '\n')
+        if (byte == '\n') {
+            sawLf = true;
             ++line;
+        }
         i += length == 0 ? 1 : length;
     }
-    facts.crWithoutLf = sawCr && !sawLf;
+    facts.crWithoutLf = firstJoiningCrLine > 0 && !sawLf;
+    if (sawLf)
+        facts.firstJoiningCrLine = firstJoiningCrLine;
 }
 
 std::string HexByte(unsigned char byte)
@@ -101,18 +128,6 @@ std::string HexByte(unsigned char byte)
 bool HasAnsiValue(const MenuLineReport& line)
 {
     return IsKey(line, L"Command") || IsKey(line, L"Picture") || IsKey(line, L"Locale");
-}
-
-std::wstring WideFromCodePage(const std::string& text, unsigned codePage)
-{
-    if (text.empty())
-        return std::wstring();
-    const int count = static_cast<int>(text.size());
-    const int needed = MultiByteToWideChar(codePage, 0, text.data(), count, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(needed > 0 ? needed : 0), L'\0');
-    if (needed > 0)
-        MultiByteToWideChar(codePage, 0, text.data(), count, &wide[0], needed);
-    return wide;
 }
 
 // subject names the text in the finding.
@@ -158,14 +173,20 @@ void ReportEncodingFindings(const EncodingFacts& facts, FindingSink& sink)
         sink.Warning(facts.firstBadUtf8Line,
                      "the byte " + HexByte(facts.firstBadUtf8) + " is not UTF-8: text saved in an ANSI "
                      "code page loses characters; save the file as UTF-8");
+    if (facts.firstJoiningCrLine > 0)
+        sink.Warning(facts.firstJoiningCrLine,
+                     "a CR without LF ends no line for Kiveron: the text after it is read as part "
+                     "of this line (editors may count the lines after it differently); save the "
+                     "file with CR LF or LF line breaks");
     if (facts.firstNulLine > 0)
-        sink.Warning(facts.firstNulLine, "a NUL byte: Kiveron ignores the text after it");
+        sink.Warning(facts.firstNulLine, "a NUL byte: Kiveron reads the file only up to the last "
+                                         "line break before it, so this line and all after it are ignored");
 }
 
 LineBreakKind LineBreaksOf(const EncodingFacts& facts)
 {
-    if (facts.utf16)
-        return LineBreakKind::NotText;
+    if (facts.utf16 || facts.firstNulLine > 0)
+        return LineBreakKind::EndsEarly;
     return facts.crWithoutLf ? LineBreakKind::CrOnly : LineBreakKind::Read;
 }
 
@@ -183,23 +204,9 @@ void ReportAnsiLosses(const MenuLineLog& log, unsigned codePage, FindingSink& si
     }
 }
 
+// Whole when converting back gives the same text.
 bool ConvertsWithoutLoss(const std::wstring& text, unsigned codePage, std::string& converted)
 {
-    converted.clear();
-    if (text.empty())
-        return true;
-    // The UTF code pages hold every character and take no flags.
-    const bool utf = codePage == CP_UTF8 || codePage == CP_UTF7;
-    const DWORD flags = utf ? 0 : WC_NO_BEST_FIT_CHARS;
-    BOOL usedDefault = FALSE;
-    BOOL* usedDefaultFlag = utf ? nullptr : &usedDefault;
-    const int count = static_cast<int>(text.size());
-    const int needed = WideCharToMultiByte(codePage, flags, text.data(), count, nullptr, 0, nullptr,
-                                           usedDefaultFlag);
-    if (needed <= 0)
-        return false;
-    converted.resize(static_cast<std::size_t>(needed));
-    WideCharToMultiByte(codePage, flags, text.data(), count, &converted[0], needed, nullptr,
-                        usedDefaultFlag);
-    return !usedDefault;
+    converted = WideToCodePage(text, codePage);
+    return WideFromCodePage(converted, codePage) == text;
 }

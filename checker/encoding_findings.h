@@ -15,6 +15,7 @@ struct EncodingFacts {
     int firstBadUtf8Line = 0;      // 0: every byte is UTF-8
     unsigned char firstBadUtf8 = 0;
     int firstNulLine = 0;          // 0: no NUL byte
+    int firstJoiningCrLine = 0;    // 0: every CR ends a line with its LF, or only blanks follow it
     bool crWithoutLf = false;      // lines end in CR alone: none ends in LF
 };
 
@@ -29,8 +30,8 @@ LineBreakKind LineBreaksOf(const EncodingFacts& facts);
 
 // Values that Kiveron hands to Windows in the ANSI code page (commands,
 // picture paths, Locale values, language suffixes) and that lose characters
-// on the way: converted without best-fit replacements, as a system whose
-// ANSI code page is codePage converts them.
+// on the way, converted as Kiveron converts them on a system whose ANSI
+// code page is codePage.
 void ReportAnsiLosses(const MenuLineLog& log, unsigned codePage, FindingSink& sink);
 
 // The text in the code page; false when a character does not survive.

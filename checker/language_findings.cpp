@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <map>
 #include <set>
 
 namespace {
@@ -33,6 +34,17 @@ std::vector<std::string> DeclaredLocales(const MenuDocument& document)
     for (const MenuLanguage& language : document.GetLanguages())
         locales.push_back(language.locale);
     return locales;
+}
+
+// Each declared code once, in the order declared; none empty.
+std::vector<std::string> DistinctLocales(const std::vector<std::string>& declared)
+{
+    std::vector<std::string> codes;
+    std::set<std::string> seen;
+    for (const std::string& code : declared)
+        if (!code.empty() && seen.insert(code).second)
+            codes.push_back(code);
+    return codes;
 }
 
 // A declared code that differs from code in the case of its letters only.
@@ -70,9 +82,10 @@ std::string UndeclaredMessage(const MenuLineReport& line, const std::vector<std:
 void ReportUndeclaredCodes(const MenuLineLog& log, const std::vector<std::string>& declared,
                            FindingSink& sink)
 {
+    const std::set<std::string> declaredCodes(declared.begin(), declared.end());
     std::set<std::string> reported;
     for (const MenuLineReport& line : log.Lines()) {
-        if (!UsesCode(line) || Contains(declared, line.languageCode) ||
+        if (!UsesCode(line) || declaredCodes.count(line.languageCode) > 0 ||
             !reported.insert(line.languageCode).second)
             continue;
         sink.Warning(line.number, UndeclaredMessage(line, declared));
@@ -100,38 +113,43 @@ std::string DeclaredAgainMessage(const MenuLineLog& log, const std::vector<MenuL
            "); the language chooser lists it twice";
 }
 
+// The i-th language of the document, one of the file's own; earlier is
+// the first language of the same Locale.
 void ReportOwnLanguage(const MenuLineLog& log, const std::vector<MenuLanguage>& languages,
-                       std::size_t first, std::size_t i, FindingSink& sink)
+                       std::size_t first, std::size_t i, std::size_t earlier,
+                       const std::vector<std::string>& systemCodes, FindingSink& sink)
 {
     const int record = static_cast<int>(i - first);
-    const int header = log.LanguageHeaders()[record];
     const std::string& locale = languages[i].locale;
+    const int localeLine = log.ValueLine(SectionState::Language, record, L"Locale");
     if (locale.empty()) {
-        sink.Warning(header, "this [Language] gives no Locale (or an empty one); choosing it shows "
-                             "only the texts without language suffix and those written \"Key_=\"");
+        sink.Warning(log.LanguageHeaders()[record],
+                     "this [Language] gives no Locale (or an empty one); choosing it shows only "
+                     "the texts without language suffix and those written \"Key_=\"");
         return;
     }
-    for (std::size_t earlier = 0; earlier < i; ++earlier) {
-        if (languages[earlier].locale == locale) {
-            sink.Warning(log.ValueLine(SectionState::Language, record, L"Locale"),
-                         DeclaredAgainMessage(log, languages, first, earlier));
-            return;
-        }
+    if (earlier < i) {
+        sink.Warning(localeLine, DeclaredAgainMessage(log, languages, first, earlier));
+        return;
     }
-    const std::string systemCode = SameButForCase(SystemLanguageCodes(), locale);
+    const std::string systemCode = SameButForCase(systemCodes, locale);
     if (!systemCode.empty())
-        sink.Warning(log.ValueLine(SectionState::Language, record, L"Locale"),
-                     "Locale " + Quoted(Utf8FromAnsi(locale)) + " differs only in case from " +
-                         Quoted(systemCode) + ", the code Kiveron takes from the system's "
-                         "language; it is never chosen at start");
+        sink.Warning(localeLine, "Locale " + Quoted(Utf8FromAnsi(locale)) + " differs only in case from " +
+                                     Quoted(systemCode) + ", the code Kiveron takes from the system's "
+                                     "language; it is never chosen at start");
 }
 
 void ReportOwnLanguages(const MenuLineLog& log, const MenuDocument& document, FindingSink& sink)
 {
     const std::vector<MenuLanguage> languages = document.GetLanguages();
     const std::size_t first = FirstOwnLanguage(log, languages);
-    for (std::size_t i = first; i < languages.size(); ++i)
-        ReportOwnLanguage(log, languages, first, i, sink);
+    const std::vector<std::string> systemCodes = SystemLanguageCodes();
+    std::map<std::string, std::size_t> firstOfLocale;
+    for (std::size_t i = 0; i < languages.size(); ++i) {
+        const std::size_t earlier = firstOfLocale.emplace(languages[i].locale, i).first->second;
+        if (i >= first)
+            ReportOwnLanguage(log, languages, first, i, earlier, systemCodes, sink);
+    }
 }
 
 // The name an author knows the entry by: the one without suffix, else the first.
@@ -148,10 +166,7 @@ std::string EntryName(const MenuElement& element)
 // the menu declares none and only texts without suffix are ever shown.
 std::vector<std::string> ShownCodes(const std::vector<std::string>& declared)
 {
-    std::vector<std::string> codes;
-    for (const std::string& code : declared)
-        if (!code.empty() && !Contains(codes, code))
-            codes.push_back(code);
+    std::vector<std::string> codes = DistinctLocales(declared);
     if (declared.empty())
         codes.push_back(kAnyLanguage);
     return codes;
@@ -225,7 +240,7 @@ void ReportLanguageFindings(const MenuLineLog& log, const MenuDocument& document
     ReportUndeclaredCodes(log, declared, sink);
     ReportOwnLanguages(log, document, sink);
     ReportEntries(log, document, declared, sink);
-    if (startupMenu && NoSystemLanguageFindsOne(declared))
+    if (startupMenu && NoSystemLanguageFindsOne(DistinctLocales(declared)))
         sink.Warning(0, "the menu declares languages, but neither \"en\" nor any code Kiveron takes "
                         "from the system's language (" + JoinedCodes(SystemLanguageCodes()) +
                         ") is among them: it always starts with the texts without language suffix");

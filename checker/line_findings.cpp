@@ -33,26 +33,6 @@ std::string LanguageOf(const MenuLineReport& line)
     return "for language " + Quoted(SuffixAsWritten(line));
 }
 
-// The earlier line of the same key in the same record that the i-th line
-// meets: the first that holds the value for its code, or the last that
-// set a value that takes no code.
-int EarlierLine(const MenuLineLog& log, std::size_t i, bool first)
-{
-    const MenuLineReport& line = log.Lines()[i];
-    const bool anyCode = TakesNoSuffix(line);
-    int found = 0;
-    for (std::size_t j = 0; j < i; ++j) {
-        const MenuLineReport& earlier = log.Lines()[j];
-        if (!log.SameKeyAndRecord(j, i) || !TookValue(earlier) ||
-            (!anyCode && earlier.languageCode != line.languageCode))
-            continue;
-        found = earlier.number;
-        if (first)
-            break;
-    }
-    return found;
-}
-
 std::string NotASectionMessage(const MenuLineReport& line)
 {
     std::string message = Quoted(line.text) + " is not a section; the line is ignored and ";
@@ -115,11 +95,11 @@ void ReportRepeat(const MenuLineLog& log, std::size_t i, FindingSink& sink)
     if (line.outcome == LineOutcome::KeptEarlier) {
         sink.Warning(line.number, KeyText(line) + " gives a second text " + LanguageOf(line) +
                                       "; the first, on line " +
-                                      std::to_string(EarlierLine(log, i, true)) +
+                                      std::to_string(log.EarlierLine(i)) +
                                       ", stays and this line is ignored");
     } else if (line.outcome == LineOutcome::Replaced) {
         sink.Warning(line.number, KeyText(line) + " replaces the value of line " +
-                                      std::to_string(EarlierLine(log, i, false)) +
+                                      std::to_string(log.EarlierLine(i)) +
                                       "; the last one counts");
     }
 }
@@ -159,7 +139,7 @@ void ReportIgnoredLine(const MenuLineLog& log, std::size_t i,
         sink.Warning(line.number, NotASectionMessage(line));
         break;
     case LineOutcome::AfterLastLineBreak:
-        if (lineBreaks != LineBreakKind::NotText)
+        if (lineBreaks != LineBreakKind::EndsEarly)
             sink.Warning(line.number, LastLineMessage(line, lineBreaks));
         break;
     case LineOutcome::MarkerNotRecognised:
@@ -179,5 +159,31 @@ void ReportLineFindings(const MenuLineLog& log, const std::vector<MenuElement>& 
         ReportIgnoredLine(log, i, elements, lineBreaks, sink);
         ReportRepeat(log, i, sink);
         ReportIgnoredSuffix(log.Lines()[i], sink);
+    }
+}
+
+namespace {
+
+// The texts of the [Main] key the line gives, or null for others.
+const LocalizedText* TextsOfKey(const MenuLineReport& line, const LocalizedText texts[3])
+{
+    const wchar_t* const keys[3] = {L"Caption", L"ExitText", L"WarningMsg"};
+    for (int i = 0; i < 3; ++i)
+        if (IsKey(line, keys[i]))
+            return &texts[i];
+    return nullptr;
+}
+
+} // namespace
+
+void ReportTextsGivenBefore(const MenuLineLog& log, const MenuDocument& startup, FindingSink& sink)
+{
+    const LocalizedText texts[3] = {startup.GetCaption(), startup.GetExitText(), startup.GetWarningMsg()};
+    for (const MenuLineReport& line : log.Lines()) {
+        if (line.section != SectionState::Main || line.outcome != LineOutcome::Stored)
+            continue;
+        const LocalizedText* before = TextsOfKey(line, texts);
+        if (before != nullptr && before->GetEntries().count(line.languageCode) > 0)
+            sink.Warning(line.number, KeyText(line) + " is never shown: the start-up menu gives a text " + LanguageOf(line) + " already, and the first stays");
     }
 }

@@ -3,6 +3,7 @@
 
 #include "checker/finding_sink.h"
 #include "checker/menu_line_log.h"
+#include "menu/menu_document.h"
 #include "menu/menu_element.h"
 
 #include <vector>
@@ -12,7 +13,7 @@
 enum class LineBreakKind {
     Read,
     CrOnly,
-    NotText, // not a text Kiveron can read at all; the encoding check says why
+    EndsEarly, // the text stops before the file does (UTF-16, a NUL byte); the encoding check says where
 };
 
 // Findings for the lines Kiveron ignores or reads otherwise than the author
@@ -21,5 +22,10 @@ enum class LineBreakKind {
 // entry keeps.
 void ReportLineFindings(const MenuLineLog& log, const std::vector<MenuElement>& elements,
                         LineBreakKind lineBreaks, FindingSink& sink);
+
+// The Caption, ExitText and WarningMsg texts of a nested menu that never
+// show: the start-up menu, loaded first in every run of Kiveron, has a
+// text for the same language already, and the first one stays.
+void ReportTextsGivenBefore(const MenuLineLog& log, const MenuDocument& startup, FindingSink& sink);
 
 #endif

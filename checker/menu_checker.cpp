@@ -8,6 +8,8 @@
 #include "checker/line_findings.h"
 #include "checker/menu_preview.h"
 
+#include <iterator>
+#include <set>
 #include <utility>
 
 namespace {
@@ -56,11 +58,9 @@ bool CreateFolderTree(const std::string& folder)
 std::vector<std::string> PreviewLanguages(const MenuDocument& document)
 {
     std::vector<std::string> codes;
+    std::set<std::string> known;
     for (const MenuLanguage& language : document.GetLanguages()) {
-        bool known = language.locale.empty();
-        for (const std::string& code : codes)
-            known = known || code == language.locale;
-        if (!known)
+        if (!language.locale.empty() && known.insert(language.locale).second)
             codes.push_back(language.locale);
     }
     if (codes.empty())
@@ -82,7 +82,7 @@ void MenuChecker::Run()
     menuPath = FullPath(options.menuPath);
     previewFolder = options.previewFolder.empty() ? std::string() : FullPath(options.previewFolder);
     const std::string root = FolderOf(menuPath);
-    modulePath = root + "kiveron.exe";
+    disc.reset(new DiscRoot(root));
 
     const std::string callersFolder = CurrentFolder();
     SetCurrentDirectoryA(root.c_str());
@@ -100,8 +100,17 @@ void MenuChecker::CheckAll()
     if (!LoadStartupMenu(startup))
         return;
     visited[LowerCase(menuPath)] = startup.log.LanguageHeaders().size();
-    const MenuDocument startupDocument = startup.document;
-    CheckMenu(startup);
+    startupDocument = startup.document;
+    // Depth first, in the order the commands name the menus, as the author
+    // follows them; a list rather than recursion, however long the chain.
+    std::vector<LoadedMenu> pending;
+    pending.push_back(std::move(startup));
+    while (!pending.empty()) {
+        const LoadedMenu menu = std::move(pending.back());
+        pending.pop_back();
+        std::vector<LoadedMenu> nested = CheckMenu(menu);
+        std::move(nested.rbegin(), nested.rend(), std::back_inserter(pending));
+    }
     if (!previewFolder.empty())
         WritePreviews(startupDocument);
 }
@@ -118,7 +127,7 @@ bool MenuChecker::LoadStartupMenu(LoadedMenu& menu)
     return true;
 }
 
-void MenuChecker::CheckMenu(LoadedMenu& menu)
+std::vector<MenuChecker::LoadedMenu> MenuChecker::CheckMenu(const LoadedMenu& menu)
 {
     FindingSink sink(menu.shownName);
     std::string bytes;
@@ -129,31 +138,32 @@ void MenuChecker::CheckMenu(LoadedMenu& menu)
 
     const std::vector<MenuElement> elements = menu.document.GetElements();
     ReportLineFindings(menu.log, elements, LineBreaksOf(facts), sink);
+    if (!menu.startup)
+        ReportTextsGivenBefore(menu.log, startupDocument, sink);
     ReportAnsiLosses(menu.log, CodePage(), sink);
     ReportLanguageFindings(menu.log, menu.document, menu.startup, sink);
-    ReportPictureFindings(menu.log, menu.document.GetPicture(), menu.startup, sink);
+    ReportPictureFindings(menu.log, menu.document.GetPicture(), menu.startup, *disc, CodePage(), sink);
 
     std::vector<LoadedMenu> nested;
     const MenuDocument& document = menu.document;
-    ReportCommandFindings(menu.log, elements, modulePath,
-                          [&](const std::string& candidate, std::string& error, std::string& warning) {
-                              return OpenNestedMenu(document, candidate, nested, error, warning);
+    ReportCommandFindings(menu.log, elements, *disc, CodePage(),
+                          [&](const std::string& file, std::string& error, std::string& warning) {
+                              return OpenNestedMenu(document, file, nested, error, warning);
                           },
                           sink);
     sink.MoveTo(report);
-    for (LoadedMenu& next : nested)
-        CheckMenu(next);
+    return nested;
 }
 
-bool MenuChecker::OpenNestedMenu(const MenuDocument& parent, const std::string& candidate,
+bool MenuChecker::OpenNestedMenu(const MenuDocument& parent, const std::string& file,
                                  std::vector<LoadedMenu>& nested, std::string& error,
                                  std::string& warning)
 {
-    const std::string key = LowerCase(FullPath(candidate));
+    const std::string key = LowerCase(FullPath(file));
     const std::map<std::string, std::size_t>::const_iterator known = visited.find(key);
     if (known != visited.end()) {
         if (known->second > 0)
-            warning = "opening " + Quoted(Utf8FromAnsi(candidate)) + " again adds the " +
+            warning = "opening " + Quoted(ShownName(file)) + " again adds the " +
                       std::to_string(known->second) +
                       (known->second == 1 ? " language" : " languages") +
                       " it declares to the language chooser once more; open a copy without "
@@ -161,11 +171,11 @@ bool MenuChecker::OpenNestedMenu(const MenuDocument& parent, const std::string& 
         return true;
     }
     LoadedMenu menu;
-    menu.shownName = Utf8FromAnsi(candidate);
-    menu.path = candidate;
+    menu.shownName = ShownName(file);
+    menu.path = file;
     menu.document = parent;
     try {
-        menu.document.Load(candidate, &menu.log);
+        menu.document.Load(file, &menu.log);
     } catch (const InputDataException& failure) {
         error = failure.Message();
         return false;
@@ -173,6 +183,15 @@ bool MenuChecker::OpenNestedMenu(const MenuDocument& parent, const std::string& 
     visited[key] = menu.log.LanguageHeaders().size();
     nested.push_back(std::move(menu));
     return true;
+}
+
+std::string MenuChecker::ShownName(const std::string& file) const
+{
+    const std::string fromRoot = disc->NameFromRoot(file);
+    if (fromRoot == file)
+        return Utf8FromAnsi(file);
+    const std::string& given = options.menuPath;
+    return Utf8FromAnsi(given.substr(0, given.find_last_of("\\/:") + 1) + fromRoot);
 }
 
 void MenuChecker::WritePreviews(const MenuDocument& document)

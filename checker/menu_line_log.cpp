@@ -3,6 +3,26 @@
 #include "menu/menu_file_syntax.h"
 #include "platform/text_helpers.h"
 
+namespace {
+
+// Key names match whatever the case of their letters A to Z.
+std::wstring SmallLetters(std::wstring name)
+{
+    for (wchar_t& c : name)
+        if (c >= L'A' && c <= L'Z')
+            c = static_cast<wchar_t>(c - L'A' + L'a');
+    return name;
+}
+
+// The code under which a key keeps its value: none for the keys that take
+// no suffix, whose one value counts for every language.
+std::string CodeKeptUnder(const MenuLineReport& line)
+{
+    return TakesNoSuffix(line) ? std::string() : line.languageCode;
+}
+
+} // namespace
+
 void MenuLineLog::OnLine(const MenuLineReport& report)
 {
     if (report.outcome == LineOutcome::SectionOpened) {
@@ -19,26 +39,38 @@ void MenuLineLog::OnLine(const MenuLineReport& report)
     }
     lines.push_back(report);
     records.push_back(currentRecord);
+    earlierLines.push_back(IndexValue(report));
 }
 
-bool MenuLineLog::SameKeyAndRecord(std::size_t i, std::size_t j) const
+MenuLineLog::ValueKey MenuLineLog::KeyOf(SectionState section, int record,
+                                         const std::wstring& keyName, const std::string& code)
 {
-    return !lines[i].keyName.empty() && records[i] == records[j] &&
-           lines[i].section == lines[j].section &&
-           CompareNoCase(lines[i].keyName, lines[j].keyName) == 0;
+    return ValueKey(section, record, SmallLetters(keyName), code);
+}
+
+// Notes where the line's value went and returns the line a repeat met.
+int MenuLineLog::IndexValue(const MenuLineReport& report)
+{
+    const bool kept = report.outcome == LineOutcome::KeptEarlier;
+    if (!TookValue(report) && !kept)
+        return 0;
+    ValueLines& where = values[KeyOf(report.section, currentRecord, report.keyName,
+                                     CodeKeptUnder(report))];
+    const int earlier = kept ? where.first : where.last;
+    if (TookValue(report)) {
+        if (where.first == 0)
+            where.first = report.number;
+        where.last = report.number;
+    }
+    return report.outcome == LineOutcome::Stored ? 0 : earlier;
 }
 
 int MenuLineLog::ValueLine(SectionState section, int record, const wchar_t* key,
-                           const std::string* code) const
+                           const std::string& code) const
 {
-    int found = 0;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const MenuLineReport& line = lines[i];
-        if (line.section == section && records[i] == record && IsKey(line, key) &&
-            TookValue(line) && (code == nullptr || line.languageCode == *code))
-            found = line.number;
-    }
-    return found;
+    const std::map<ValueKey, ValueLines>::const_iterator found =
+        values.find(KeyOf(section, record, key, code));
+    return found == values.end() ? 0 : found->second.last;
 }
 
 bool TookValue(const MenuLineReport& line)

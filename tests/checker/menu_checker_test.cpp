@@ -198,8 +198,10 @@ TEST(MenuChecker, ReadsTheBytesAsKiveronDecodesThem)
     Disc disc;
     disc.Write("utf16.lst", std::string("\xFF\xFE[\0M\0a\0i\0n\0]\0\r\0\n\0", 18));
     disc.Write("ansi.lst", "[Main]\r\nCaption=Caf\xE9\r\n");
-    disc.Write("zero.lst", std::string("[Main]\r\nCaption=A\r\n\0[Element]\r\n", 31));
+    disc.Write("zero.lst", std::string("[Main]\r\nCaption=A\0B\r\n[Element]\r\n", 24));
     disc.Write("cr.lst", "[Main]\rCaption=A\r");
+    // A mark, CR LF, LF and a CR alone: lines are counted by their LF.
+    disc.Write("mixed.lst", "\xEF\xBB\xBF[Main]\r\nCaption=A\nColour=red\r\n[Element]\rName=X\r\n");
     disc.Write("codepage.lst", Lines({
         "[Language]",                         // 1
         "Locale=en",                          // 2
@@ -209,82 +211,101 @@ TEST(MenuChecker, ReadsTheBytesAsKiveronDecodesThem)
         "Name=Go",                            // 6
         "Name_\xD1\x80\xD1\x83=Go",           // 7
         "Command=\xD0\xB4.exe",               // 8 "д.exe"
+        "[Element]",                          // 9
+        "Name=Look-alike",                    // 10
+        "Command=\xC5\x82.exe",               // 11 "ł.exe", which Windows writes "l.exe"
     }));
     ExpectFindings(disc.Check("utf16.lst"), {{"utf16.lst: warning:", "saved as UTF-16, which Kiveron reads as an empty menu; save it as UTF-8"}});
     ExpectFindings(disc.Check("ansi.lst"), {{"ansi.lst:2: warning:", "the byte 0xE9 is not UTF-8: text saved in an ANSI code page loses characters"}});
-    ExpectFindings(disc.Check("zero.lst"), {{"zero.lst:3: warning:", "a NUL byte: Kiveron ignores the text after it"}});
+    ExpectFindings(disc.Check("zero.lst"), {{"zero.lst:2: warning:", "a NUL byte: Kiveron reads the file only up to the last line break before it, so this line and all after it are ignored"}});
     ExpectFindings(disc.Check("cr.lst"), {{"cr.lst:1: warning:", "the lines end in CR only"}});
+    ExpectFindings(disc.Check("mixed.lst"), {
+        {"mixed.lst:3: warning:", "\"Colour\" is not a known key"},
+        {"mixed.lst:4: warning:", "a CR without LF ends no line for Kiveron: the text after it is read as part of this line"},
+        {"mixed.lst:4: warning:", "\"[Element]\\x0DName=X\" is not a section"},
+    });
     ExpectFindings(disc.Check("codepage.lst"), {
         {"codepage.lst:4: warning:", "Locale \"ру\" has characters that the ANSI code page 1252 cannot hold; Windows gets \"??\" instead"},
         {"codepage.lst:7: warning:", "the language code \"ру\" of \"Name_ру\" has characters that the ANSI code page 1252"},
         {"codepage.lst:8: warning:", "Command \"д.exe\" has characters that the ANSI code page 1252 cannot hold"},
         {"codepage.lst:8: warning:", "the command \"?.exe\" finds nothing to start or open"},
+        {"codepage.lst:11: warning:", "Command \"ł.exe\" has characters that the ANSI code page 1252 cannot hold; Windows gets \"l.exe\" instead"},
+        {"codepage.lst:11: warning:", "the command \"l.exe\" finds nothing to start or open"},
     });
 }
 
+// The disc lies in a temporary folder, as a disc laid out by a build does:
+// the folder stands for the root of the medium.
 TEST(MenuChecker, FollowsPicturesCommandsAndNestedMenusAsKiveronFindsThem)
 {
     Disc disc;
     Bmp topDown = Pattern(6, 3, 24);
     topDown.info.biHeight = -3;
     disc.Write("pictures\\good.bmp", topDown.Bytes());
+    disc.Write("my tools\\app.exe", "MZ");
     disc.Write("readme.txt", "read me");
     disc.Write("notes.txt", "not a picture");
     disc.Write("broken.lst\\inside.txt", "a folder is no menu");
     disc.Write("tools\\tools.lst", Lines({
         "[Main]",                      // 1
-        "Picture=pictures\\good.bmp",  // 2
-        "[Element]",                   // 3
-        "Name=Back",                   // 4
-        "Command=files.lst",           // 5
-        "Colour=red",                  // 6
+        "Caption=Tools",               // 2
+        "Picture=pictures\\good.bmp",  // 3
+        "[Element]",                   // 4
+        "Name=Back",                   // 5
+        "Command=..\\files.lst",       // 6
+        "Colour=red",                  // 7
     }));
     disc.Write("files.lst", Lines({
-        "[Main]",                       // 1
-        "Picture=pictures\\good.bmp",   // 2
-        "Picture_de=pictures\\none.bmp",// 3
-        "Picture_ru=notes.txt",         // 4
-        "[Language]",                   // 5
-        "Locale=de",                    // 6
-        "[Language]",                   // 7
-        "Locale=ru",                    // 8
-        "[Element]",                    // 9
-        "Name=Program",                 // 10
-        "Command=app.exe /quiet",       // 11
-        "[Element]",                    // 12
-        "Name=Read me",                 // 13
-        "Command=\\readme.txt",         // 14
-        "[Element]",                    // 15
-        "Name=Web",                     // 16
-        "Command=https://example.com/", // 17
-        "[Element]",                    // 18
-        "Name=Nothing",                 // 19
-        "[Element]",                    // 20
-        "Name=Missing",                 // 21
-        "Command=setup\\missing.exe /q",// 22
-        "[Element]",                    // 23
-        "Name=Tools",                   // 24
-        "Command=tools\\tools.lst",     // 25
-        "[Element]",                    // 26
-        "Name=Broken",                  // 27
-        "Command=broken.lst",           // 28
-        "[Element]",                    // 29
-        "Name=Gone",                    // 30
-        "Command=gone.lst",             // 31
+        "[Main]",                        // 1
+        "Caption=Files",                 // 2
+        "Picture=\\pictures\\good.bmp",  // 3
+        "Picture_de=pictures\\none.bmp", // 4
+        "Picture_ru=notes.txt",          // 5
+        "[Language]",                    // 6
+        "Locale=de",                     // 7
+        "[Language]",                    // 8
+        "Locale=ru",                     // 9
+        "[Element]",                     // 10
+        "Name=Program",                  // 11
+        "Command=\"\\my tools\\app.exe\" /quiet", // 12
+        "[Element]",                     // 13
+        "Name=Read me",                  // 14
+        "Command=\\readme.txt",          // 15
+        "[Element]",                     // 16
+        "Name=Web",                      // 17
+        "Command=https://example.com/",  // 18
+        "[Element]",                     // 19
+        "Name=Nothing",                  // 20
+        "[Element]",                     // 21
+        "Name=Missing",                  // 22
+        "Command=setup\\missing.exe /q", // 23
+        "[Element]",                     // 24
+        "Name=Notepad",                  // 25
+        "Command=notepad.exe readme.txt",// 26
+        "[Element]",                     // 27
+        "Name=Tools",                    // 28
+        "Command=tools\\tools.lst",      // 29
+        "[Element]",                     // 30
+        "Name=Broken",                   // 31
+        "Command=broken.lst",            // 32
+        "[Element]",                     // 33
+        "Name=Gone",                     // 34
+        "Command=https://example.com/gone.lst", // 35: a menu before an address
     }));
     ExpectFindings(disc.Check("files.lst"), {
-        {"files.lst:2: note:", "\"pictures\\good.bmp\" is 6 x 3 pixels; when Kiveron starts with it, the window's client area is fitted to 6 x 3"},
-        {"files.lst:3: warning:", "the picture \"pictures\\none.bmp\" does not exist"},
-        {"files.lst:4: warning:", "the picture \"notes.txt\" is not a BMP file Kiveron can show"},
-        {"files.lst:14: note:", "the command \"\\readme.txt\" opens"},
-        {"files.lst:17: note:", "\"https://example.com/\" is opened by the shell as an address; it is not checked"},
-        {"files.lst:18: warning:", "this entry gives no Command; choosing it does nothing"},
-        {"files.lst:22: warning:", "the command \"setup\\missing.exe /q\" finds nothing to start or open at \"C:setup\\missing.exe /q\""},
-        {"files.lst:28: error:", "the nested menu \"broken.lst\" cannot be read: "},
-        {"files.lst:31: warning:", "the nested menu \"gone.lst\" is found at none of \"C:gone.lst\""},
-        {"C:tools\\tools.lst:2: note:", "is 6 x 3 pixels; the window keeps the size it was given at start"},
-        {"C:tools\\tools.lst:5: warning:", "opening \"C:files.lst\" again adds the 2 languages it declares to the language chooser once more"},
-        {"C:tools\\tools.lst:6: warning:", "\"Colour\" is not a known key"},
+        {"files.lst:3: note:", "\"\\pictures\\good.bmp\" is 6 x 3 pixels; when Kiveron starts with it, the window's client area is fitted to 6 x 3"},
+        {"files.lst:4: warning:", "the picture \"pictures\\none.bmp\" does not exist"},
+        {"files.lst:5: warning:", "the picture \"notes.txt\" is not a BMP file Kiveron can show"},
+        {"files.lst:18: note:", "\"https://example.com/\" is opened by the shell as an address; it is not checked"},
+        {"files.lst:19: warning:", "this entry gives no Command; choosing it does nothing"},
+        {"files.lst:23: warning:", "the command \"setup\\missing.exe /q\" finds nothing to start or open, neither from the root of the disc nor as written"},
+        {"files.lst:26: note:", "\"notepad.exe readme.txt\" starts \"C:\\windows\\system32\\notepad.exe\", found only as written"},
+        {"files.lst:32: error:", "the nested menu \"broken.lst\" cannot be read: "},
+        {"files.lst:35: warning:", "the nested menu \"https://example.com/gone.lst\" is found neither from the root of the disc nor as written"},
+        {"tools\\tools.lst:2: warning:", "\"Caption\" is never shown: the start-up menu gives a text without language suffix already"},
+        {"tools\\tools.lst:3: note:", "is 6 x 3 pixels; the window keeps the size it was given at start"},
+        {"tools\\tools.lst:6: warning:", "opening \"files.lst\" again adds the 2 languages it declares to the language chooser once more"},
+        {"tools\\tools.lst:7: warning:", "\"Colour\" is not a known key"},
     });
 }
 
