@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "support/held_file.h"
 #include "support/menu_process.h"
 #include "support/temp_folder.h"
 
@@ -16,13 +17,26 @@ struct CheckRun {
     std::string output;
 };
 
-std::string ReadAll(HANDLE pipe)
+void ReadWaiting(HANDLE pipe, std::string& output)
+{
+    char buffer[4096];
+    DWORD waiting = 0, count = 0;
+    while (PeekNamedPipe(pipe, nullptr, 0, nullptr, &waiting, nullptr) && waiting > 0 &&
+           ReadFile(pipe, buffer, sizeof(buffer), &count, nullptr) && count > 0)
+        output.append(buffer, count);
+}
+
+// Until the checker ends, not until the pipe closes: a process it starts
+// on the way (the desktop of the first window, say) may hold the pipe on.
+std::string ReadUntilExit(HANDLE pipe, HANDLE process)
 {
     std::string output;
-    char buffer[4096];
-    DWORD count = 0;
-    while (ReadFile(pipe, buffer, sizeof(buffer), &count, nullptr) && count > 0)
-        output.append(buffer, count);
+    for (int waited = 0; waited < 60000; waited += 20) {
+        ReadWaiting(pipe, output);
+        if (WaitForSingleObject(process, 20) == WAIT_OBJECT_0)
+            break;
+    }
+    ReadWaiting(pipe, output);
     return output;
 }
 
@@ -47,8 +61,7 @@ CheckRun RunChecker(const std::string& arguments, const std::string& folder)
                                         CREATE_NO_WINDOW, nullptr, folder.c_str(), &startup, &process);
     CloseHandle(writeEnd);
     if (started) {
-        run.output = ReadAll(readEnd);
-        WaitForSingleObject(process.hProcess, 60000);
+        run.output = ReadUntilExit(readEnd, process.hProcess);
         GetExitCodeProcess(process.hProcess, &run.status);
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
@@ -82,9 +95,14 @@ TEST(CheckerProcess, ExitsWithZeroOneOrTwoAndPrintsOneLineAFinding)
     EXPECT_EQ(typo.output, "typo.lst:16: warning: \"Comand\" is not a known key; the line is ignored\r\n"
                            "0 errors, 1 warning, 0 notes\r\n");
 
-    const CheckRun missing = RunChecker("missing.lst", folder.Path());
-    EXPECT_EQ(missing.status, 2u);
-    EXPECT_EQ(missing.output.rfind("missing.lst: error: the menu cannot be read: ", 0), 0u) << missing.output;
+    // Missing, a folder, and held by another program against every reader.
+    const HeldFile held(folder.WriteFile("held.lst", kCleanMenu), GENERIC_READ, 0);
+    for (const char* menu : {"missing.lst", ".", "held.lst"}) {
+        const CheckRun unreadable = RunChecker(menu, folder.Path());
+        EXPECT_EQ(unreadable.status, 2u) << menu;
+        EXPECT_EQ(unreadable.output.rfind(std::string(menu) + ": error: the menu cannot be read: ", 0), 0u)
+            << unreadable.output;
+    }
 
     EXPECT_EQ(RunChecker("--codepage x clean.lst", folder.Path()).status, 2u);
 }
