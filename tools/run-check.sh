@@ -9,8 +9,9 @@
 #
 # Paths are passed as given: Wine shows the Unix folders as drive Z:, so
 # relative and absolute Unix paths name the same files. The findings go to
-# standard output, the build's own output to standard error, and the exit
-# status is the checker's: 0 no warnings, 1 warnings, 2 errors.
+# standard output with Unix line breaks (the console program writes CR LF),
+# the build's own output to standard error, and the exit status is the
+# checker's: 0 no warnings, 1 warnings, 2 errors.
 # KIVERON_BUILD_DIR chooses another build folder than build/test.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -47,4 +48,5 @@ if [ -z "${DISPLAY:-}" ] && [[ " $* " == *" --preview "* ]]; then
 fi
 
 bash "$root/tools/wine-prefix.sh" >&2
-/usr/lib/wine/wine64 "$build/kiveron-check.exe" "$@"
+# pipefail (set above) keeps the checker's exit status through the filter.
+/usr/lib/wine/wine64 "$build/kiveron-check.exe" "$@" | tr -d '\r'
