@@ -124,12 +124,6 @@ std::string HexByte(unsigned char byte)
     return text;
 }
 
-// The keys whose values Kiveron converts to the ANSI code page.
-bool HasAnsiValue(const MenuLineReport& line)
-{
-    return IsKey(line, L"Command") || IsKey(line, L"Picture") || IsKey(line, L"Locale");
-}
-
 // subject names the text in the finding.
 void CheckConversion(const MenuLineReport& line, const std::string& subject, const std::wstring& text,
                      unsigned codePage, FindingSink& sink)
@@ -193,7 +187,7 @@ LineBreakKind LineBreaksOf(const EncodingFacts& facts)
 void ReportAnsiLosses(const MenuLineLog& log, unsigned codePage, FindingSink& sink)
 {
     for (const MenuLineReport& line : log.Lines()) {
-        if (HasAnsiValue(line) && TookValue(line))
+        if (line.ansiValue && TookValue(line))
             CheckConversion(line, Utf8FromWide(line.keyName) + " " + Quoted(line.value), line.value,
                             codePage, sink);
         const bool codeUsed = TookValue(line) || line.outcome == LineOutcome::KeptEarlier;

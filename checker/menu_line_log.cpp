@@ -101,5 +101,5 @@ bool IsKey(const MenuLineReport& line, const wchar_t* key)
 
 bool TakesNoSuffix(const MenuLineReport& line)
 {
-    return IsKey(line, L"Command") || IsKey(line, L"Locale") || IsKey(line, L"Marker");
+    return !line.keyName.empty() && !line.takesLanguage;
 }

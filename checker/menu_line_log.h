@@ -76,8 +76,8 @@ std::wstring SuffixAsWritten(const MenuLineReport& line);
 
 bool IsKey(const MenuLineReport& line, const wchar_t* key);
 
-// Command, Locale and Marker hold one value for every language: a suffix on
-// them is ignored.
+// A key that holds one value for every language, as the parser tells it
+// (Command, Locale, Marker): a suffix on it is ignored.
 bool TakesNoSuffix(const MenuLineReport& line);
 
 #endif

@@ -37,6 +37,8 @@ struct MenuLineReport {
     bool hasSuffix = false;  // the key has a "_" suffix
     std::string languageCode;
     std::wstring value;
+    bool takesLanguage = false; // a known key stored per language; others ignore a suffix
+    bool ansiValue = false;     // a known key whose value is converted to the ANSI code page
 };
 
 // Listens to the parser's decisions, line by line. Kiveron itself reads its

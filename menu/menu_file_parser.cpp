@@ -8,9 +8,18 @@
 
 namespace {
 
-const wchar_t* const kKnownKeys[] = {
-    L"Caption", L"Picture", L"Name", L"Description", L"Command",
-    L"Locale", L"ExitText", L"WarningMsg", L"Marker",
+// What the keys below store, as the Apply functions store it: told to an
+// observer, so that nobody outside the parser keeps a copy of these rules.
+struct KnownKey {
+    const wchar_t* name;
+    bool takesLanguage; // stored per language code; else a suffix is ignored
+    bool ansiValue;     // converted to the ANSI code page
+};
+
+const KnownKey kKnownKeys[] = {
+    {L"Caption", true, false},   {L"Picture", true, true},   {L"Name", true, false},
+    {L"Description", true, false}, {L"Command", false, true}, {L"Locale", false, true},
+    {L"ExitText", true, false},  {L"WarningMsg", true, false}, {L"Marker", false, false},
 };
 
 bool SameName(const std::wstring& name, const wchar_t* known)
@@ -18,13 +27,13 @@ bool SameName(const std::wstring& name, const wchar_t* known)
     return CompareNoCase(name, known) == 0;
 }
 
-bool IsKnownKey(const std::wstring& name)
+const KnownKey* FindKnownKey(const std::wstring& name)
 {
-    for (const wchar_t* known : kKnownKeys) {
-        if (SameName(name, known))
-            return true;
+    for (const KnownKey& known : kKnownKeys) {
+        if (SameName(name, known.name))
+            return &known;
     }
-    return false;
+    return nullptr;
 }
 
 SectionState SectionNamedBy(const std::wstring& line)
@@ -143,7 +152,7 @@ void MenuFileParser::ParseKeyLine()
     }
     if (observer == nullptr)
         return;
-    if (outcome == LineOutcome::WrongSection && !IsKnownKey(keyName))
+    if (outcome == LineOutcome::WrongSection && FindKnownKey(keyName) == nullptr)
         outcome = LineOutcome::UnknownKey;
     Report(outcome, true);
 }
@@ -227,6 +236,10 @@ void MenuFileParser::Report(LineOutcome outcome, bool keyLine)
         report.hasSuffix = lineKey.find(L'_') != std::wstring::npos;
         report.languageCode = languageCode;
         report.value = lineValue;
+        if (const KnownKey* known = FindKnownKey(keyName)) {
+            report.takesLanguage = known->takesLanguage;
+            report.ansiValue = known->ansiValue;
+        }
     }
     observer->OnLine(report);
 }

@@ -70,6 +70,10 @@ TEST(MenuFileObserver, HearsWhatBecameOfEveryLineAndChangesNothing)
     EXPECT_TRUE(suffixed.hasSuffix);
     EXPECT_EQ(suffixed.languageCode, "de");
     EXPECT_EQ(suffixed.value, L"b.exe");
+    EXPECT_FALSE(suffixed.takesLanguage) << "a suffix on Command is ignored";
+    EXPECT_TRUE(suffixed.ansiValue);
+    EXPECT_TRUE(observer.reports[5].takesLanguage && observer.reports[5].ansiValue) << "Picture_de";
+    EXPECT_TRUE(observer.reports[19].takesLanguage && !observer.reports[19].ansiValue) << "Name_DE";
     EXPECT_EQ(observer.reports[10].section, SectionState::Main) << "an unknown header keeps the section";
     EXPECT_EQ(observer.reports[20].text, L"Name=never read");
 
