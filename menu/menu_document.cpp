@@ -35,11 +35,24 @@ std::wstring ReadMenuText(const std::string& path)
 void MenuDocument::Load(const std::string& path, MenuFileObserver* observer)
 {
     MenuFileContent content = MenuFileParser::Parse(ReadMenuText(path), observer);
-    MenuDocument updated(*this);
+    MenuDocument updated = CopyWithoutElements();
     updated.Add(std::move(content));
     static_assert(std::is_nothrow_move_assignable<MenuDocument>::value,
                   "the last step of a load must not fail");
     *this = std::move(updated);
+}
+
+// Every load replaces the entries: copying them as well would only cost
+// time when a nested menu is opened from a long one.
+MenuDocument MenuDocument::CopyWithoutElements() const
+{
+    MenuDocument copy;
+    copy.caption = caption;
+    copy.exitText = exitText;
+    copy.warningMsg = warningMsg;
+    copy.picture = picture;
+    copy.languages = languages;
+    return copy;
 }
 
 void MenuDocument::Add(MenuFileContent content)

@@ -35,6 +35,7 @@ public:
     std::vector<MenuElement> GetElements() const;
 
 private:
+    MenuDocument CopyWithoutElements() const;
     void Add(MenuFileContent content);
 
     LocalizedText caption;
