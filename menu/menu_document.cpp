@@ -35,7 +35,7 @@ std::wstring ReadMenuText(const std::string& path)
 void MenuDocument::Load(const std::string& path, MenuFileObserver* observer)
 {
     MenuFileContent content = MenuFileParser::Parse(ReadMenuText(path), observer);
-    MenuDocument updated = CopyWithoutElements();
+    MenuDocument updated(*this, WithoutElements());
     updated.Add(std::move(content));
     static_assert(std::is_nothrow_move_assignable<MenuDocument>::value,
                   "the last step of a load must not fail");
@@ -43,16 +43,12 @@ void MenuDocument::Load(const std::string& path, MenuFileObserver* observer)
 }
 
 // Every load replaces the entries: copying them as well would only cost
-// time when a nested menu is opened from a long one.
-MenuDocument MenuDocument::CopyWithoutElements() const
+// time when a nested menu is opened from a long one. Copy construction, not
+// assignment, keeps the program from carrying a second kind of copy code.
+MenuDocument::MenuDocument(const MenuDocument& other, WithoutElements)
+    : caption(other.caption), exitText(other.exitText), warningMsg(other.warningMsg),
+      picture(other.picture), languages(other.languages)
 {
-    MenuDocument copy;
-    copy.caption = caption;
-    copy.exitText = exitText;
-    copy.warningMsg = warningMsg;
-    copy.picture = picture;
-    copy.languages = languages;
-    return copy;
 }
 
 void MenuDocument::Add(MenuFileContent content)

@@ -17,6 +17,7 @@
 // document across a reload.
 class MenuDocument {
 public:
+    MenuDocument() = default;
     // Reads a menu file and adds it to the document: its entries replace
     // the entries held; its languages follow those held; its texts fill in
     // the languages not yet present; its pictures replace those of the same
@@ -35,7 +36,8 @@ public:
     std::vector<MenuElement> GetElements() const;
 
 private:
-    MenuDocument CopyWithoutElements() const;
+    struct WithoutElements {};
+    MenuDocument(const MenuDocument& other, WithoutElements);
     void Add(MenuFileContent content);
 
     LocalizedText caption;
