@@ -8,11 +8,6 @@
 std::string Utf8FromWide(const std::wstring& text);
 std::string Utf8FromAnsi(const std::string& text);
 
-// Converted as Kiveron converts to the ANSI code page: without flags, so
-// that a letter the code page lacks may become a similar one, or "?".
-std::string WideToCodePage(const std::wstring& text, unsigned codePage);
-std::wstring WideFromCodePage(const std::string& text, unsigned codePage);
-
 // A text in double quotes, as findings quote what the author wrote.
 std::string Quoted(const std::string& utf8);
 std::string Quoted(const std::wstring& text);

@@ -1,6 +1,7 @@
 #include "checker/encoding_findings.h"
 
 #include "checker/checker_text.h"
+#include "platform/text_layer.h"
 
 #include <windows.h>
 
@@ -133,7 +134,7 @@ void CheckConversion(const MenuLineReport& line, const std::string& subject, con
         return;
     sink.Warning(line.number, subject + " has characters that the ANSI code page " +
                                   std::to_string(codePage) + " cannot hold; Windows gets " +
-                                  Quoted(WideFromCodePage(converted, codePage)) + " instead");
+                                  Quoted(CodePageToWide(converted, codePage)) + " instead");
 }
 
 } // namespace
@@ -202,5 +203,5 @@ void ReportAnsiLosses(const MenuLineLog& log, unsigned codePage, FindingSink& si
 bool ConvertsWithoutLoss(const std::wstring& text, unsigned codePage, std::string& converted)
 {
     converted = WideToCodePage(text, codePage);
-    return WideFromCodePage(converted, codePage) == text;
+    return CodePageToWide(converted, codePage) == text;
 }

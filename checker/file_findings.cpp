@@ -4,6 +4,7 @@
 #include "checker/checker_text.h"
 #include "checker/command_probe.h"
 #include "graphics/draw_surface.h"
+#include "platform/text_layer.h"
 
 #include <windows.h>
 
@@ -45,7 +46,7 @@ void ReportPicture(const std::string& path, int line, bool startupMenu, const Di
 bool CannotLookFor(const std::string& name, const MenuLineReport& line, unsigned codePage,
                    FindingSink& sink)
 {
-    if (codePage == GetACP() || WideFromCodePage(name, CP_ACP) == line.value)
+    if (codePage == GetACP() || CodePageToWide(name, CP_ACP) == line.value)
         return false;
     sink.Note(line.number, Quoted(line.value) + " is not looked for: the ANSI code page of this "
                            "system (" + std::to_string(GetACP()) + ") cannot hold its characters; "

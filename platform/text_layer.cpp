@@ -47,29 +47,40 @@ bool IsUnicodePlatform()
 
 std::wstring AnsiToWide(const std::string& text)
 {
-    // Ask for the size first, so that texts of any length convert in full.
-    const int needed = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    if (needed <= 1)
-        return std::wstring();
-    std::wstring wide(static_cast<std::size_t>(needed), L'\0');
-    const int written = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], needed);
-    wide.resize(written > 0 ? static_cast<std::size_t>(written - 1) : 0);
-    return wide;
+    return CodePageToWide(text, CP_ACP);
 }
 
 std::string WideToAnsi(const std::wstring& text)
 {
+    // Every ANSI code page holds ASCII as it is.
     if (IsPlainAscii(text))
         return std::string(text.begin(), text.end());
+    return WideToCodePage(text, CP_ACP);
+}
+
+std::wstring CodePageToWide(const std::string& text, UINT codePage)
+{
+    // Ask for the size first, so that texts of any length convert in full.
+    const int needed = MultiByteToWideChar(codePage, 0, text.c_str(), -1, nullptr, 0);
+    if (needed <= 1)
+        return std::wstring();
+    std::wstring wide(static_cast<std::size_t>(needed), L'\0');
+    const int written = MultiByteToWideChar(codePage, 0, text.c_str(), -1, &wide[0], needed);
+    wide.resize(written > 0 ? static_cast<std::size_t>(written - 1) : 0);
+    return wide;
+}
+
+std::string WideToCodePage(const std::wstring& text, UINT codePage)
+{
     const int needed =
-        WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+        WideCharToMultiByte(codePage, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
     if (needed <= 1)
         return std::string();
-    std::string ansi(static_cast<std::size_t>(needed), '\0');
-    const int written = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, &ansi[0], needed,
+    std::string converted(static_cast<std::size_t>(needed), '\0');
+    const int written = WideCharToMultiByte(codePage, 0, text.c_str(), -1, &converted[0], needed,
                                             nullptr, nullptr);
-    ansi.resize(written > 0 ? static_cast<std::size_t>(written - 1) : 0);
-    return ansi;
+    converted.resize(written > 0 ? static_cast<std::size_t>(written - 1) : 0);
+    return converted;
 }
 
 void SetWindowTextAuto(HWND window, const std::wstring& text)

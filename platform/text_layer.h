@@ -20,6 +20,11 @@ bool IsUnicodePlatform();
 std::wstring AnsiToWide(const std::string& text);
 std::string WideToAnsi(const std::wstring& text);
 
+// The same conversions through the code page given: the menu checker asks
+// what another system's ANSI code page makes of a menu's names.
+std::wstring CodePageToWide(const std::string& text, UINT codePage);
+std::string WideToCodePage(const std::wstring& text, UINT codePage);
+
 // Wrappers that call the UTF-16 variant on the NT family and otherwise the
 // ANSI variant with converted text.
 void SetWindowTextAuto(HWND window, const std::wstring& text);
