@@ -1,6 +1,7 @@
 #include "controls/description_label.h"
 
 #include "app/dispatch_guard.h"
+#include "controls/window_text.h"
 #include "graphics/dc_scope.h"
 #include "platform/text_layer.h"
 #include "platform/window_long.h"
@@ -23,7 +24,9 @@ DescriptionLabel::~DescriptionLabel()
 void DescriptionLabel::Attach(MainWindow* owner, HWND window)
 {
     this->owner = owner;
+    this->window = window;
     binding.Bind(window, this, DescriptionLabelProc);
+    StoreWindowText(window, text);
     font.reset(CreateControlFont(window, kFontHeight));
 }
 
@@ -36,6 +39,10 @@ void DescriptionLabel::Release()
 void DescriptionLabel::SetText(const std::wstring& text)
 {
     this->text = text;
+    // A screen reader reads the label's window text; the event lets it say
+    // the description of the row that the keys or the pointer reached.
+    StoreWindowText(window, text);
+    AnnounceNameChange(window);
 }
 
 void DescriptionLabel::DrawItem(const DRAWITEMSTRUCT& item)

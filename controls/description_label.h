@@ -22,7 +22,8 @@ public:
     void Release();
 
     // Does not repaint: the owner invalidates the label's area on the dialog,
-    // whose picture must be painted under the text first.
+    // whose picture must be painted under the text first. The control's
+    // window text follows, for screen readers.
     void SetText(const std::wstring& text);
     const std::wstring& Text() const { return text; }
     void DrawItem(const DRAWITEMSTRUCT& item);
@@ -32,6 +33,7 @@ private:
                                                  LPARAM lParam);
 
     MainWindow* owner = nullptr;
+    HWND window = nullptr;
     SubclassedWindow binding;
     OwnedFont font;
     std::wstring text;

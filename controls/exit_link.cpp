@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "controls/bitmap_copy.h"
 #include "controls/exit_link_layout.h"
+#include "controls/window_text.h"
 #include "graphics/client_dc.h"
 #include "graphics/dc_scope.h"
 #include "platform/text_layer.h"
@@ -31,6 +32,7 @@ void ExitLink::Attach(MainWindow* owner, HWND window)
     this->window = window;
     binding.Bind(window, this, ExitLinkProc);
     fonts.Create(window, kFontHeight);
+    StoreWindowText(window, text);
 }
 
 void ExitLink::Release()
@@ -50,6 +52,8 @@ void ExitLink::SetBullet(HBITMAP bitmap)
 void ExitLink::SetText(const std::wstring& text)
 {
     this->text = text;
+    // Screen readers name the link by its window text.
+    StoreWindowText(window, text);
 }
 
 void ExitLink::DrawItem(const DRAWITEMSTRUCT& item)

@@ -26,6 +26,7 @@ public:
     // Takes ownership of the bitmap; null means no bullet and no strip for it.
     void SetBullet(HBITMAP bitmap);
     // Does not repaint: the owner repaints the whole dialog after a refresh.
+    // The control's window text follows, for screen readers.
     void SetText(const std::wstring& text);
     const std::wstring& Text() const { return text; }
     void DrawItem(const DRAWITEMSTRUCT& item);
