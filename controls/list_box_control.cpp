@@ -1,5 +1,7 @@
 #include "controls/list_box_control.h"
 
+#include "platform/text_layer.h"
+
 int ListBoxControl::Count() const
 {
     return static_cast<int>(SendMessageA(window, LB_GETCOUNT, 0, 0));
@@ -51,9 +53,15 @@ void ListBoxControl::ResetContent() const
     SendMessageA(window, LB_RESETCONTENT, 0, 0);
 }
 
-int ListBoxControl::AddEmptyString() const
+int ListBoxControl::AddString(const std::wstring& text) const
 {
-    return static_cast<int>(SendMessageA(window, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("")));
+    if (IsUnicodePlatform()) {
+        const LPARAM wide = reinterpret_cast<LPARAM>(text.c_str());
+        return static_cast<int>(SendMessageW(window, LB_ADDSTRING, 0, wide));
+    }
+    const std::string ansi = WideToAnsi(text);
+    return static_cast<int>(
+        SendMessageA(window, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ansi.c_str())));
 }
 
 std::vector<int> ListBoxControl::ItemHeights() const

@@ -1,10 +1,12 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 // A thin wrapper of a list box handle: each operation is one list-box message,
-// always sent with SendMessageA. It owns nothing and may be copied freely.
+// sent with SendMessageA unless it carries text. It owns nothing and may be
+// copied freely.
 class ListBoxControl {
 public:
     explicit ListBoxControl(HWND window) : window(window) {}
@@ -20,8 +22,10 @@ public:
     int GetItemHeight(int index) const;
     void SetItemHeight(int index, int height) const;
     void ResetContent() const;
-    // The captions live elsewhere: the list box holds empty strings only.
-    int AddEmptyString() const;
+    // The list box's own copy of a caption, for screen readers, which read
+    // items with LB_GETTEXT: UTF-16 on the NT family, else in the ANSI code
+    // page, the character set the list box was made with.
+    int AddString(const std::wstring& text) const;
 
     // The heights of all items in list order.
     std::vector<int> ItemHeights() const;

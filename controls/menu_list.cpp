@@ -100,10 +100,11 @@ void MenuList::Clear()
 int MenuList::AddItem(const std::wstring& caption, int marker)
 {
     // The caption is stored first: adding the string makes the list measure
-    // the new row at once.
+    // the new row at once. The rows are drawn from texts; the list box's own
+    // copy is what a screen reader reads.
     texts.push_back(caption);
     markers.push_back(marker);
-    ListBox().AddEmptyString();
+    ListBox().AddString(caption);
     return Count() - 1;
 }
 
@@ -198,6 +199,10 @@ LRESULT MenuList::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_MOUSEMOVE:       return OnMouseMove(wParam, lParam);
     case WM_CAPTURECHANGED:  return OnCaptureChanged(wParam, lParam);
     case WM_LBUTTONUP:       return OnLeftButtonUp(PointFromLParam(lParam));
+    // The list box would search its strings for a typed letter and select
+    // the row it finds, past the keyboard handling here; its strings are
+    // there for screen readers only.
+    case WM_CHAR:            return 0;
     default:                 return binding.CallPrevious(message, wParam, lParam);
     }
 }

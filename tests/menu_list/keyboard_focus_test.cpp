@@ -67,3 +67,14 @@ TEST_F(ScrollingListTest, OnlyFocusAfterTheFirstSelectsTheTopVisibleRowAndLosing
     EXPECT_EQ(11, Selection());
     EXPECT_EQ(std::vector<int>{9}, CurrentItems()) << "the description stays";
 }
+
+TEST_F(MenuListTest, ATypedLetterSelectsNoRow)
+{
+    // The list box holds the captions for screen readers; its own search by
+    // the first letter would select a row past the arrows' bookkeeping.
+    Open(std::vector<std::string>{"Alpha", "Beta"});
+    Send(WM_CHAR, 'B', 1);
+    Send(WM_CHAR, 'b', 1);
+    EXPECT_EQ(-1, Selection());
+    EXPECT_TRUE(CurrentItems().empty());
+}
