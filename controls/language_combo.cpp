@@ -2,6 +2,7 @@
 
 #include "app/dispatch_guard.h"
 #include "controls/combo_item_style.h"
+#include "controls/window_text.h"
 #include "graphics/client_dc.h"
 #include "graphics/dc_scope.h"
 #include "platform/text_layer.h"
@@ -26,6 +27,12 @@ void LanguageCombo::Attach(MainWindow* owner, HWND window)
     this->window = window;
     binding.Bind(window, this, LanguageComboProc);
     itemFont.reset(CreateControlFont(window, kItemFontHeight));
+    // The system passes an item's text between processes only for a combo
+    // whose style says it has strings; a screen reader asks from its own
+    // process. The drop-down list inside keeps no strings: the names are
+    // answered here, from the item texts.
+    const LONG_PTR style = GetWindowLongAuto(window, GWL_STYLE);
+    SetWindowLongAuto(window, GWL_STYLE, style | CBS_HASSTRINGS);
 }
 
 void LanguageCombo::Release()
@@ -38,14 +45,16 @@ void LanguageCombo::Clear()
 {
     itemTexts.clear();
     SendMessageA(window, CB_RESETCONTENT, 0, 0);
+    StoreWindowText(window, std::wstring());
 }
 
 int LanguageCombo::AddItem(const std::wstring& text)
 {
     itemTexts.push_back(text);
-    // Without CBS_HASSTRINGS the control keeps lParam as the item's data until
-    // the owner replaces it; the text itself is drawn from itemTexts. The
-    // control's answer is not the index: the list here is the reference.
+    // The drop-down list keeps no strings: what it gets here stays the item's
+    // data until the owner replaces it; the text itself is drawn from
+    // itemTexts. The control's answer is not the index: the list here is the
+    // reference.
     SendMessageA(window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(itemTexts.back().c_str()));
     return static_cast<int>(itemTexts.size()) - 1;
 }
@@ -62,7 +71,11 @@ int LanguageCombo::GetItemData(int index)
 
 LRESULT LanguageCombo::SetCurSel(int index)
 {
-    return SendMessageA(window, CB_SETCURSEL, index, 0);
+    const LRESULT result = SendMessageA(window, CB_SETCURSEL, index, 0);
+    // The text the system keeps for the window, which it gives to another
+    // process without asking the control; WM_GETTEXT is answered below.
+    StoreWindowText(window, SelectedText());
+    return result;
 }
 
 int LanguageCombo::GetCurSel() const
@@ -125,7 +138,29 @@ LRESULT LanguageCombo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         // The items cover the control when it paints; erasing first would
         // only make it flicker.
         return 1;
+    // Screen readers read the chosen language from the window text and the
+    // items' names with CB_GETLBTEXT; the control itself keeps no strings.
+    case WM_GETTEXT:
+        return CopyTextOut(SelectedText(), wParam, lParam);
+    case WM_GETTEXTLENGTH:
+        return TextLengthOut(SelectedText());
+    case CB_GETLBTEXT:
+        if (wParam >= itemTexts.size())
+            return CB_ERR;
+        return CopyTextOut(itemTexts[wParam], TextLengthOut(itemTexts[wParam]) + 1, lParam);
+    case CB_GETLBTEXTLEN:
+        if (wParam >= itemTexts.size())
+            return CB_ERR;
+        return TextLengthOut(itemTexts[wParam]);
     default:
         return binding.CallPrevious(message, wParam, lParam);
     }
+}
+
+std::wstring LanguageCombo::SelectedText() const
+{
+    const int selected = GetCurSel();
+    if (selected < 0 || selected >= Count())
+        return std::wstring();
+    return itemTexts[selected];
 }

@@ -12,7 +12,8 @@ class MainWindow;
 // The owner-drawn drop-down list (control 1004) in which the user picks the
 // menu's language. The control keeps no strings (no CBS_HASSTRINGS), so this
 // object keeps the item texts, index-aligned with the control's items, and
-// draws every item itself in the dialog's font at 11 pixels.
+// draws every item itself in the dialog's font at 11 pixels. It answers the
+// requests for its texts from them too, for screen readers.
 class LanguageCombo {
 public:
     LanguageCombo() = default;
@@ -42,6 +43,8 @@ private:
     static LRESULT CALLBACK LanguageComboProc(HWND window, UINT message, WPARAM wParam,
                                               LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // The chosen language's name, or an empty text.
+    std::wstring SelectedText() const;
 
     MainWindow* owner = nullptr;
     HWND window = nullptr;
