@@ -14,13 +14,18 @@ TEST_F(ControlsTest, AStaticsTextIsItsWindowTextAndSettingItDrawsNothing)
     DescriptionLabel label;
     ExitLink exitLink;
     ExtraControl labelWindow(menu.Dialog(), "Static", SS_OWNERDRAW | WS_VISIBLE, 200, 40);
-    ExtraControl linkWindow(menu.Dialog(), "Static", SS_OWNERDRAW | SS_NOTIFY | WS_VISIBLE, 200, 20);
+    ExtraControl linkWindow(menu.Dialog(), "Static", SS_OWNERDRAW | SS_NOTIFY | WS_VISIBLE, 200,
+                            20);
     label.Attach(&menu.Window(), labelWindow.window);
     exitLink.Attach(&menu.Window(), linkWindow.window);
     menu.Pump();
     UpdateWindow(menu.Dialog());
 
-    const struct { const char* name; HWND window; std::function<void(const std::wstring&)> set; } cases[] = {
+    const struct {
+        const char* name;
+        HWND window;
+        std::function<void(const std::wstring&)> set;
+    } cases[] = {
         {"description", labelWindow.window, [&](const std::wstring& text) { label.SetText(text); }},
         {"exit link", linkWindow.window, [&](const std::wstring& text) { exitLink.SetText(text); }},
     };
