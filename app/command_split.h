@@ -1,5 +1,4 @@
 #pragma once
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -10,20 +9,33 @@
 // could not (a shortcut, an installer that asks for elevation), and the menu
 // checker to tell what a command finds.
 
-// The file a program name stands for, or empty when there is none.
-using ProgramLocator = std::function<std::string(const std::string& name)>;
+// One way to read the line: a name process creation tries as the program,
+// and what would then be its arguments (without the blanks before them).
+struct ProgramCandidate {
+    std::string name;
+    std::string arguments;
+};
 
-// The names process creation tries as the program, in order.
-std::vector<std::string> ProgramNames(const std::string& commandLine);
+// The readings in the order process creation tries them.
+std::vector<ProgramCandidate> ProgramCandidates(const std::string& commandLine);
 
 struct CommandSplit {
     // The file found for the first name that locate knows; empty when none is.
     std::string program;
-    // What follows that name, without the blanks before it.
     std::string arguments;
 };
 
-CommandSplit SplitCommand(const std::string& commandLine, const ProgramLocator& locate);
+// locate(name) gives the file a program name stands for, or empty.
+template <class Locate>
+CommandSplit SplitCommand(const std::string& commandLine, const Locate& locate)
+{
+    for (const ProgramCandidate& candidate : ProgramCandidates(commandLine)) {
+        const std::string program = locate(candidate.name);
+        if (!program.empty())
+            return CommandSplit{program, candidate.arguments};
+    }
+    return CommandSplit{};
+}
 
 // What the shell is handed for a command line that process creation could
 // not start: the whole line when it names a file (a document with blanks in
@@ -34,4 +46,14 @@ struct ShellRequest {
     std::string parameters;
 };
 
-ShellRequest ShellRequestFor(const std::string& commandLine, const ProgramLocator& locate);
+template <class Locate>
+ShellRequest ShellRequestFor(const std::string& commandLine, const Locate& locate)
+{
+    const std::string whole = locate(commandLine);
+    if (!whole.empty())
+        return ShellRequest{whole, std::string()};
+    const CommandSplit split = SplitCommand(commandLine, locate);
+    if (!split.program.empty())
+        return ShellRequest{split.program, split.arguments};
+    return ShellRequest{commandLine, std::string()};
+}

@@ -45,6 +45,9 @@ bool StartProcess(const std::string& commandLine)
     return true;
 }
 
+// Entered before the first shell call, left at exit.
+ComApartment shellApartment;
+
 std::string ExistingFile(const std::string& name)
 {
     const DWORD attributes = GetFileAttributesA(name.c_str());
@@ -59,8 +62,7 @@ bool OpenWithShell(const std::string& commandLine)
 {
     // The shell's handlers may use COM, which it expects the caller to have
     // entered on this thread.
-    static ComApartment apartment;
-    apartment.Enter();
+    shellApartment.Enter();
     const ShellRequest request = ShellRequestFor(commandLine, ExistingFile);
     const char* parameters = request.parameters.empty() ? nullptr : request.parameters.c_str();
     const HINSTANCE result = ShellExecuteA(nullptr, nullptr, request.file.c_str(), parameters,
