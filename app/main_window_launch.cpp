@@ -7,6 +7,8 @@
 #include <shellapi.h>
 
 #include "app/application.h"
+#include "app/com_apartment.h"
+#include "app/command_split.h"
 #include "app/main_window_rules.h"
 #include "app/module_path.h"
 #include "platform/text_layer.h"
@@ -43,11 +45,36 @@ bool StartProcess(const std::string& commandLine)
     return true;
 }
 
-bool OpenWithShell(const std::string& file)
+// Entered before the first shell call, left at exit.
+ComApartment shellApartment;
+
+std::string ExistingFile(const std::string& name)
 {
-    const HINSTANCE result = ShellExecuteA(nullptr, nullptr, file.c_str(), nullptr, nullptr,
-                                           SW_SHOWNORMAL);
+    const DWORD attributes = GetFileAttributesA(name.c_str());
+    const bool isFile = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return isFile ? name : std::string();
+}
+
+// What process creation could not start (a shortcut, an installer that asks
+// for elevation) the shell may: it takes a program and its arguments apart,
+// so a command line that carries arguments is split for it first.
+bool OpenWithShell(const std::string& commandLine)
+{
+    // The shell's handlers may use COM, which it expects the caller to have
+    // entered on this thread.
+    shellApartment.Enter();
+    const ShellRequest request = ShellRequestFor(commandLine, ExistingFile);
+    const char* parameters = request.parameters.empty() ? nullptr : request.parameters.c_str();
+    const HINSTANCE result = ShellExecuteA(nullptr, nullptr, request.file.c_str(), parameters,
+                                           nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) > 32;
+}
+
+// A command of nothing but blanks names nothing; as written, it would be
+// tried as the bare drive or folder of the executable, which the shell opens.
+bool IsBlankCommand(const std::string& command)
+{
+    return command.find_first_not_of(" \t") == std::string::npos;
 }
 
 } // namespace
@@ -58,6 +85,8 @@ void MainWindow::ActivateElement(int row)
     if (element < 0)
         return;
     const std::string command = document.GetElements()[element].command;
+    if (IsBlankCommand(command))
+        return;
     const std::vector<std::string> candidates = LaunchCandidates(ModuleFilePath(), command);
 
     if (!IsNestedMenu(candidates.front()) && IsVersionSixOrLater()) {

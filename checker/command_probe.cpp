@@ -1,5 +1,6 @@
 #include "checker/command_probe.h"
 
+#include "app/command_split.h"
 #include "app/main_window_rules.h"
 #include "checker/disc_root.h"
 
@@ -9,20 +10,6 @@
 #include <fstream>
 
 namespace {
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-std::string WithExtension(const std::string& name)
-{
-    const std::string::size_type nameStart = name.find_last_of("\\/:");
-    const std::string::size_type dot = name.find_last_of('.');
-    const bool hasExtension =
-        dot != std::string::npos && (nameStart == std::string::npos || dot > nameStart);
-    return hasExtension ? name : name + ".exe";
-}
 
 bool HasFolder(const std::string& name)
 {
@@ -95,22 +82,6 @@ bool CanRun(const std::string& path)
 
 } // namespace
 
-std::vector<std::string> ProgramNames(const std::string& commandLine)
-{
-    std::vector<std::string> names;
-    if (!commandLine.empty() && commandLine[0] == '"') {
-        const std::string::size_type close = commandLine.find('"', 1);
-        names.push_back(WithExtension(commandLine.substr(1, close == std::string::npos ? close : close - 1)));
-        return names;
-    }
-    for (std::string::size_type i = 0; i < commandLine.size(); ++i)
-        if (IsBlank(commandLine[i]) && i > 0 && !IsBlank(commandLine[i - 1]))
-            names.push_back(WithExtension(commandLine.substr(0, i)));
-    if (!commandLine.empty() && !IsBlank(commandLine.back()))
-        names.push_back(WithExtension(commandLine));
-    return names;
-}
-
 bool IsShellUrl(const std::string& command)
 {
     const std::string::size_type colon = command.find(':');
@@ -135,15 +106,19 @@ LaunchProbe ProbeCandidate(const std::string& candidate, const DiscRoot& disc)
     if (IsNestedMenu(candidate))
         return LaunchProbe{LaunchKind::NestedMenu, file};
     // Process creation takes the first name it finds, whether it can run it or not.
-    for (const std::string& name : ProgramNames(candidate)) {
-        const std::string program = FindProgramFile(name, disc);
-        if (program.empty())
-            continue;
-        if (CanRun(program))
-            return LaunchProbe{LaunchKind::Program, program};
-        break;
-    }
+    const std::string program =
+        SplitCommand(candidate, [&disc](const std::string& name) { return FindProgramFile(name, disc); })
+            .program;
+    if (!program.empty() && CanRun(program))
+        return LaunchProbe{LaunchKind::Program, program};
+    // The shell then gets the candidate, or its program and arguments apart.
     if (FileOrFolderExists(file))
         return LaunchProbe{LaunchKind::Document, file};
+    const ShellRequest shell = ShellRequestFor(candidate, [&disc](const std::string& name) {
+        const std::string onDisc = disc.FileOf(name);
+        return IsFile(onDisc) ? onDisc : std::string();
+    });
+    if (!shell.parameters.empty() || shell.file != candidate)
+        return LaunchProbe{LaunchKind::Document, shell.file};
     return LaunchProbe{LaunchKind::Nothing, file};
 }

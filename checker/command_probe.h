@@ -24,12 +24,6 @@ struct LaunchProbe {
 // The candidate as Kiveron hands it to Windows from the root of the medium.
 LaunchProbe ProbeCandidate(const std::string& candidate, const DiscRoot& disc);
 
-// The names that process creation takes, in order, as the program of a
-// command line given without a program name: the quoted first token, or
-// else the unquoted text up to each blank and then the whole of it; ".exe"
-// is added to a name without an extension.
-std::vector<std::string> ProgramNames(const std::string& commandLine);
-
 // A command that the shell opens as an address: "http://...", "mailto:...".
 // One letter before the colon is a drive, not a scheme.
 bool IsShellUrl(const std::string& command);

@@ -41,7 +41,7 @@ MenuList::MenuList()
       upArrow(nullptr), upArrowPressed(nullptr), downArrow(nullptr), downArrowPressed(nullptr),
       thumbTop(nullptr), thumbBottom(nullptr), thumbMiddle(nullptr), hoverIndex(-1), timerId(0),
       captured(false), repeatDelay(0), pressed(false), dragTop(0), lastY(0),
-      part(ScrollPart::None), firstFocus(true)
+      part(ScrollPart::None), firstFocus(true), pressOnCaption(false)
 {
 }
 
@@ -183,6 +183,9 @@ LRESULT CALLBACK MenuList::WindowProc(HWND window, UINT message, WPARAM wParam, 
 
 LRESULT MenuList::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // A press on the scroll bar makes no release an activation.
+    if (message == WM_NCLBUTTONDOWN || message == WM_NCLBUTTONDBLCLK)
+        pressOnCaption = false;
     switch (message) {
     case WM_SETFOCUS:        return OnSetFocus(wParam, lParam);
     case WM_KILLFOCUS:       return OnKillFocus(wParam, lParam);
@@ -198,6 +201,8 @@ LRESULT MenuList::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_TIMER:           return OnTimer(wParam, lParam);
     case WM_MOUSEMOVE:       return OnMouseMove(wParam, lParam);
     case WM_CAPTURECHANGED:  return OnCaptureChanged(wParam, lParam);
+    case WM_LBUTTONDOWN:     return OnLeftButtonDown(wParam, lParam);
+    case WM_LBUTTONDBLCLK:   return OnLeftButtonDoubleClick(wParam, lParam);
     case WM_LBUTTONUP:       return OnLeftButtonUp(PointFromLParam(lParam));
     // The list box would search its strings for a typed letter and select
     // the row it finds, past the keyboard handling here; its strings are
@@ -277,15 +282,34 @@ void MenuList::SetHover(int index)
     SendToDialog(UM_CURRENTITEM, hoverIndex);
 }
 
+LRESULT MenuList::OnLeftButtonDown(WPARAM wParam, LPARAM lParam)
+{
+    // Only a press that went down on a caption makes the release an
+    // activation; the list box still selects the row under the pointer.
+    pressOnCaption = TextHitTest(PointFromLParam(lParam)) != -1;
+    return binding.CallPrevious(WM_LBUTTONDOWN, wParam, lParam);
+}
+
+LRESULT MenuList::OnLeftButtonDoubleClick(WPARAM wParam, LPARAM lParam)
+{
+    // The second press of a double click follows a release that activated
+    // already, and the row under it may by now belong to a nested menu.
+    pressOnCaption = false;
+    return binding.CallPrevious(WM_LBUTTONDBLCLK, wParam, lParam);
+}
+
 LRESULT MenuList::OnLeftButtonUp(POINT point)
 {
+    const bool armed = pressOnCaption;
+    pressOnCaption = false;
     StopTracking();
     // The list box's own press, which selected the row, took the capture; the
     // release that would end it comes here instead of to the list box.
     if (GetCapture() == window)
         ReleaseCapture();
     InvalidateOnDialog(ScrollBarRect());
-    const int hit = TextHitTest(point);
+    // Released over any caption, as a menu is, once the press was on one.
+    const int hit = armed ? TextHitTest(point) : -1;
     if (hit != -1)
         SendToDialog(UM_ACTIVATEITEM, hit);
     return 0;
@@ -305,9 +329,11 @@ LRESULT MenuList::OnKeyDown(WPARAM key, LPARAM lParam)
 
 LRESULT MenuList::ActivateSelection(WPARAM key, LPARAM lParam)
 {
-    // A row that is only hovered is not activated by Enter.
+    // A row that is only hovered is not activated by Enter, and a held key
+    // (its repeats carry bit 30, the key was down before) starts it once.
+    const bool repeat = (lParam & (1 << 30)) != 0;
     const int selection = GetCurSel();
-    if (selection != -1)
+    if (selection != -1 && !repeat)
         SendToDialog(UM_ACTIVATEITEM, selection);
     return DefWindowProcA(window, WM_KEYDOWN, key, lParam);
 }

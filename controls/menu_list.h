@@ -59,6 +59,8 @@ private:
     LRESULT OnEraseBackground(HDC dc);
     LRESULT OnSetCursor(HWND cursorWindow);
     LRESULT OnKeyDown(WPARAM key, LPARAM lParam);
+    LRESULT OnLeftButtonDown(WPARAM wParam, LPARAM lParam);
+    LRESULT OnLeftButtonDoubleClick(WPARAM wParam, LPARAM lParam);
     LRESULT OnLeftButtonUp(POINT point);
     LRESULT ActivateSelection(WPARAM key, LPARAM lParam);
     LRESULT MoveUp();
@@ -136,4 +138,6 @@ private:
     int lastY;
     ScrollPart part;
     bool firstFocus;
+    // The last left press went down on a caption: its release may activate.
+    bool pressOnCaption;
 };

@@ -30,12 +30,14 @@ DllSearchCalls DllSearchCallsOfThisSystem()
 DllSearchRestriction RestrictDllSearch(const DllSearchCalls& calls)
 {
     DllSearchRestriction done;
-    // The current folder goes first: on systems without the second call it
-    // is all that can be done, and on the others it costs nothing.
-    if (calls.setDllDirectoryA != nullptr)
-        done.currentFolderRemoved = calls.setDllDirectoryA("") != FALSE;
     if (calls.setDefaultDllDirectories != nullptr)
         done.systemFolderOnly = calls.setDefaultDllDirectories(kSearchSystem32) != FALSE;
+    // The system folder alone leaves the current one out already. The other
+    // call is inherited by every program the menu starts and changes where
+    // they look for their own libraries: only a system without the first,
+    // or where it failed, gets it.
+    if (!done.systemFolderOnly && calls.setDllDirectoryA != nullptr)
+        done.currentFolderRemoved = calls.setDllDirectoryA("") != FALSE;
     return done;
 }
 

@@ -20,8 +20,8 @@ struct DllSearchRestriction {
     // Only the system folder is searched: neither the executable's folder nor
     // the current one nor PATH.
     bool systemFolderOnly = false;
-    // The current folder is out of the search; the executable's folder and
-    // the system folders stay.
+    // SetDllDirectoryA("") took the current folder out of the search; the
+    // executable's folder and the system folders stay.
     bool currentFolderRemoved = false;
 };
 
@@ -29,7 +29,8 @@ struct DllSearchRestriction {
 // that the program still starts on systems without them.
 DllSearchCalls DllSearchCallsOfThisSystem();
 
-// Narrows the search with the calls given (either may be null).
+// Narrows the search with the calls given (either may be null): to the
+// system folder where the system can, else without the current folder.
 DllSearchRestriction RestrictDllSearch(const DllSearchCalls& calls);
 
 // Narrows the search with this system's calls: the entry point's first call.

@@ -1,8 +1,12 @@
 // The main window's decisions that need no window: the start-up language,
-// the menu file's place, the paths a command is tried as, control scaling.
+// the menu file's place, the paths a command is tried as, what the shell is
+// handed, control scaling.
 #include <gtest/gtest.h>
 
+#include "app/command_split.h"
 #include "app/main_window_rules.h"
+
+#include <set>
 
 namespace {
 
@@ -58,6 +62,34 @@ TEST(LaunchCandidates, DriveThenFolderThenAsWrittenAndNestedMenusCaseSensitively
     EXPECT_TRUE(IsNestedMenu("E:\\menus.lst\\x.exe"));
     EXPECT_FALSE(IsNestedMenu("E:\\MORE.LST"));
     EXPECT_FALSE(IsNestedMenu("E:\\list.ls"));
+}
+
+// Process creation could not start the line: the shell gets the whole line
+// when it names a file, else the first program found and what follows it.
+TEST(ShellRequest, TheWholeLineIfItIsAFileElseTheShortestProgramAndItsArguments)
+{
+    const std::set<std::string> files = {"E:\\my tools\\app.exe", "E:\\tool.lnk", "E:\\setup.exe",
+                                         "E:\\My Doc.pdf", "E:\\My.exe", "E:\\a b\\c.exe"};
+    const auto locate = [&files](const std::string& name) {
+        return files.count(name) != 0 ? name : std::string();
+    };
+    const struct { const char* line; const char* file; const char* parameters; } cases[] = {
+        {"\"E:\\my tools\\app.exe\" /quiet", "E:\\my tools\\app.exe", "/quiet"},
+        {"E:\\my tools\\app.exe  /quiet \"two words\"", "E:\\my tools\\app.exe", "/quiet \"two words\""},
+        {"E:\\tool.lnk /q", "E:\\tool.lnk", "/q"},
+        {"E:\\setup /lang ru", "E:\\setup.exe", "/lang ru"},   // ".exe" added, as process creation does
+        {"E:\\My Doc.pdf", "E:\\My Doc.pdf", ""},             // a document, though "E:\My.exe" exists
+        {"E:\\My Doc.txt /p", "E:\\My.exe", "Doc.txt /p"},    // the shortest prefix wins
+        {"E:\\a b\\c.exe", "E:\\a b\\c.exe", ""},             // a program without arguments
+        {"\"E:\\setup.exe\"", "E:\\setup.exe", ""},
+        {"E:\\missing.exe /q", "E:\\missing.exe /q", ""},      // no program: the line as it was
+        {"\"E:\\missing folder\\tool.lnk\" /q", "\"E:\\missing folder\\tool.lnk\" /q", ""},
+    };
+    for (const auto& c : cases) {
+        const ShellRequest request = ShellRequestFor(c.line, locate);
+        EXPECT_EQ(c.file, request.file) << c.line;
+        EXPECT_EQ(c.parameters, request.parameters) << c.line;
+    }
 }
 
 TEST(ControlScaling, ListAndComboRoundTheOthersFloor)

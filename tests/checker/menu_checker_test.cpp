@@ -244,6 +244,7 @@ TEST(MenuChecker, FollowsPicturesCommandsAndNestedMenusAsKiveronFindsThem)
     disc.Write("pictures\\good.bmp", topDown.Bytes());
     disc.Write("my tools\\app.exe", "MZ");
     disc.Write("readme.txt", "read me");
+    disc.Write("tool.lnk", "a shortcut");
     disc.Write("notes.txt", "not a picture");
     disc.Write("broken.lst\\inside.txt", "a folder is no menu");
     disc.Write("tools\\tools.lst", Lines({
@@ -291,6 +292,9 @@ TEST(MenuChecker, FollowsPicturesCommandsAndNestedMenusAsKiveronFindsThem)
         "[Element]",                     // 33
         "Name=Gone",                     // 34
         "Command=https://example.com/gone.lst", // 35: a menu before an address
+        "[Element]",                     // 36
+        "Name=Shortcut",                 // 37
+        "Command=\\tool.lnk /q",         // 38: the shell gets it and its argument apart
     }));
     ExpectFindings(disc.Check("files.lst"), {
         {"files.lst:3: note:", "\"\\pictures\\good.bmp\" is 6 x 3 pixels; when Kiveron starts with it, the window's client area is fitted to 6 x 3"},

@@ -47,19 +47,34 @@ TEST_F(MenuListTest, OnlyAReleaseOverACaptionOrEnterOnASelectedRowActivates)
     EXPECT_EQ(std::vector<int>{2}, Activations());
     EXPECT_EQ(nullptr, GetCapture()) << "or no pointer move would reach the hover tracking";
 
-    // On the bullet, and pressed on a caption but released right of it.
-    for (const POINT& release : {POINT{7, RowRect(1).top + 7}, POINT{RowRect(3).right - 2, RowRect(3).top + 7}}) {
-        Click(WM_LBUTTONDOWN, OnCaption(1));
-        Click(WM_LBUTTONUP, release);
-    }
+    // The second press of a double click, on the same caption, starts nothing.
+    Click(WM_LBUTTONDBLCLK, OnCaption(2));
+    Click(WM_LBUTTONUP, OnCaption(2));
     EXPECT_EQ(std::vector<int>{2}, Activations());
 
-    // Enter activates a selected row, not one that is only hovered.
+    // Pressed on the bullet and released on a caption, pressed on a caption
+    // and released on the bullet or right of it: neither activates.
+    const POINT bullet = {7, RowRect(1).top + 7};
+    const POINT pairs[][2] = {{bullet, OnCaption(1)}, {OnCaption(1), bullet},
+                              {OnCaption(1), POINT{RowRect(3).right - 2, RowRect(3).top + 7}}};
+    for (const auto& pair : pairs) {
+        Click(WM_LBUTTONDOWN, pair[0]);
+        Click(WM_LBUTTONUP, pair[1]);
+    }
+    EXPECT_EQ(std::vector<int>{2}, Activations());
+    // Pressed on one caption, released on another: that one, as in a menu.
+    Click(WM_LBUTTONDOWN, OnCaption(1));
+    Click(WM_LBUTTONUP, OnCaption(3));
+    EXPECT_EQ((std::vector<int>{2, 3}), Activations());
+
+    // Enter activates a selected row, not one that is only hovered, and a
+    // held Enter only once: its repeats carry bit 30.
     PointAt(OnCaption(2));
     Key(VK_RETURN);
     Key(VK_DOWN);
     Key(VK_RETURN);
-    EXPECT_EQ((std::vector<int>{2, 3}), Activations());
+    Send(WM_KEYDOWN, VK_RETURN, 1 | (1 << 30));
+    EXPECT_EQ((std::vector<int>{2, 3, 3}), Activations());
 }
 
 TEST_F(MenuListTest, AHoveredRowThatARefillRemovedIsNoRow)

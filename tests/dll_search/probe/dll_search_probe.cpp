@@ -1,7 +1,7 @@
 // Narrows the library search as asked, then looks for the planted library by
 // name. The exit code tells what happened: 100, plus 1 when the library was
-// found, 2 when the current folder left the search and 4 when only the
-// system folder is searched.
+// found, 2 when SetDllDirectoryA("") took the current folder out of the
+// search and 4 when only the system folder is searched.
 //
 //   dll_search_probe none|current-folder|entry-point
 //
