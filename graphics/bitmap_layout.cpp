@@ -1,5 +1,6 @@
 #include "graphics/bitmap_layout.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "graphics/bit_field_converter.h"
@@ -8,6 +9,10 @@ namespace {
 
 constexpr std::uint64_t kMaxSize32 = 0xFFFFFFFFu;
 constexpr WORD kBitmapSignature = 0x4D42; // "BM"
+// An RLE stream may expand to this many times its size, or to this many
+// bytes of rows when that is more (a blank picture is a stream of a few bytes).
+constexpr std::uint64_t kMaxExpansion = 256;
+constexpr std::uint64_t kSmallPicture = 1u << 20;
 
 // Depths that GDI draws from an uncompressed DIB. Others would make GDI
 // expect a colour table that ColorTableEntries does not count.
@@ -104,6 +109,11 @@ bool BitmapLayout::Plan(const BITMAPINFOHEADER& header, DWORD pixelOffset, std::
     }
     if (bitFields)
         stored = rows;
+    // Rows the file does not hold are made from the stream: a few bytes
+    // must not claim gigabytes. Runs give at most 255 pixels for 2 bytes, so
+    // what drawing programs write stays far below 256 times the stream.
+    if (rle && blockRows > std::max<std::uint64_t>(stored * kMaxExpansion, kSmallPicture))
+        return false;
     const std::uint64_t image = compression == BI_RGB ? stored : blockRows;
     const std::uint64_t scratch = rle ? stored : 0;
 

@@ -19,7 +19,9 @@
 // Files may come with 40-, 108- or 124-byte info headers (the extra colour
 // space data is ignored), with bit fields at 16 or 32 bits per pixel (made
 // 24- or 32-bit rows) or with RLE8 or RLE4 streams (expanded); room for the
-// compressed stream then follows the rows until it has been expanded.
+// compressed stream then follows the rows until it has been expanded. As
+// a stream's rows are not in the file, they may come to at most 256 times
+// the stream's size (or 1 MiB, for nearly blank pictures).
 class BitmapLayout {
 public:
     static constexpr DWORD kFileHeaderSize = 14;

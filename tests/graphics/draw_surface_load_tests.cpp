@@ -94,6 +94,7 @@ TEST_F(DrawSurfaceLoad, RejectedFilesLeaveTheLoadedPictureInPlace) {
         {"bit fields at 8 bits", [](Bmp& f) { f.info.biCompression = BI_BITFIELDS; }},
         {"RLE8 stored top-down", [](Bmp& f) { f.info.biCompression = BI_RLE8; f.info.biHeight = -3; }},
         {"RLE8 of no stated length", [](Bmp& f) { f.info.biCompression = BI_RLE8; f.info.biSizeImage = 0; }},
+        {"RLE8 rows 256 times the stream and over 1 MiB", [](Bmp& f) { f.info.biCompression = BI_RLE8; f.info.biWidth = 1 << 20; }},
         {"RLE8 longer than the file", [](Bmp& f) { f.info.biCompression = BI_RLE8; f.info.biSizeImage += 1; }},
         {"gapped mask", [](Bmp& f) { f = BitFields(0x7C01, 0x3E0, 0x1E); }},
         {"mask beyond 16 bits", [](Bmp& f) { f = BitFields(0x7C00, 0x3E0, 0x1F0000); }},
