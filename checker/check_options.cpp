@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-const char* const kCheckUsage = "usage: kiveron-check [--preview DIR] [--codepage N] path\\to\\kiveron.lst";
+const char* const kCheckUsage = "usage: kiveron-check [--preview DIR [--guides]] [--codepage N] path\\to\\kiveron.lst";
 
 namespace {
 
@@ -46,6 +46,8 @@ bool ParseCheckOptions(const std::vector<std::string>& arguments, CheckOptions& 
                 error = "--preview needs a folder";
                 return false;
             }
+        } else if (argument == "--guides") {
+            options.guides = true;
         } else if (argument == "--codepage") {
             if (!TakeValue(arguments, i, value) || !ParseCodePage(value, options.codePage)) {
                 error = "--codepage needs a code page number such as 1252";
@@ -60,6 +62,10 @@ bool ParseCheckOptions(const std::vector<std::string>& arguments, CheckOptions& 
         } else {
             options.menuPath = argument;
         }
+    }
+    if (options.guides && options.previewFolder.empty()) {
+        error = "--guides needs --preview DIR";
+        return false;
     }
     if (options.menuPath.empty()) {
         error = "no menu file given";

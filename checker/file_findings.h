@@ -17,10 +17,13 @@
 
 // The pictures a menu file gives, loaded by the picture loader Kiveron
 // uses and found from the root of the medium as Kiveron finds them:
-// missing or refused ones are warnings, the others a note with the size of
-// the window. pictures is the menu's picture map once the file is loaded.
-void ReportPictureFindings(const MenuLineLog& log, const PictureMap& pictures, bool startupMenu,
-                           const DiscRoot& disc, unsigned codePage, FindingSink& sink);
+// missing or refused ones are warnings that say why and what to do, and so
+// is a nested menu's picture of another size than the start picture for its
+// language (the window keeps the size it started with); the others a note
+// with the size of the window. pictures is the menu's picture map once the
+// file is loaded, startPictures the start-up menu's.
+void ReportPictureFindings(const MenuLineLog& log, const PictureMap& pictures, const PictureMap& startPictures,
+                           bool startupMenu, const DiscRoot& disc, unsigned codePage, FindingSink& sink);
 
 // Loads the nested menu file and checks it in turn: false, with the
 // system's reason in error, when it cannot be read. A warning about opening

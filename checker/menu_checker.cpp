@@ -68,6 +68,23 @@ std::vector<std::string> PreviewLanguages(const MenuDocument& document)
     return codes;
 }
 
+bool GivesNoText(const LocalizedText& text)
+{
+    for (const LocalizedText::Entries::value_type& entry : text.GetEntries())
+        if (!entry.second.empty())
+            return false;
+    return true;
+}
+
+// Findings name files with backslashes only, however the author wrote them.
+std::string WithBackslashes(std::string path)
+{
+    for (char& c : path)
+        if (c == '/')
+            c = '\\';
+    return path;
+}
+
 } // namespace
 
 MenuChecker::MenuChecker(const CheckOptions& options, CheckReport& report, HINSTANCE instance)
@@ -94,7 +111,7 @@ void MenuChecker::Run()
 void MenuChecker::CheckAll()
 {
     LoadedMenu startup;
-    startup.shownName = Utf8FromAnsi(options.menuPath);
+    startup.shownName = Utf8FromAnsi(WithBackslashes(options.menuPath));
     startup.path = menuPath;
     startup.startup = true;
     if (!LoadStartupMenu(startup))
@@ -142,7 +159,10 @@ std::vector<MenuChecker::LoadedMenu> MenuChecker::CheckMenu(const LoadedMenu& me
         ReportTextsGivenBefore(menu.log, startupDocument, sink);
     ReportAnsiLosses(menu.log, CodePage(), sink);
     ReportLanguageFindings(menu.log, menu.document, menu.startup, sink);
-    ReportPictureFindings(menu.log, menu.document.GetPicture(), menu.startup, *disc, CodePage(), sink);
+    if (GivesNoText(menu.document.GetExitText()))
+        sink.Note(0, "the menu gives no ExitText; the exit link shows only its bullet");
+    ReportPictureFindings(menu.log, menu.document.GetPicture(), startupDocument.GetPicture(), menu.startup, *disc,
+                          CodePage(), sink);
 
     std::vector<LoadedMenu> nested;
     const MenuDocument& document = menu.document;
@@ -189,15 +209,15 @@ std::string MenuChecker::ShownName(const std::string& file) const
 {
     const std::string fromRoot = disc->NameFromRoot(file);
     if (fromRoot == file)
-        return Utf8FromAnsi(file);
+        return Utf8FromAnsi(WithBackslashes(file));
     const std::string& given = options.menuPath;
-    return Utf8FromAnsi(given.substr(0, given.find_last_of("\\/:") + 1) + fromRoot);
+    return Utf8FromAnsi(WithBackslashes(given.substr(0, given.find_last_of("\\/:") + 1) + fromRoot));
 }
 
 void MenuChecker::WritePreviews(const MenuDocument& document)
 {
     if (!CreateFolderTree(previewFolder)) {
-        report.Add(Utf8FromAnsi(options.menuPath), 0, FindingLevel::Error,
+        report.Add(Utf8FromAnsi(WithBackslashes(options.menuPath)), 0, FindingLevel::Error,
                    "the preview folder " + Quoted(Utf8FromAnsi(previewFolder)) + " cannot be created");
         return;
     }
@@ -208,15 +228,24 @@ void MenuChecker::WritePreviews(const MenuDocument& document)
 void MenuChecker::WritePreview(const std::string& language)
 {
     const std::string file = previewFolder + "\\" + PreviewFileName(language);
-    const std::string shownName = Utf8FromAnsi(options.menuPath);
-    const std::string quotedLanguage = Quoted(Utf8FromAnsi(language));
+    const std::string shownName = Utf8FromAnsi(WithBackslashes(options.menuPath));
+    // The texts without suffix are the menu without languages, in the text
+    // as in the file name.
+    const std::string quotedLanguage =
+        language == kAnyLanguage ? std::string("without languages") : "for language " + Quoted(Utf8FromAnsi(language));
+    const std::string guides = options.guides ? previewFolder + "\\" + GuidesFileName(language) : std::string();
     std::string error;
-    if (WriteMenuPreview(instance, menuPath, language, file, error))
+    if (WriteMenuPreview(instance, menuPath, language, file, error, guides)) {
         report.Add(shownName, 0, FindingLevel::Note,
-                   "the preview for language " + quotedLanguage + " is " + Quoted(Utf8FromAnsi(file)));
+                   "the preview " + quotedLanguage + " is " + Quoted(Utf8FromAnsi(file)));
+        if (!guides.empty())
+            report.Add(shownName, 0, FindingLevel::Note,
+                       "the preview " + quotedLanguage + " with the areas Kiveron draws over the picture is " +
+                           Quoted(Utf8FromAnsi(guides)));
+    }
     else
         report.Add(shownName, 0, FindingLevel::Error,
-                   "the preview for language " + quotedLanguage + " cannot be written: " +
+                   "the preview " + quotedLanguage + " cannot be written: " +
                        Utf8FromAnsi(error));
 }
 

@@ -4,6 +4,7 @@
 #include "app/dispatch_guard.h"
 #include "app/main_window.h"
 #include "checker/preview_canvas.h"
+#include "checker/preview_guides.h"
 #include "checker/window_print.h"
 #include "menu/input_data_exception.h"
 
@@ -49,7 +50,7 @@ bool IsFileNameCharacter(char c)
 
 bool WriteMenuPreview(HINSTANCE instance, const std::string& menuPath,
                       const std::string& language, const std::string& bmpPath,
-                      std::string& error)
+                      std::string& error, const std::string& guidesPath)
 {
     Application application(instance);
     std::unique_ptr<MainWindow> window;
@@ -70,16 +71,27 @@ bool WriteMenuPreview(HINSTANCE instance, const std::string& menuPath,
     PreviewCanvas canvas(client.right, client.bottom);
     if (canvas.Handle())
         PrintWindowClient(window->Dialog(), canvas.Handle());
+    const std::vector<PreviewGuide> guides = DialogGuides(window->Dialog());
     window.reset();
     DiscardQuitMessages();
-    if (TakeDialogFailure(error))
+    if (TakeDialogFailure(error) || !canvas.Save(bmpPath, error))
         return false;
-    return canvas.Save(bmpPath, error);
+    if (guidesPath.empty())
+        return true;
+    if (canvas.Handle())
+        DrawGuides(guides, canvas.Handle());
+    return canvas.Save(guidesPath, error);
+}
+
+std::string GuidesFileName(const std::string& language)
+{
+    const std::string name = PreviewFileName(language);
+    return name.substr(0, name.size() - 4) + "-guides.bmp";
 }
 
 std::string PreviewFileName(const std::string& language)
 {
-    std::string name = language == "*" ? "any" : language;
+    std::string name = language == "*" ? "without-languages" : language;
     for (char& c : name) {
         if (!IsFileNameCharacter(c))
             c = '_';

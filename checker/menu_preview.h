@@ -13,14 +13,19 @@
 // process may write one preview after another. Pictures are found as Kiveron
 // finds them, against the current directory. False, with the reason in
 // error (ANSI code page), when the menu cannot be read or the file cannot be
-// written.
+// written. With a guidesPath, the same preview is saved there once more
+// with the areas of the list, the description, the language chooser and
+// the exit link framed over it.
 bool WriteMenuPreview(HINSTANCE instance, const std::string& menuPath,
                       const std::string& language, const std::string& bmpPath,
-                      std::string& error);
+                      std::string& error, const std::string& guidesPath = std::string());
 
 // The file name of the preview for a language code: "preview-de.bmp"; the
-// code "*" gives "preview-any.bmp", and characters that a file name cannot
+// code "*" (a menu without languages) gives
+// "preview-without-languages.bmp", and characters that a file name cannot
 // hold become "_".
 std::string PreviewFileName(const std::string& language);
+// The same with "-guides" before the extension.
+std::string GuidesFileName(const std::string& language);
 
 #endif

@@ -5,8 +5,10 @@
 #include <cstring>
 #include <utility>
 
+#include "graphics/bit_field_converter.h"
 #include "graphics/bitmap_layout.h"
 #include "graphics/image_palette.h"
+#include "graphics/rle_decoder.h"
 
 static_assert(sizeof(BITMAPINFOHEADER) == BitmapLayout::kInfoHeaderSize, "the block starts with the file's info header");
 
@@ -43,6 +45,16 @@ void StoreRowsBottomUp(BITMAPINFOHEADER& header, BYTE* rows) {
     for (LONG top = 0, bottom = height - 1; top < bottom; ++top, --bottom)
         std::swap_ranges(rows + top * rowSize, rows + (top + 1) * rowSize, rows + bottom * rowSize);
     header.biHeight = height;
+}
+
+// Gives the room the compressed stream took back once it has been expanded;
+// a block that cannot shrink is kept as it is.
+template <typename Block>
+void ShrinkToImage(Block& block, std::size_t size) {
+    if (BYTE* const smaller = static_cast<BYTE*>(std::realloc(block.get(), size))) {
+        block.release();
+        block.reset(smaller);
+    }
 }
 
 int WidthOf(const RECT& rect) {
@@ -94,28 +106,48 @@ CDrawSurface7::ImageBlock CDrawSurface7::ReadImageBlock(HANDLE file, bool& store
     if (!ReadExactly(file, fileHeader, sizeof fileHeader) || !BitmapLayout::ReadFileHeader(fileHeader, pixelOffset))
         return nullptr;
 
+    // Longer headers begin with the same 40 bytes; bit-field masks are the
+    // next 12 bytes after them either way.
     BITMAPINFOHEADER header;
+    DWORD masks[3] = {};
     std::uint64_t fileSize = 0;
     BitmapLayout layout;
-    if (!ReadExactly(file, &header, sizeof header) || !FileSize(file, fileSize) ||
-        !BitmapLayout::Plan(header, pixelOffset, fileSize, layout))
+    if (!ReadExactly(file, &header, sizeof header) ||
+        (header.biCompression == BI_BITFIELDS &&
+         (!ReadExactly(file, masks, sizeof masks) || !BitFieldConverter::Accepts(masks, header.biBitCount))) ||
+        !FileSize(file, fileSize) || !BitmapLayout::Plan(header, pixelOffset, fileSize, layout))
         return nullptr;
 
     // Allocated only now that the file is known to hold all of it.
     ImageBlock loaded(static_cast<BYTE*>(std::malloc(layout.BlockSize())));
     if (!loaded)
         return nullptr;
-    header.biSizeImage = layout.ImageSize();
-    std::memcpy(loaded.get(), &header, sizeof header);
+    const BITMAPINFOHEADER blockHeader = layout.BlockHeader(header);
+    std::memcpy(loaded.get(), &blockHeader, sizeof blockHeader);
 
-    BYTE* const colorTable = loaded.get() + sizeof header;
+    BYTE* const colorTable = loaded.get() + sizeof blockHeader;
     const DWORD tableBytes = layout.ColorTableEntries() * sizeof(RGBQUAD);
-    if (!ReadExactly(file, colorTable, tableBytes) || !SeekTo(file, layout.PixelDataStart()) ||
-        !ReadExactly(file, colorTable + tableBytes, layout.ImageSize()))
+    BYTE* const rows = colorTable + tableBytes;
+    BYTE* const stored = layout.ScratchSize() != 0 ? rows + layout.ImageSize() : rows;
+    if (!SeekTo(file, layout.ColorTableStart()) || !ReadExactly(file, colorTable, tableBytes) ||
+        !SeekTo(file, layout.PixelDataStart()) || !ReadExactly(file, stored, layout.StoredSize()))
         return nullptr;
+
+    const LONG width = header.biWidth, height = std::abs(header.biHeight);
+    const std::size_t blockRowSize = static_cast<std::size_t>(BitmapLayout::RowSize(layout.BlockBitCount(), width));
+    if (header.biCompression == BI_RLE8 || header.biCompression == BI_RLE4) {
+        // Pixels the stream leaves out show the colour table's first colour.
+        std::memset(rows, 0, layout.ImageSize());
+        RleDecoder::Decode(stored, layout.StoredSize(), header.biBitCount, width, height, rows, blockRowSize);
+        ShrinkToImage(loaded, layout.BlockSize() - layout.ScratchSize());
+    } else if (header.biCompression == BI_BITFIELDS) {
+        BitFieldConverter(masks, header.biBitCount)
+            .Convert(rows, width, height, static_cast<std::size_t>(BitmapLayout::RowSize(header.biBitCount, width)),
+                     blockRowSize);
+    }
     storedTopDown = header.biHeight < 0;
     if (storedTopDown)
-        StoreRowsBottomUp(*reinterpret_cast<BITMAPINFOHEADER*>(loaded.get()), colorTable + tableBytes);
+        StoreRowsBottomUp(*reinterpret_cast<BITMAPINFOHEADER*>(loaded.get()), rows);
     return loaded;
 }
 

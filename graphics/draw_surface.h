@@ -10,10 +10,12 @@
 #include "graphics/memory_dc.h"
 #include "graphics/window_dc.h"
 
-// The dialog's background picture: an uncompressed BMP file kept in memory
-// exactly as GDI's DIB functions take it (info header, colour table and
-// bottom-up rows in one block), with a logical palette so that it also
-// shows on 256-colour displays. Every paint is one GDI call on that block.
+// The dialog's background picture: a BMP file kept in memory as every GDI
+// since Windows 95 takes it (a 40-byte BI_RGB info header, the colour table
+// and plain bottom-up rows in one block), with a logical palette so that it
+// also shows on 256-colour displays. Longer headers, bit fields and RLE
+// streams are turned into that form while loading, so that every paint is
+// one GDI call on the block.
 //
 // Pictures are untrusted input: a file is taken only when its headers
 // describe a block that the file can fill and that GDI can draw without
@@ -46,6 +48,10 @@ public:
     // Copies the picture region source into dest.
     bool DrawPartTo(HDC dc, const RECT& dest, const RECT& source, bool forceBackground) const;
 
+    // The header of the block as GDI draws it: always 40 bytes and BI_RGB,
+    // whatever layout the file had. Only while HasImage().
+    const BITMAPINFOHEADER& Header() const;
+
     // The logical palette for a picture's colour table, laid out for the
     // current display; null when GDI refuses.
     static HPALETTE CreateImagePalette(const RGBQUAD* colorTable, DWORD count);
@@ -59,7 +65,6 @@ private:
     // storedTopDown tells whether the file's rows ran top-down; the block
     // holds them bottom-up either way.
     static ImageBlock ReadImageBlock(HANDLE file, bool& storedTopDown);
-    const BITMAPINFOHEADER& Header() const;
     const BITMAPINFO* Info() const;
     // Every drawing call goes through here: false when there is nothing to draw.
     bool PrepareTarget(HDC dc, bool forceBackground) const;

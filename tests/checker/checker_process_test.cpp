@@ -71,7 +71,7 @@ CheckRun RunChecker(const std::string& arguments, const std::string& folder)
 }
 
 const char* const kCleanMenu =
-    "[Main]\r\nCaption=Clean\r\nCaption_de=Sauber\r\n"
+    "[Main]\r\nCaption=Clean\r\nCaption_de=Sauber\r\nExitText=Exit\r\n"
     "[Language]\r\nLocale=en\r\nName=English\r\n"
     "[Language]\r\nLocale=de\r\nName=Deutsch\r\n"
     "[Element]\r\nName=Go\r\nName_de=Los\r\nDescription=Starts the program.\r\n"
@@ -92,7 +92,7 @@ TEST(CheckerProcess, ExitsWithZeroOneOrTwoAndPrintsOneLineAFinding)
 
     const CheckRun typo = RunChecker("typo.lst", folder.Path());
     EXPECT_EQ(typo.status, 1u);
-    EXPECT_EQ(typo.output, "typo.lst:16: warning: \"Comand\" is not a known key; the line is ignored\r\n"
+    EXPECT_EQ(typo.output, "typo.lst:17: warning: \"Comand\" is not a known key; the line is ignored\r\n"
                            "0 errors, 1 warning, 0 notes\r\n");
 
     // Missing, a folder, and held by another program against every reader.

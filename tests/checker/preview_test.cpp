@@ -138,11 +138,11 @@ TEST(Preview, ReportsAnUnreadableMenuAndAnUnwritableFile)
     TempFolder folder;
     std::string error;
     EXPECT_FALSE(WriteMenuPreview(GetModuleHandleA(nullptr), folder.PathOf("none.lst"), "*",
-                                  folder.PathOf("preview-any.bmp"), error));
+                                  folder.PathOf("preview-without-languages.bmp"), error));
     EXPECT_NE(std::string::npos, error.find("none.lst")) << error;
 
     const std::string menu = folder.WriteFile("kiveron.lst", "[Element]\r\nName=Row\r\n");
-    const std::string unwritable = folder.PathOf("no folder\\preview-any.bmp");
+    const std::string unwritable = folder.PathOf("no folder\\preview-without-languages.bmp");
     error.clear();
     EXPECT_FALSE(WriteMenuPreview(GetModuleHandleA(nullptr), menu, "*", unwritable, error));
     EXPECT_NE(std::string::npos, error.find("no folder")) << error;
@@ -151,7 +151,45 @@ TEST(Preview, ReportsAnUnreadableMenuAndAnUnwritableFile)
 
 TEST(Preview, FileNamesHoldOnlyWhatAFileNameCan)
 {
-    EXPECT_EQ("preview-any.bmp", PreviewFileName("*"));
+    EXPECT_EQ("preview-without-languages.bmp", PreviewFileName("*"));
     EXPECT_EQ("preview-de.bmp", PreviewFileName("de"));
     EXPECT_EQ("preview-c__x_.bmp", PreviewFileName("c:\\x*"));
+}
+
+TEST(Preview, GuidesFrameTheAreasKiveronDrawsOverThePicture)
+{
+    TempFolder folder;
+    const std::string menuPath = folder.WriteFile("kiveron.lst", "[Main]\r\nExitText=Exit\r\nPicture=" +
+        folder.WriteFile("back.bmp", SolidBitmapFile(400, 260, kGerman)) + "\r\n[Element]\r\nName=Row\r\n");
+    const std::string plain = folder.PathOf("plain.bmp"), guides = folder.PathOf("guides.bmp");
+    std::string error;
+    ASSERT_TRUE(WriteMenuPreview(GetModuleHandleA(nullptr), menuPath, "*", plain, error, guides)) << error;
+    const Pixels before = ReadPreview(plain), after = ReadPreview(guides);
+    ASSERT_EQ(before.colours.size(), after.colours.size());
+
+    ShownMenu shown(menuPath, "*");
+    const struct {
+        int id;
+        COLORREF colour; // none for the chooser: one language hides it
+    } areas[] = {{IDC_MENU_LIST, RGB(230, 0, 0)}, {IDC_DESCRIPTION, RGB(0, 0, 230)},
+                 {IDC_EXIT_LINK, RGB(200, 0, 200)}, {IDC_LANGUAGE_COMBO, CLR_INVALID}};
+    std::vector<RECT> framed;
+    for (const auto& area : areas) {
+        RECT rect;
+        GetWindowRect(GetDlgItem(shown.Dialog(), area.id), &rect);
+        MapWindowPoints(nullptr, shown.Dialog(), reinterpret_cast<POINT*>(&rect), 2);
+        const POINT corners[] = {{rect.left, rect.bottom - 1}, {rect.right - 1, rect.top}};
+        for (POINT p : corners)
+            EXPECT_EQ(area.colour == CLR_INVALID ? before.At(p.x, p.y) : area.colour, after.At(p.x, p.y)) << area.id;
+        if (area.colour != CLR_INVALID)
+            framed.push_back(rect);
+    }
+    int outside = 0;
+    for (int i = 0; i < after.width * after.height; ++i) {
+        const POINT p{i % after.width, i / after.width};
+        const bool inFrame = std::any_of(framed.begin(), framed.end(), [&](const RECT& r) { return PtInRect(&r, p) != 0; });
+        outside += !inFrame && before.At(p.x, p.y) != after.At(p.x, p.y);
+    }
+    EXPECT_EQ(0, outside) << "guides change only the areas they frame";
+    EXPECT_EQ("preview-de-guides.bmp", GuidesFileName("de"));
 }

@@ -1,5 +1,8 @@
 #include "bmp_mutator.h"
 
+#include <windows.h>
+
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -31,6 +34,10 @@ const std::vector<Field>& Fields()
         {34, 4, {}}, {34, 4, {}},                          // biSizeImage
         {46, 4, {0, 1, 2, 15, 16, 17, 255, 256, 257}}, {46, 4, {}}, // biClrUsed
         {50, 4, {}},                                       // biClrImportant
+        // Bit-field masks: after a 40-byte header, inside a longer one.
+        {54, 4, {0, 0x7C00, 0xF800, 0xFF0000, 0x3FF00000, 0xFFFF0000, 0xFFFFFFFF, 0x7C01}},
+        {58, 4, {0, 0x3E0, 0x7E0, 0xFF00, 0xFFC00, 0x10000}},
+        {62, 4, {0, 0x1F, 0xFF, 0x3FF, 0x80000001}},
     };
     return fields;
 }
@@ -57,7 +64,10 @@ std::string BmpMutator::Mutate(std::string bytes)
 {
     for (std::size_t changes = 1 + mutator.Below(4); changes > 0; --changes) {
         const std::size_t kind = mutator.Below(10);
-        if (kind < 6 && bytes.size() >= kHeadersSize)
+        const std::uint32_t compression = bytes.size() >= kHeadersSize ? Read(bytes, 30, 4) : 0;
+        if (kind < 3 && (compression == BI_RLE8 || compression == BI_RLE4))
+            MutateStream(bytes);
+        else if (kind < 6 && bytes.size() >= kHeadersSize)
             MutateField(bytes);
         else if (kind < 7 && bytes.size() >= kHeadersSize)
             ResizeColourTable(bytes);
@@ -67,9 +77,33 @@ std::string BmpMutator::Mutate(std::string bytes)
     return bytes;
 }
 
+// An RLE stream spoilt where a decoder trusts it: a run or literal count,
+// an escape (end of line, end of bitmap, delta) or a delta's steps put
+// where the stream had pixels.
+void BmpMutator::MutateStream(std::string& bytes)
+{
+    const std::uint32_t start = Read(bytes, 10, 4);
+    if (start >= bytes.size() || bytes.size() - start < 2) {
+        mutator.MutateBytes(bytes);
+        return;
+    }
+    static const std::vector<std::string> steps = {
+        std::string("\0\0", 2), std::string("\0\1", 2), std::string("\0\2\xFF\0", 4),
+        std::string("\0\2\0\xFF", 4), std::string("\0\2\1\1", 4), std::string("\xFF\x12", 2),
+        std::string("\0\xFF", 2), std::string("\0\3\1\2", 4)};
+    const std::size_t at = start + 2 * mutator.Below((bytes.size() - start) / 2);
+    const std::string& step = mutator.Pick(steps);
+    if (mutator.OneIn(2))
+        bytes.replace(at, std::min(step.size(), bytes.size() - at), step);
+    else
+        bytes.insert(at, step);
+}
+
 void BmpMutator::MutateField(std::string& bytes)
 {
     const Field& field = mutator.Pick(Fields());
+    if (field.offset + field.size > bytes.size())
+        return;
     const std::uint32_t real = Read(bytes, field.offset, field.size);
     // The file's own size and the room behind the headers are what a
     // loader compares sizes and offsets with.

@@ -49,6 +49,7 @@ std::vector<CorpusFile> FuzzCorpus::Pictures()
                                      Picture("16-colour table", shortTable), Picture("gap before rows", gap),
                                      Picture("pixel offset 0", noOffset), Picture("1x1", Pattern(1, 1, 24)),
                                      Picture("wide", Pattern(64, 2, 8))});
+    AddFiles(PICTURES_DIR, "*.bmp", pictures);
     AddFiles(FUZZ_CORPUS_DIR, "*.bmp", pictures);
     return pictures;
 }

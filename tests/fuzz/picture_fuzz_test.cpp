@@ -1,76 +1,44 @@
 // BMP files from elsewhere, spoilt where a loader trusts them: a rejected
-// file leaves the picture shown before, and an accepted one is what its
-// headers describe, drawn from bytes the file holds where it says.
+// file leaves the picture shown before, and an accepted one is kept as a
+// 40-byte BI_RGB block and drawn as GDI draws the file's own bytes.
 #include "fuzz_corpus.h"
 #include "fuzz_run.h"
 #include "bmp_mutator.h"
 
 #include "graphics/draw_surface.h"
-#include "graphics/test_pictures.h"
+#include "graphics/file_dib.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <map>
 
 namespace {
 
 // The part of a picture compared: its bottom-left corner, at most this big.
 constexpr int kView = 32;
 
-template <typename T>
-T FieldAt(const std::string& bytes, std::size_t offset)
-{
-    T value{};
-    std::memcpy(&value, bytes.data() + offset, sizeof value);
-    return value;
-}
-
-// The pixels that draw(dc, box) leaves on a canvas of the box's size.
-std::vector<DWORD> Render(const RECT& box, const std::function<bool(HDC, const RECT&)>& draw)
-{
-    DibCanvas canvas(std::max<LONG>(box.right, 1), std::max<LONG>(box.bottom, 1));
-    if (!draw(canvas.Dc(), box))
-        return {};
-    GdiFlush();
-    return std::vector<DWORD>(canvas.bits, canvas.bits + canvas.width * canvas.height);
-}
-
 RECT ViewOf(SIZE size)
 {
     return RECT{0, 0, std::min<LONG>(size.cx, kView), std::min<LONG>(std::abs(size.cy), kView)};
 }
 
-// Why the surface should not have taken the file, judged from the file's
-// own headers: empty when they describe a drawable picture whose colour
-// table and rows the file holds. block receives them as GDI takes them,
-// the rows from rowsAt on.
-std::string WhyUnfit(const std::string& bytes, std::string& block, std::size_t& rowsAt)
+// GDI clips an RLE picture to the runs it closed: a run still open when the
+// stream ends without an end-of-line or end-of-bitmap mark is left out,
+// although its pixels are known. So the surface draws every pixel GDI
+// draws, alike, and may show such a run where GDI shows the first colour.
+bool ShowsAllGdiDraws(const std::vector<DWORD>& drawn, const std::vector<DWORD>& gdi, DWORD first)
 {
-    if (bytes.size() < 54 || bytes.compare(0, 2, "BM") != 0)
-        return "no BMP file";
-    const BITMAPINFOHEADER info = FieldAt<BITMAPINFOHEADER>(bytes, 14);
-    const WORD bits = info.biBitCount;
-    if (info.biSize != 40 || info.biCompression != BI_RGB || info.biPlanes != 1 || info.biWidth <= 0 ||
-        info.biHeight == 0 ||
-        (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32))
-        return "headers of no uncompressed picture";
-    const std::uint64_t entries = info.biClrUsed != 0 ? info.biClrUsed : bits <= 8 ? 1u << bits : 0;
-    const std::uint64_t rowSize = (std::uint64_t(bits) * info.biWidth + 31) / 32 * 4;
-    const std::uint64_t height = std::uint64_t(std::abs(std::int64_t(info.biHeight)));
-    const DWORD offset = FieldAt<DWORD>(bytes, 10);
-    const std::uint64_t pixels = offset != 0 ? offset : 54 + 4 * entries;
-    if (54 + 4 * entries > bytes.size() || pixels + rowSize * height > bytes.size())
-        return "colour table or rows beyond the end of the file";
-    block = bytes.substr(14, 40 + 4 * entries);
-    rowsAt = block.size();
-    // Bottom-up, as the picture is seen: a top-down file's last row first.
-    for (std::uint64_t row = 0; row < height; ++row)
-        block += bytes.substr(pixels + rowSize * (info.biHeight > 0 ? row : height - 1 - row), rowSize);
-    reinterpret_cast<BITMAPINFOHEADER*>(&block[0])->biHeight = LONG(height);
-    return std::string();
+    if (drawn.size() != gdi.size())
+        return false;
+    for (std::size_t i = 0; i < drawn.size(); ++i)
+        if (drawn[i] != gdi[i] && gdi[i] != first)
+            return false;
+    return true;
 }
 
 // The surface under test, and what it showed after its last accepted file.
@@ -90,31 +58,42 @@ public:
         }
         shownSize = size;
         shown = drawn;
-        std::string block;
-        std::size_t rowsAt = 0;
-        const std::string unfit = WhyUnfit(bytes, block, rowsAt);
+        ++acceptedByLayout[FormOf(bytes)];
+        FileDib dib;
+        const std::string unfit = ReadFileDib(bytes, dib);
         if (!unfit.empty())
             return "accepted: " + unfit;
+        const BITMAPINFOHEADER& block = surface.Header();
+        if (block.biSize != 40 || block.biCompression != BI_RGB)
+            return "accepted, but kept in a form that not every GDI draws";
         if (size.cx != FieldAt<LONG>(bytes, 18) || size.cy != FieldAt<LONG>(bytes, 22))
             return "accepted with a size other than the file's";
         if (drawn.empty())
             return "accepted, but drawing it fails";
-        if (drawn != Reference(block, rowsAt, ViewOf(size)))
-            return "accepted, but drawn from other bytes than the file holds";
-        return std::string();
+        const std::vector<DWORD> gdi = DrawFileDib(dib, ViewOf(size));
+        if (drawn == gdi || (dib.rle && ShowsAllGdiDraws(drawn, gdi, dib.FirstColour())))
+            return std::string();
+        return "accepted, but drawn otherwise than GDI draws the file";
+    }
+
+    // How many inputs of each layout the surface took.
+    void PrintTally() const
+    {
+        std::printf("picture: accepted by layout:");
+        for (const auto& form : acceptedByLayout)
+            std::printf(" %s %u;", form.first.c_str(), form.second);
+        std::printf("\n");
     }
 
 private:
-    // The file's own header, table and rows drawn as the surface draws its
-    // picture into a box no larger than the picture: its bottom-left part.
-    static std::vector<DWORD> Reference(const std::string& block, std::size_t rowsAt, const RECT& view)
+    static std::string FormOf(const std::string& bytes)
     {
-        return Render(view, [&](HDC dc, const RECT& box) {
-            return SetDIBitsToDevice(dc, 0, 0, box.right, box.bottom, 0, 0, 0, box.bottom, block.data() + rowsAt,
-                                     reinterpret_cast<const BITMAPINFO*>(block.data()), DIB_RGB_COLORS) != 0;
-        });
+        const BITMAPINFOHEADER info = FieldAt<BITMAPINFOHEADER>(bytes, 14);
+        const char* const kinds[] = {"RGB", "RLE8", "RLE4", "bit fields"};
+        return std::to_string(info.biSize) + "-byte header " + (info.biCompression < 4 ? kinds[info.biCompression] : "?");
     }
 
+    std::map<std::string, unsigned> acceptedByLayout;
     CDrawSurface7 surface;
     SIZE shownSize{0, 0};
     std::vector<DWORD> shown;
@@ -134,4 +113,5 @@ TEST(FuzzPictures, RejectedFilesKeepThePictureAndAcceptedOnesAreTheFiles)
     run.TryMutations([&](Mutator& mutator) { return BmpMutator(mutator).Mutate(mutator.Pick(corpus).bytes); },
                      check);
     run.PrintSummary();
+    oracle.PrintTally();
 }

@@ -10,6 +10,14 @@
 
 namespace {
 
+// Pattern(7, 3, 16) as BI_BITFIELDS with the given masks after its header.
+Bmp BitFields(DWORD red, DWORD green, DWORD blue) {
+    Bmp bmp = Pattern(7, 3, 16);
+    bmp.info.biCompression = BI_BITFIELDS;
+    bmp.extension = BytesOf(red) + BytesOf(green) + BytesOf(blue);
+    return bmp;
+}
+
 class DrawSurfaceLoad : public ::testing::Test {
 protected:
     bool Load(CDrawSurface7& surface, const Bmp& bmp) {
@@ -61,6 +69,9 @@ TEST_F(DrawSurfaceLoad, OddButValidLayouts) {
         ASSERT_TRUE(Load(surface, *bmp));
         ExpectPattern(surface, bmp->info.biWidth, bmp->info.biHeight, bmp->info.biBitCount);
     }
+    // The 5-5-5 layout of plain 16-bit rows, stated as masks.
+    ASSERT_TRUE(Load(surface, BitFields(0x7C00, 0x3E0, 0x1F)));
+    ExpectPattern(surface, 7, 3, 16);
     Bmp topDown = Pattern(3, 2, 24);
     topDown.info.biHeight = -2;
     ASSERT_TRUE(Load(surface, topDown));
@@ -76,11 +87,18 @@ TEST_F(DrawSurfaceLoad, RejectedFilesLeaveTheLoadedPictureInPlace) {
         {"first reserved field", [](Bmp& f) { f.file.bfReserved1 = 1; }},
         {"second reserved field", [](Bmp& f) { f.file.bfReserved2 = 0x100; }},
         {"12-byte core header", [](Bmp& f) { f.info.biSize = 12; }},
-        {"108-byte header", [](Bmp& f) { f.info.biSize = 108; f.extension.resize(68); }},
-        {"124-byte header", [](Bmp& f) { f.info.biSize = 124; f.extension.resize(84); }},
-        {"RLE8", [](Bmp& f) { f.info.biCompression = BI_RLE8; }},
-        {"RLE4", [](Bmp& f) { f.info.biCompression = BI_RLE4; }},
-        {"bit fields", [](Bmp& f) { f.info.biCompression = BI_BITFIELDS; }},
+        {"52-byte header", [](Bmp& f) { f.info.biSize = 52; f.extension.resize(12); }},
+        {"JPEG inside", [](Bmp& f) { f.info.biCompression = BI_JPEG; }},
+        {"PNG inside", [](Bmp& f) { f.info.biCompression = BI_PNG; }},
+        {"RLE4 at 8 bits", [](Bmp& f) { f.info.biCompression = BI_RLE4; }},
+        {"bit fields at 8 bits", [](Bmp& f) { f.info.biCompression = BI_BITFIELDS; }},
+        {"RLE8 stored top-down", [](Bmp& f) { f.info.biCompression = BI_RLE8; f.info.biHeight = -3; }},
+        {"RLE8 of no stated length", [](Bmp& f) { f.info.biCompression = BI_RLE8; f.info.biSizeImage = 0; }},
+        {"RLE8 rows 256 times the stream and over 1 MiB", [](Bmp& f) { f.info.biCompression = BI_RLE8; f.info.biWidth = 1 << 20; }},
+        {"RLE8 longer than the file", [](Bmp& f) { f.info.biCompression = BI_RLE8; f.info.biSizeImage += 1; }},
+        {"gapped mask", [](Bmp& f) { f = BitFields(0x7C01, 0x3E0, 0x1E); }},
+        {"mask beyond 16 bits", [](Bmp& f) { f = BitFields(0x7C00, 0x3E0, 0x1F0000); }},
+        {"masks cut short", [](Bmp& f) { f = BitFields(0x7C00, 0x3E0, 0x1F); f.extension.resize(8); f.pixels.clear(); }},
         {"unknown depth", [](Bmp& f) { f.info.biBitCount = 2; }},
         {"colour table cut short", [](Bmp& f) { f.table.resize(100); f.pixels.clear(); }},
         {"pixel data one byte short", [](Bmp& f) { f.pixels.pop_back(); }},
