@@ -2,6 +2,8 @@
 
 #include "app/dispatch_guard.h"
 #include "app/main_window.h"
+#include "platform/text_helpers.h"
+
 
 bool InitApplication(HINSTANCE)
 {
@@ -27,7 +29,14 @@ const std::string& Application::Title()
 int Application::Run()
 {
     mainWindow = new MainWindow(this);
-    mainWindow->Create();
+    if (!mainWindow->Create()) {
+        // Nothing would ever post the quit message: say why and end.
+        const std::string reason = SystemErrorText(GetLastError());
+        delete mainWindow;
+        mainWindow = nullptr;
+        MessageBoxA(nullptr, reason.c_str(), Title().c_str(), MB_ICONERROR);
+        return 0;
+    }
 
     // The ANSI loop without IsDialogMessage: keys go straight to the focused
     // control, so the dialog has no Tab navigation and no default Enter or

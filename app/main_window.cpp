@@ -71,25 +71,36 @@ MainWindow::~MainWindow()
         DestroyWindow(dialog);
 }
 
-void MainWindow::Create(Visibility wanted)
+bool MainWindow::Create(Visibility wanted)
 {
     HINSTANCE instance = owner->Instance();
     const LPARAM self = reinterpret_cast<LPARAM>(this);
     visibility = wanted;
-    if (visibility == Visibility::Shown) {
-        dialog = IsUnicodePlatform()
-            ? CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_MAIN_DIALOG), nullptr, DialogProc, self)
-            : CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr, DialogProc, self);
-    } else {
-        dialog = CreateHiddenDialog(instance, DialogProc, self);
+    // WM_INITDIALOG attaches and fills the controls; the dialog manager shows
+    // a visible template's dialog only after that, complete at first sight.
+    const HWND created = visibility == Visibility::Shown
+        ? (IsUnicodePlatform()
+               ? CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_MAIN_DIALOG), nullptr, DialogProc, self)
+               : CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr, DialogProc, self))
+        : CreateHiddenDialog(instance, DialogProc, self);
+    const DWORD failure = GetLastError();
+    dialog = created;
+    if (dialog == nullptr) {
+        SetLastError(failure);
+        return false;
     }
+    menuList.SetOpening(false);
+    return true;
+}
 
+void MainWindow::AttachControls(HWND dialog)
+{
     menuList.Attach(this, GetDlgItem(dialog, IDC_MENU_LIST));
+    menuList.SetOpening(true);
     languageCombo.Attach(this, GetDlgItem(dialog, IDC_LANGUAGE_COMBO));
     description.Attach(this, GetDlgItem(dialog, IDC_DESCRIPTION));
     exitLink.Attach(this, GetDlgItem(dialog, IDC_EXIT_LINK));
-    exitLink.SetBullet(LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_EXIT_BULLET)));
-    Refresh();
+    exitLink.SetBullet(LoadBitmapA(owner->Instance(), MAKEINTRESOURCEA(IDB_EXIT_BULLET)));
 }
 
 void MainWindow::LoadPicture()

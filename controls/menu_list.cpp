@@ -41,7 +41,7 @@ MenuList::MenuList()
       upArrow(nullptr), upArrowPressed(nullptr), downArrow(nullptr), downArrowPressed(nullptr),
       thumbTop(nullptr), thumbBottom(nullptr), thumbMiddle(nullptr), hoverIndex(-1), timerId(0),
       captured(false), repeatDelay(0), pressed(false), dragTop(0), lastY(0),
-      part(ScrollPart::None), firstFocus(true)
+      part(ScrollPart::None), firstFocus(true), opening(false)
 {
 }
 
@@ -206,7 +206,9 @@ LRESULT MenuList::OnSetFocus(WPARAM wParam, LPARAM lParam)
 {
     // The dialog gives the list the focus as it opens; only a later return of
     // the focus, by the keyboard or a click, selects the top visible row.
-    if (firstFocus) {
+    if (opening) {
+        // Not the user's doing: the dialog is still being made.
+    } else if (firstFocus) {
         firstFocus = false;
     } else if (GetCurSel() == -1 && ListBox().Count() > 0) {
         ListBox().SetCurSel(ListBox().GetTopIndex());

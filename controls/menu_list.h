@@ -38,6 +38,11 @@ public:
     // The selected row, else the row whose caption is under the mouse, or -1.
     int GetCurrent() const;
 
+    // While the dialog opens, the focus it gives the list (its first tab
+    // stop, then again as it is activated) selects nothing and does not
+    // count as the first focus.
+    void SetOpening(bool dialogOpening) { opening = dialogOpening; }
+
     // The rows as filled, in order.
     int Count() const { return static_cast<int>(texts.size()); }
     const std::wstring& ItemText(int index) const { return texts.at(index); }
@@ -136,4 +141,5 @@ private:
     int lastY;
     ScrollPart part;
     bool firstFocus;
+    bool opening;
 };
