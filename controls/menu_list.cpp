@@ -177,7 +177,25 @@ LRESULT CALLBACK MenuList::WindowProc(HWND window, UINT message, WPARAM wParam, 
     MenuList* list = GetWindowObject<MenuList>(window);
     if (!list)  // not bound any more: the object gave the list its procedure back
         return DefWindowProcA(window, message, wParam, lParam);
-    return GuardDispatch([&] { return list->HandleMessage(message, wParam, lParam); });
+    return GuardDispatch([&] {
+        const LRESULT top = list->TopIndexNow();
+        const LRESULT result = list->HandleMessage(message, wParam, lParam);
+        list->RedrawIfScrolled(top);
+        return result;
+    });
+}
+
+LRESULT MenuList::TopIndexNow() const
+{
+    // Asked of the list box's own procedure: sent to the window, the
+    // question would come back through this one.
+    return window ? binding.CallPrevious(LB_GETTOPINDEX, 0, 0) : LB_ERR;
+}
+
+void MenuList::RedrawIfScrolled(LRESULT previousTop) const
+{
+    if (window && IsWindow(window) && TopIndexNow() != previousTop)
+        InvalidateList();
 }
 
 LRESULT MenuList::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)

@@ -55,6 +55,11 @@ public:
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // After a message that moved the top row (the wheel, keys, the bar):
+    // the list box scrolled by copying pixels, which puts the rows out of
+    // line with the picture and leaves the bar as it was.
+    void RedrawIfScrolled(LRESULT previousTop) const;
+    LRESULT TopIndexNow() const;
     // Gives a bound window its procedure back and deletes fonts and bitmaps.
     void Unbind();
 
