@@ -153,11 +153,13 @@ void MenuList::DrawItem(const DRAWITEMSTRUCT& item)
     const HDC dc = item.hDC;
     const RECT& rowRect = item.rcItem;
 
-    // The row shows the picture pixels that lie under it.
+    // The row shows the picture pixels that the dialog shows under it.
     RECT underRow;
     if (owner->Picture().HasImage() && ListBox().GetItemRect(index, underRow)) {
         MapWindowPoints(window, owner->Dialog(), reinterpret_cast<POINT*>(&underRow), 2);
-        owner->Picture().DrawPartTo(dc, rowRect, underRow, false);
+        RECT dialogClient;
+        GetClientRect(owner->Dialog(), &dialogClient);
+        owner->Picture().DrawUnder(dc, rowRect, dialogClient, underRow, false);
     }
 
     const HBITMAP bullet = markers[index] == 0   ? primaryBullet
@@ -254,8 +256,11 @@ LRESULT MenuList::OnEraseBackground(HDC dc)
     if (owner && owner->Picture().HasImage()) {
         RECT client;
         GetClientRect(window, &client);
-        MapWindowPoints(window, owner->Dialog(), reinterpret_cast<POINT*>(&client), 2);
-        owner->Picture().DrawPart(dc, client, false);
+        RECT underList = client;
+        MapWindowPoints(window, owner->Dialog(), reinterpret_cast<POINT*>(&underList), 2);
+        RECT dialogClient;
+        GetClientRect(owner->Dialog(), &dialogClient);
+        owner->Picture().DrawUnder(dc, client, dialogClient, underList, false);
     }
     return 1;
 }
