@@ -41,10 +41,12 @@ MainWindow::MainWindow(Application* owner)
     : owner(owner), dialog(nullptr), visibility(Visibility::Shown), icon(nullptr)
 {
     icon = LoadApplicationIcon(owner->Instance());
+    const std::string menuPath = MenuFilePathBeside(ModuleFilePath());
     try {
-        document.Load(MenuFilePathBeside(ModuleFilePath()));
+        document.Load(menuPath);
     } catch (const InputDataException& error) {
-        MessageBoxA(nullptr, error.Message().c_str(), Application::Title().c_str(), MB_ICONERROR);
+        const std::string text = MenuLoadFailureText(menuPath, error.Message());
+        MessageBoxA(nullptr, text.c_str(), Application::Title().c_str(), MB_ICONERROR);
         throw;
     }
     currentLanguage = ChooseStartupLanguage(DeclaredLocales(document.GetLanguages()),
@@ -111,8 +113,17 @@ void MainWindow::LoadPicture()
     PictureMap::const_iterator found = pictures.find(currentLanguage);
     if (found == pictures.end())
         found = pictures.find("*");
-    if (found != pictures.end())
-        picture.LoadBitmapFile(found->second);
+    if (found == pictures.end())
+        return;
+    // A relative path is meant from the current folder; when nothing is
+    // there (the menu started from a shortcut or a console elsewhere), from
+    // the folder of the menu file that names it.
+    const std::string& path = found->second;
+    const std::string beside = PictureBesideMenu(document.GetPictureFolders()[found->first], path);
+    if (!beside.empty() && GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+        picture.LoadBitmapFile(beside);
+    else
+        picture.LoadBitmapFile(path);
 }
 
 int MainWindow::ElementOfRow(int row) const

@@ -99,6 +99,7 @@ void MenuChecker::CheckAll()
     startup.startup = true;
     if (!LoadStartupMenu(startup))
         return;
+    startup.ownLanguages = startup.document.GetLanguages();
     visited[LowerCase(menuPath)] = startup.log.LanguageHeaders().size();
     startupDocument = startup.document;
     // Depth first, in the order the commands name the menus, as the author
@@ -141,7 +142,8 @@ std::vector<MenuChecker::LoadedMenu> MenuChecker::CheckMenu(const LoadedMenu& me
     if (!menu.startup)
         ReportTextsGivenBefore(menu.log, startupDocument, sink);
     ReportAnsiLosses(menu.log, CodePage(), sink);
-    ReportLanguageFindings(menu.log, menu.document, menu.startup, sink);
+    ReportLanguageFindings(menu.log, menu.document, menu.ownLanguages, menu.heldLocales, menu.startup,
+                           sink);
     ReportPictureFindings(menu.log, menu.document.GetPicture(), menu.startup, *disc, CodePage(), sink);
 
     std::vector<LoadedMenu> nested;
@@ -157,25 +159,25 @@ std::vector<MenuChecker::LoadedMenu> MenuChecker::CheckMenu(const LoadedMenu& me
 
 bool MenuChecker::OpenNestedMenu(const MenuDocument& parent, const std::string& file,
                                  std::vector<LoadedMenu>& nested, std::string& error,
-                                 std::string& warning)
+                                 std::string& /* warning: none to give */)
 {
     const std::string key = LowerCase(FullPath(file));
     const std::map<std::string, std::size_t>::const_iterator known = visited.find(key);
-    if (known != visited.end()) {
-        if (known->second > 0)
-            warning = "opening " + Quoted(ShownName(file)) + " again adds the " +
-                      std::to_string(known->second) +
-                      (known->second == 1 ? " language" : " languages") +
-                      " it declares to the language chooser once more; open a copy without "
-                      "[Language] sections instead";
+    // Opened again, a menu adds nothing: its languages are held already.
+    if (known != visited.end())
         return true;
-    }
     LoadedMenu menu;
     menu.shownName = ShownName(file);
     menu.path = file;
     menu.document = parent;
+    for (const MenuLanguage& language : parent.GetLanguages())
+        menu.heldLocales.push_back(language.locale);
     try {
         menu.document.Load(file, &menu.log);
+        // The file alone, for its languages as it declares them.
+        MenuDocument alone;
+        alone.Load(file);
+        menu.ownLanguages = alone.GetLanguages();
     } catch (const InputDataException& failure) {
         error = failure.Message();
         return false;

@@ -34,6 +34,8 @@ private:
         std::string path;      // the file
         MenuDocument document; // the menu as Kiveron holds it once this file is loaded
         MenuLineLog log;
+        std::vector<MenuLanguage> ownLanguages; // the file's languages as it declares them
+        std::vector<std::string> heldLocales;   // the codes held before it was loaded
         bool startup = false;
     };
 
@@ -61,8 +63,7 @@ private:
     std::string previewFolder; // full path, or empty
     std::unique_ptr<DiscRoot> disc; // the folder of the start-up menu
     // Full paths in small letters: a menu is checked once however it is
-    // named. With the number of languages each declares: every load adds
-    // them to the chooser again.
+    // named. With the number of languages each declares.
     std::map<std::string, std::size_t> visited;
     // The start-up menu alone: what it gives, every later menu finds there.
     MenuDocument startupDocument;

@@ -43,6 +43,10 @@ public:
     // count as the first focus.
     void SetOpening(bool dialogOpening) { opening = dialogOpening; }
 
+    // Forgets the row under the mouse, for rows rebuilt from another menu:
+    // the next move over a caption makes it current again.
+    void ForgetHover() { hoverIndex = -1; }
+
     // The rows as filled, in order.
     int Count() const { return static_cast<int>(texts.size()); }
     const std::wstring& ItemText(int index) const { return texts.at(index); }
