@@ -4,6 +4,16 @@
 #include "app/main_window.h"
 #include "platform/text_helpers.h"
 
+namespace {
+
+// Alt+F4 pressed in one of the dialog's controls.
+bool IsCloseKey(const MSG& message, HWND dialog)
+{
+    return message.message == WM_SYSKEYDOWN && message.wParam == VK_F4 && dialog != nullptr &&
+           message.hwnd != dialog && IsChild(dialog, message.hwnd);
+}
+
+} // namespace
 
 bool InitApplication(HINSTANCE)
 {
@@ -45,6 +55,12 @@ int Application::Run()
     MSG message = {};
     BOOL received;
     while ((received = GetMessageA(&message, nullptr, 0, 0)) > 0) {
+        if (IsCloseKey(message, mainWindow->Dialog())) {
+            // Some controls (the drop-down combo among them) keep Alt+F4 to
+            // themselves; the dialog closes whichever control has the focus.
+            PostMessageA(mainWindow->Dialog(), WM_SYSCOMMAND, SC_CLOSE, 0);
+            continue;
+        }
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
