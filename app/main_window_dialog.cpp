@@ -158,9 +158,10 @@ BOOL MainWindow::OnPaint(HWND dialog)
         InvalidateRect(dialog, &client, TRUE);
         return FALSE;
     }
+    // Only the invalid part: a row change repaints a row, not the picture.
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(dialog, &paint);
-    picture.Draw(dc, client, false);
+    picture.DrawUnder(dc, paint.rcPaint, client, paint.rcPaint, false);
     EndPaint(dialog, &paint);
     return TRUE;
 }

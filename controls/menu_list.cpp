@@ -1,5 +1,7 @@
 #include "controls/menu_list.h"
 
+#include <algorithm>
+
 #include "app/application.h"
 #include "app/dispatch_guard.h"
 #include "app/main_window.h"
@@ -404,10 +406,14 @@ RECT MenuList::MeasureCaption(int index, const RECT& row) const
 
 int MenuList::TextHitTest(POINT point) const
 {
-    // Only the first row that contains the point is looked at.
-    for (int i = 0; i < Count(); ++i) {
+    // Only the first row that contains the point is looked at; only the
+    // rows from the top one down to the client's bottom can contain it.
+    const int clientHeight = ClientHeight();
+    for (int i = (std::max)(ListBox().GetTopIndex(), 0); i < Count(); ++i) {
         RECT row;
-        if (!ListBox().GetItemRect(i, row) || !PtInRect(&row, point))
+        if (!ListBox().GetItemRect(i, row) || row.top >= clientHeight)
+            break;
+        if (!PtInRect(&row, point))
             continue;
         const RECT text = MeasureCaption(i, row);
         const SIZE measured{text.right - text.left, text.bottom - text.top};

@@ -37,6 +37,11 @@ public:
     PictureMap GetPictureFolders() const;
     std::vector<MenuLanguage> GetLanguages() const;
     std::vector<MenuElement> GetElements() const;
+    // One entry read in place, for the paths that run on every move of the
+    // mouse: a copy of all entries would cost as much as the menu is long.
+    // The reference is good until the next load.
+    const MenuElement& ElementAt(std::size_t index) const { return elements.at(index); }
+    std::size_t ElementCount() const { return elements.size(); }
 
 private:
     struct WithoutElements {};
