@@ -145,6 +145,7 @@ std::vector<MenuChecker::LoadedMenu> MenuChecker::CheckMenu(const LoadedMenu& me
     ReportLanguageFindings(menu.log, menu.document, menu.ownLanguages, menu.heldLocales, menu.startup,
                            sink);
     ReportPictureFindings(menu.log, menu.document.GetPicture(), menu.startup, *disc, CodePage(), sink);
+    ReportDescriptionsCut(menu, sink);
 
     std::vector<LoadedMenu> nested;
     const MenuDocument& document = menu.document;
@@ -185,6 +186,26 @@ bool MenuChecker::OpenNestedMenu(const MenuDocument& parent, const std::string& 
     visited[key] = menu.log.LanguageHeaders().size();
     nested.push_back(std::move(menu));
     return true;
+}
+
+void MenuChecker::ReportDescriptionsCut(const LoadedMenu& menu, FindingSink& sink)
+{
+    if (!descriptionFit)
+        descriptionFit.reset(new DescriptionFit(instance, menuPath));
+    const std::vector<std::string> languages = PreviewLanguages(menu.document);
+    const std::vector<int>& headers = menu.log.ElementHeaders();
+    for (std::size_t i = 0; i < headers.size() && i < menu.document.ElementCount(); ++i) {
+        const MenuElement& element = menu.document.ElementAt(i);
+        for (const std::string& language : languages) {
+            const std::wstring description = element.description.Lookup(language);
+            if (element.name.Lookup(language).empty() || description.empty() ||
+                descriptionFit->Fits(language, description))
+                continue;
+            sink.Warning(headers[i], "the description does not fit its space in language " +
+                                         Quoted(Utf8FromAnsi(language)) +
+                                         "; its last line shown ends with an ellipsis");
+        }
+    }
 }
 
 std::string MenuChecker::ShownName(const std::string& file) const

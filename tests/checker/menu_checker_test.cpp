@@ -308,6 +308,29 @@ TEST(MenuChecker, FollowsPicturesCommandsAndNestedMenusAsKiveronFindsThem)
     });
 }
 
+TEST(MenuChecker, WarnsForEachLanguageWhoseDescriptionTheLabelCuts)
+{
+    std::string words;
+    for (int i = 0; i < 60; ++i)
+        words += "lorem ipsum ";
+    const std::string longText = "Description_de=" + words;
+    Disc disc;
+    disc.Write("long.lst", Lines({
+        "[Language]",          // 1
+        "Locale=en",           // 2
+        "[Language]",          // 3
+        "Locale=de",           // 4
+        "[Element]",           // 5
+        "Name=Entry",          // 6
+        "Description_en=Short",// 7
+        longText.c_str(),      // 8
+        "Command=app.exe",     // 9
+    }));
+    ExpectFindings(disc.Check("long.lst"), {
+        {"long.lst:5: warning:", "the description does not fit its space in language \"de\"; its last line shown ends with an ellipsis"},
+    });
+}
+
 TEST(CheckOptions, TakesOneMenuAndTheTwoOptions)
 {
     CheckOptions options;
