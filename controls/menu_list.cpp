@@ -23,6 +23,13 @@ namespace {
 // without DT_SINGLELINE the text starts at the row's top edge.
 constexpr UINT kCaptionFormat = DT_WORDBREAK | DT_VCENTER;
 
+// The messages after which the rows' heights may differ.
+bool ChangesRowHeights(UINT message)
+{
+    return message == LB_ADDSTRING || message == LB_INSERTSTRING || message == LB_DELETESTRING ||
+           message == LB_RESETCONTENT || message == LB_SETITEMHEIGHT || message == LB_SETCOUNT;
+}
+
 POINT PointFromLParam(LPARAM lParam)
 {
     return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
@@ -185,6 +192,8 @@ LRESULT CALLBACK MenuList::WindowProc(HWND window, UINT message, WPARAM wParam, 
         const LRESULT top = list->TopIndexNow();
         const LRESULT result = list->HandleMessage(message, wParam, lParam);
         list->RedrawIfScrolled(top);
+        if (ChangesRowHeights(message))
+            list->rowsHeight = -1;
         return result;
     });
 }
@@ -488,8 +497,13 @@ int MenuList::ClientHeight() const
 
 int MenuList::TotalHeight() const
 {
-    const std::vector<int> heights = ListBox().ItemHeights();
-    return Sum(heights, heights.size());
+    // Kept from one change of the rows to the next: the bar is painted and
+    // hit-tested on every move of the mouse, however many rows there are.
+    if (rowsHeight < 0) {
+        const std::vector<int> heights = ListBox().ItemHeights();
+        rowsHeight = Sum(heights, heights.size());
+    }
+    return rowsHeight;
 }
 
 bool MenuList::HasClientEdge() const
@@ -512,10 +526,11 @@ RECT MenuList::ScrollBarRect() const
 ScrollBarLayout MenuList::Layout() const
 {
     const ListBoxControl list = ListBox();
-    const std::vector<int> heights = list.ItemHeights();
     const int top = list.GetTopIndex();
-    return LayoutScrollBar(ScrollBarRect(), ClientHeight(), Sum(heights, heights.size()),
-                           Sum(heights, top > 0 ? static_cast<size_t>(top) : 0));
+    int above = 0;
+    for (int i = 0; i < top; ++i)
+        above += list.GetItemHeight(i);
+    return LayoutScrollBar(ScrollBarRect(), ClientHeight(), TotalHeight(), above);
 }
 
 ScrollPart MenuList::HitTestPart(POINT clientPoint) const

@@ -151,4 +151,6 @@ private:
     ScrollPart part;
     bool firstFocus;
     bool opening;
+    // The sum of the rows' heights, or -1 until it is asked for again.
+    mutable int rowsHeight = -1;
 };
