@@ -2,6 +2,18 @@
 
 #include "app/dispatch_guard.h"
 #include "app/main_window.h"
+#include "platform/text_helpers.h"
+
+namespace {
+
+// Alt+F4 pressed in one of the dialog's controls.
+bool IsCloseKey(const MSG& message, HWND dialog)
+{
+    return message.message == WM_SYSKEYDOWN && message.wParam == VK_F4 && dialog != nullptr &&
+           message.hwnd != dialog && IsChild(dialog, message.hwnd);
+}
+
+} // namespace
 
 bool InitApplication(HINSTANCE)
 {
@@ -27,7 +39,14 @@ const std::string& Application::Title()
 int Application::Run()
 {
     mainWindow = new MainWindow(this);
-    mainWindow->Create();
+    if (!mainWindow->Create()) {
+        // Nothing would ever post the quit message: say why and end.
+        const std::string reason = SystemErrorText(GetLastError());
+        delete mainWindow;
+        mainWindow = nullptr;
+        MessageBoxA(nullptr, reason.c_str(), Title().c_str(), MB_ICONERROR);
+        return 0;
+    }
 
     // The ANSI loop without IsDialogMessage: keys go straight to the focused
     // control, so the dialog has no Tab navigation and no default Enter or
@@ -36,6 +55,12 @@ int Application::Run()
     MSG message = {};
     BOOL received;
     while ((received = GetMessageA(&message, nullptr, 0, 0)) > 0) {
+        if (IsCloseKey(message, mainWindow->Dialog())) {
+            // Some controls (the drop-down combo among them) keep Alt+F4 to
+            // themselves; the dialog closes whichever control has the focus.
+            PostMessageA(mainWindow->Dialog(), WM_SYSCOMMAND, SC_CLOSE, 0);
+            continue;
+        }
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

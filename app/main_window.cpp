@@ -41,10 +41,12 @@ MainWindow::MainWindow(Application* owner)
     : owner(owner), dialog(nullptr), visibility(Visibility::Shown), icon(nullptr)
 {
     icon = LoadApplicationIcon(owner->Instance());
+    const std::string menuPath = MenuFilePathBeside(ModuleFilePath());
     try {
-        document.Load(MenuFilePathBeside(ModuleFilePath()));
+        document.Load(menuPath);
     } catch (const InputDataException& error) {
-        MessageBoxA(nullptr, error.Message().c_str(), Application::Title().c_str(), MB_ICONERROR);
+        const std::string text = MenuLoadFailureText(menuPath, error.Message());
+        MessageBoxA(nullptr, text.c_str(), Application::Title().c_str(), MB_ICONERROR);
         throw;
     }
     currentLanguage = ChooseStartupLanguage(DeclaredLocales(document.GetLanguages()),
@@ -71,25 +73,36 @@ MainWindow::~MainWindow()
         DestroyWindow(dialog);
 }
 
-void MainWindow::Create(Visibility wanted)
+bool MainWindow::Create(Visibility wanted)
 {
     HINSTANCE instance = owner->Instance();
     const LPARAM self = reinterpret_cast<LPARAM>(this);
     visibility = wanted;
-    if (visibility == Visibility::Shown) {
-        dialog = IsUnicodePlatform()
-            ? CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_MAIN_DIALOG), nullptr, DialogProc, self)
-            : CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr, DialogProc, self);
-    } else {
-        dialog = CreateHiddenDialog(instance, DialogProc, self);
+    // WM_INITDIALOG attaches and fills the controls; the dialog manager shows
+    // a visible template's dialog only after that, complete at first sight.
+    const HWND created = visibility == Visibility::Shown
+        ? (IsUnicodePlatform()
+               ? CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_MAIN_DIALOG), nullptr, DialogProc, self)
+               : CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr, DialogProc, self))
+        : CreateHiddenDialog(instance, DialogProc, self);
+    const DWORD failure = GetLastError();
+    dialog = created;
+    if (dialog == nullptr) {
+        SetLastError(failure);
+        return false;
     }
+    menuList.SetOpening(false);
+    return true;
+}
 
+void MainWindow::AttachControls(HWND dialog)
+{
     menuList.Attach(this, GetDlgItem(dialog, IDC_MENU_LIST));
+    menuList.SetOpening(true);
     languageCombo.Attach(this, GetDlgItem(dialog, IDC_LANGUAGE_COMBO));
     description.Attach(this, GetDlgItem(dialog, IDC_DESCRIPTION));
     exitLink.Attach(this, GetDlgItem(dialog, IDC_EXIT_LINK));
-    exitLink.SetBullet(LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_EXIT_BULLET)));
-    Refresh();
+    exitLink.SetBullet(LoadBitmapA(owner->Instance(), MAKEINTRESOURCEA(IDB_EXIT_BULLET)));
 }
 
 void MainWindow::LoadPicture()
@@ -100,8 +113,17 @@ void MainWindow::LoadPicture()
     PictureMap::const_iterator found = pictures.find(currentLanguage);
     if (found == pictures.end())
         found = pictures.find("*");
-    if (found != pictures.end())
-        picture.LoadBitmapFile(found->second);
+    if (found == pictures.end())
+        return;
+    // A relative path is meant from the current folder; when nothing is
+    // there (the menu started from a shortcut or a console elsewhere), from
+    // the folder of the menu file that names it.
+    const std::string& path = found->second;
+    const std::string beside = PictureBesideMenu(document.GetPictureFolders()[found->first], path);
+    if (!beside.empty() && GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+        picture.LoadBitmapFile(beside);
+    else
+        picture.LoadBitmapFile(path);
 }
 
 int MainWindow::ElementOfRow(int row) const

@@ -40,8 +40,10 @@ public:
     // A hidden dialog is created, fitted and filled like a shown one, but
     // it never appears on the desktop; it paints only when printed.
     enum class Visibility { Shown, Hidden };
-    // Creates the dialog, attaches the controls and fills them.
-    void Create(Visibility wanted = Visibility::Shown);
+    // Creates the dialog, attaches the controls and fills them; a shown
+    // dialog appears only once all of that is done. False when the dialog
+    // cannot be created; GetLastError then tells why.
+    bool Create(Visibility wanted = Visibility::Shown);
     // Loads the picture for the current language; a failed load keeps the old one.
     void LoadPicture();
 
@@ -84,6 +86,7 @@ private:
     BOOL OnCommand(WORD id, WORD code);
     BOOL AnswerPrivateMessage(HWND dialog);
     void FitToPicture(HWND dialog);
+    void AttachControls(HWND dialog);
     void RepaintDialog();
     bool OpenNestedMenu(const std::string& path, std::string* loadError);
 

@@ -101,6 +101,8 @@ INT_PTR MainWindow::HandleMessage(HWND dialog, UINT message, WPARAM wParam, LPAR
 BOOL MainWindow::OnInitDialog(HWND dialog)
 {
     SetWindowLongAuto(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(this));
+    // Stored now: the controls report to the dialog while they are filled.
+    this->dialog = dialog;
     SendMessageAuto(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageAuto(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     if (picture.HasImage())
@@ -108,6 +110,8 @@ BOOL MainWindow::OnInitDialog(HWND dialog)
     // Decided once: a nested menu with more languages does not bring it back.
     if (document.GetLanguages().size() < 2)
         ShowWindow(GetDlgItem(dialog, IDC_LANGUAGE_COMBO), SW_HIDE);
+    // Fitted, captioned and filled before the dialog manager shows it.
+    AttachControls(dialog);
     Refresh();
     return TRUE;
 }
@@ -130,9 +134,9 @@ void MainWindow::FitToPicture(HWND dialog)
     frame.right = frame.left + size.cx + 2 * GetSystemMetrics(SM_CXDLGFRAME);
     frame.bottom = frame.top + size.cy + 2 * GetSystemMetrics(SM_CYDLGFRAME)
                  + GetSystemMetrics(SM_CYCAPTION);
-    // The placement's show command would show a hidden dialog.
-    if (visibility == Visibility::Hidden)
-        placement.showCmd = SW_HIDE;
+    // The dialog is not shown yet: the placement's own show command would
+    // show it half made, before its caption and rows are there.
+    placement.showCmd = SW_HIDE;
     SetWindowPlacement(dialog, &placement);
 
     RECT newClient;
@@ -154,9 +158,10 @@ BOOL MainWindow::OnPaint(HWND dialog)
         InvalidateRect(dialog, &client, TRUE);
         return FALSE;
     }
+    // Only the invalid part: a row change repaints a row, not the picture.
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(dialog, &paint);
-    picture.Draw(dc, client, false);
+    picture.DrawUnder(dc, paint.rcPaint, client, paint.rcPaint, false);
     EndPaint(dialog, &paint);
     return TRUE;
 }

@@ -129,12 +129,16 @@ bool MainWindow::OpenNestedMenu(const std::string& path, std::string* loadError)
         document.Load(path);
     } catch (const InputDataException& error) {
         // A failed load leaves the document untouched: the next candidate
-        // may still name a readable menu.
-        if (loadError != nullptr)
-            *loadError = error.Message();
+        // may still name a readable menu. The box names the first file
+        // tried, the one the command means from the menu's drive.
+        if (loadError != nullptr && loadError->empty())
+            *loadError = MenuLoadFailureText(path, error.Message());
         return false;
     }
-    // The language stays: a nested menu makes no new start-up choice.
+    // The language stays: a nested menu makes no new start-up choice. The
+    // old menu's description and the row under the mouse go with its rows.
+    description.SetText(std::wstring());
+    menuList.ForgetHover();
     menuList.Clear();
     Refresh();
     LoadPicture();

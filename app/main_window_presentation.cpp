@@ -52,8 +52,8 @@ void MainWindow::ShowDescription(int row)
     if (element < 0) {
         description.SetText(std::wstring());
     } else {
-        const std::vector<MenuElement> elements = document.GetElements();
-        description.SetText(elements[element].description.Lookup(currentLanguage));
+        description.SetText(document.ElementAt(static_cast<size_t>(element))
+                                .description.Lookup(currentLanguage));
     }
 
     // The label is transparent and draws no background: the picture under it

@@ -108,3 +108,17 @@ RECT ScaleRect(const RECT& rect, double sx, double sy, bool roundToNearest)
     scaled.bottom = ScaleEdge(rect.bottom, sy, roundToNearest);
     return scaled;
 }
+
+std::string MenuLoadFailureText(const std::string& menuPath, const std::string& reason)
+{
+    return "The menu file " + menuPath + " cannot be read.\r\n\r\n" + reason;
+}
+
+std::string PictureBesideMenu(const std::string& menuFolder, const std::string& picturePath)
+{
+    const bool rooted = !picturePath.empty() && (picturePath[0] == '\\' || picturePath[0] == '/');
+    const bool onDrive = picturePath.size() >= 2 && picturePath[1] == ':';
+    if (menuFolder.empty() || picturePath.empty() || rooted || onDrive)
+        return std::string();
+    return menuFolder + "\\" + picturePath;
+}

@@ -26,6 +26,15 @@ std::string MenuFilePathBeside(const std::string& modulePath);
 std::vector<std::string> LaunchCandidates(const std::string& modulePath,
                                           const std::string& command);
 
+// A relative picture path taken from the folder of the menu file that named
+// it ("D:\tools" and "art\back.bmp" give "D:\tools\art\back.bmp"); empty for
+// a path that is not relative, or without a folder.
+std::string PictureBesideMenu(const std::string& menuFolder, const std::string& picturePath);
+
+// The text of the box for a menu file that cannot be read: the file, then
+// the system's reason.
+std::string MenuLoadFailureText(const std::string& menuPath, const std::string& reason);
+
 // A command names a nested menu when it contains ".lst", case-sensitively.
 bool IsNestedMenu(const std::string& candidate);
 

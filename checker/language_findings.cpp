@@ -92,34 +92,23 @@ void ReportUndeclaredCodes(const MenuLineLog& log, const std::vector<std::string
     }
 }
 
-// The file's own languages are the last ones of the document.
-std::size_t FirstOwnLanguage(const MenuLineLog& log, const std::vector<MenuLanguage>& languages)
-{
-    const std::size_t own = log.LanguageHeaders().size();
-    return languages.size() >= own ? languages.size() - own : 0;
-}
-
 std::string DeclaredAgainMessage(const MenuLineLog& log, const std::vector<MenuLanguage>& languages,
-                                 std::size_t first, std::size_t earlier)
+                                 std::size_t earlier)
 {
     const std::string locale = Quoted(Utf8FromAnsi(languages[earlier].locale));
-    std::string where = "by a menu opened before this one";
-    if (earlier >= first) {
-        const int record = static_cast<int>(earlier - first);
-        where = "on line " +
-                std::to_string(log.ValueLine(SectionState::Language, record, L"Locale"));
-    }
-    return "Locale " + locale + " is declared again (first " + where +
+    const int line = log.ValueLine(SectionState::Language, static_cast<int>(earlier), L"Locale");
+    return "Locale " + locale + " is declared again (first on line " + std::to_string(line) +
            "); the language chooser lists it twice";
 }
 
-// The i-th language of the document, one of the file's own; earlier is
-// the first language of the same Locale.
+// The i-th language the file declares; earlier is the file's first language
+// of the same Locale. A Locale held already before the file was loaded adds
+// nothing and was checked where it was first declared.
 void ReportOwnLanguage(const MenuLineLog& log, const std::vector<MenuLanguage>& languages,
-                       std::size_t first, std::size_t i, std::size_t earlier,
+                       std::size_t i, std::size_t earlier, bool held,
                        const std::vector<std::string>& systemCodes, FindingSink& sink)
 {
-    const int record = static_cast<int>(i - first);
+    const int record = static_cast<int>(i);
     const std::string& locale = languages[i].locale;
     const int localeLine = log.ValueLine(SectionState::Language, record, L"Locale");
     if (locale.empty()) {
@@ -128,8 +117,10 @@ void ReportOwnLanguage(const MenuLineLog& log, const std::vector<MenuLanguage>& 
                      "the texts without language suffix and those written \"Key_=\"");
         return;
     }
+    if (held)
+        return;
     if (earlier < i) {
-        sink.Warning(localeLine, DeclaredAgainMessage(log, languages, first, earlier));
+        sink.Warning(localeLine, DeclaredAgainMessage(log, languages, earlier));
         return;
     }
     const std::string systemCode = SameButForCase(systemCodes, locale);
@@ -139,16 +130,15 @@ void ReportOwnLanguage(const MenuLineLog& log, const std::vector<MenuLanguage>& 
                                      "language; it is never chosen at start");
 }
 
-void ReportOwnLanguages(const MenuLineLog& log, const MenuDocument& document, FindingSink& sink)
+void ReportOwnLanguages(const MenuLineLog& log, const std::vector<MenuLanguage>& languages,
+                        const std::vector<std::string>& heldLocales, FindingSink& sink)
 {
-    const std::vector<MenuLanguage> languages = document.GetLanguages();
-    const std::size_t first = FirstOwnLanguage(log, languages);
     const std::vector<std::string> systemCodes = SystemLanguageCodes();
     std::map<std::string, std::size_t> firstOfLocale;
-    for (std::size_t i = 0; i < languages.size(); ++i) {
+    for (std::size_t i = 0; i < languages.size() && i < log.LanguageHeaders().size(); ++i) {
         const std::size_t earlier = firstOfLocale.emplace(languages[i].locale, i).first->second;
-        if (i >= first)
-            ReportOwnLanguage(log, languages, first, i, earlier, systemCodes, sink);
+        ReportOwnLanguage(log, languages, i, earlier, Contains(heldLocales, languages[i].locale),
+                          systemCodes, sink);
     }
 }
 
@@ -234,11 +224,13 @@ bool NoSystemLanguageFindsOne(const std::vector<std::string>& declaredLocales)
 }
 
 void ReportLanguageFindings(const MenuLineLog& log, const MenuDocument& document,
-                            bool startupMenu, FindingSink& sink)
+                            const std::vector<MenuLanguage>& ownLanguages,
+                            const std::vector<std::string>& heldLocales, bool startupMenu,
+                            FindingSink& sink)
 {
     const std::vector<std::string> declared = DeclaredLocales(document);
     ReportUndeclaredCodes(log, declared, sink);
-    ReportOwnLanguages(log, document, sink);
+    ReportOwnLanguages(log, ownLanguages, heldLocales, sink);
     ReportEntries(log, document, declared, sink);
     if (startupMenu && NoSystemLanguageFindsOne(DistinctLocales(declared)))
         sink.Warning(0, "the menu declares languages, but neither \"en\" nor any code Kiveron takes "

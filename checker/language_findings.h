@@ -13,9 +13,13 @@
 // languages declared twice or without a code, entries that are not listed
 // in a language, and a start-up menu whose languages no system language
 // leads to. document is the menu as Kiveron holds it once the file is
-// loaded: a nested menu's own languages follow those of the menus before.
+// loaded; ownLanguages are the file's languages as it declares them, and
+// heldLocales the codes held before it was loaded (none for the start-up
+// menu), which the language chooser does not list again.
 void ReportLanguageFindings(const MenuLineLog& log, const MenuDocument& document,
-                            bool startupMenu, FindingSink& sink);
+                            const std::vector<MenuLanguage>& ownLanguages,
+                            const std::vector<std::string>& heldLocales, bool startupMenu,
+                            FindingSink& sink);
 
 // The distinct codes Kiveron takes from the system's language at start,
 // asked of the start-up rule itself for every primary language; sorted.

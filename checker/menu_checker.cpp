@@ -116,6 +116,7 @@ void MenuChecker::CheckAll()
     startup.startup = true;
     if (!LoadStartupMenu(startup))
         return;
+    startup.ownLanguages = startup.document.GetLanguages();
     visited[LowerCase(menuPath)] = startup.log.LanguageHeaders().size();
     startupDocument = startup.document;
     // Depth first, in the order the commands name the menus, as the author
@@ -158,11 +159,13 @@ std::vector<MenuChecker::LoadedMenu> MenuChecker::CheckMenu(const LoadedMenu& me
     if (!menu.startup)
         ReportTextsGivenBefore(menu.log, startupDocument, sink);
     ReportAnsiLosses(menu.log, CodePage(), sink);
-    ReportLanguageFindings(menu.log, menu.document, menu.startup, sink);
+    ReportLanguageFindings(menu.log, menu.document, menu.ownLanguages, menu.heldLocales, menu.startup,
+                           sink);
     if (GivesNoText(menu.document.GetExitText()))
         sink.Note(0, "the menu gives no ExitText; the exit link shows only its bullet");
     ReportPictureFindings(menu.log, menu.document.GetPicture(), startupDocument.GetPicture(), menu.startup, *disc,
                           CodePage(), sink);
+    ReportDescriptionsCut(menu, sink);
 
     std::vector<LoadedMenu> nested;
     const MenuDocument& document = menu.document;
@@ -177,25 +180,25 @@ std::vector<MenuChecker::LoadedMenu> MenuChecker::CheckMenu(const LoadedMenu& me
 
 bool MenuChecker::OpenNestedMenu(const MenuDocument& parent, const std::string& file,
                                  std::vector<LoadedMenu>& nested, std::string& error,
-                                 std::string& warning)
+                                 std::string& /* warning: none to give */)
 {
     const std::string key = LowerCase(FullPath(file));
     const std::map<std::string, std::size_t>::const_iterator known = visited.find(key);
-    if (known != visited.end()) {
-        if (known->second > 0)
-            warning = "opening " + Quoted(ShownName(file)) + " again adds the " +
-                      std::to_string(known->second) +
-                      (known->second == 1 ? " language" : " languages") +
-                      " it declares to the language chooser once more; open a copy without "
-                      "[Language] sections instead";
+    // Opened again, a menu adds nothing: its languages are held already.
+    if (known != visited.end())
         return true;
-    }
     LoadedMenu menu;
     menu.shownName = ShownName(file);
     menu.path = file;
     menu.document = parent;
+    for (const MenuLanguage& language : parent.GetLanguages())
+        menu.heldLocales.push_back(language.locale);
     try {
         menu.document.Load(file, &menu.log);
+        // The file alone, for its languages as it declares them.
+        MenuDocument alone;
+        alone.Load(file);
+        menu.ownLanguages = alone.GetLanguages();
     } catch (const InputDataException& failure) {
         error = failure.Message();
         return false;
@@ -203,6 +206,26 @@ bool MenuChecker::OpenNestedMenu(const MenuDocument& parent, const std::string& 
     visited[key] = menu.log.LanguageHeaders().size();
     nested.push_back(std::move(menu));
     return true;
+}
+
+void MenuChecker::ReportDescriptionsCut(const LoadedMenu& menu, FindingSink& sink)
+{
+    if (!descriptionFit)
+        descriptionFit.reset(new DescriptionFit(instance, menuPath));
+    const std::vector<std::string> languages = PreviewLanguages(menu.document);
+    const std::vector<int>& headers = menu.log.ElementHeaders();
+    for (std::size_t i = 0; i < headers.size() && i < menu.document.ElementCount(); ++i) {
+        const MenuElement& element = menu.document.ElementAt(i);
+        for (const std::string& language : languages) {
+            const std::wstring description = element.description.Lookup(language);
+            if (element.name.Lookup(language).empty() || description.empty() ||
+                descriptionFit->Fits(language, description))
+                continue;
+            sink.Warning(headers[i], "the description does not fit its space in language " +
+                                         Quoted(Utf8FromAnsi(language)) +
+                                         "; its last line shown ends with an ellipsis");
+        }
+    }
 }
 
 std::string MenuChecker::ShownName(const std::string& file) const

@@ -3,6 +3,8 @@
 
 #include "checker/check_options.h"
 #include "checker/check_report.h"
+#include "checker/description_fit.h"
+#include "checker/finding_sink.h"
 #include "checker/disc_root.h"
 #include "checker/menu_line_log.h"
 #include "menu/menu_document.h"
@@ -34,6 +36,8 @@ private:
         std::string path;      // the file
         MenuDocument document; // the menu as Kiveron holds it once this file is loaded
         MenuLineLog log;
+        std::vector<MenuLanguage> ownLanguages; // the file's languages as it declares them
+        std::vector<std::string> heldLocales;   // the codes held before it was loaded
         bool startup = false;
     };
 
@@ -50,6 +54,10 @@ private:
     // A menu file as findings name it: beside the start-up menu as the
     // author named that one, or by its whole path off the disc.
     std::string ShownName(const std::string& file) const;
+    // A warning for each entry and language whose description does not fit
+    // the description label: Kiveron ends its last visible line with an
+    // ellipsis.
+    void ReportDescriptionsCut(const LoadedMenu& menu, FindingSink& sink);
     void WritePreviews(const MenuDocument& document);
     void WritePreview(const std::string& language);
     unsigned CodePage() const;
@@ -61,9 +69,9 @@ private:
     std::string previewFolder; // full path, or empty
     std::unique_ptr<DiscRoot> disc; // the folder of the start-up menu
     // Full paths in small letters: a menu is checked once however it is
-    // named. With the number of languages each declares: every load adds
-    // them to the chooser again.
+    // named. With the number of languages each declares.
     std::map<std::string, std::size_t> visited;
+    std::unique_ptr<DescriptionFit> descriptionFit;
     // The start-up menu alone: what it gives, every later menu finds there.
     MenuDocument startupDocument;
 };

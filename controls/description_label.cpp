@@ -1,7 +1,9 @@
 #include "controls/description_label.h"
 
 #include "app/dispatch_guard.h"
+#include "controls/text_fit.h"
 #include "controls/window_text.h"
+#include "graphics/client_dc.h"
 #include "graphics/dc_scope.h"
 #include "platform/text_layer.h"
 #include "platform/window_long.h"
@@ -54,7 +56,29 @@ void DescriptionLabel::DrawItem(const DRAWITEMSTRUCT& item)
     RECT area = item.rcItem;
     SelectedObject selectedFont(dc, font.get());
     BackgroundMode transparent(dc, TRANSPARENT);
-    DrawTextAuto(dc, text, static_cast<int>(text.size()), area, kTextFormat);
+    // Wrapped lines that run past the bottom would be cut through the middle:
+    // the last whole line ends with an ellipsis instead.
+    const std::wstring shown =
+        FitWithEllipsis(text, [&](const std::wstring& candidate) { return FitsIn(dc, area, candidate); });
+    DrawTextAuto(dc, shown, static_cast<int>(shown.size()), area, kTextFormat);
+}
+
+bool DescriptionLabel::FitsIn(HDC dc, const RECT& area, const std::wstring& candidate) const
+{
+    RECT measured = {0, 0, area.right - area.left, 0};
+    DrawTextAuto(dc, candidate, static_cast<int>(candidate.size()), measured, kTextFormat | DT_CALCRECT);
+    return measured.bottom <= area.bottom - area.top;
+}
+
+bool DescriptionLabel::Fits(const std::wstring& candidate) const
+{
+    if (!window || candidate.empty())
+        return true;
+    RECT area;
+    GetClientRect(window, &area);
+    ClientDC dc(window);
+    SelectedObject selectedFont(dc.Handle(), font.get());
+    return FitsIn(dc.Handle(), area, candidate);
 }
 
 // The label handles no message itself; it is bound to its window like the

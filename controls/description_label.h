@@ -27,8 +27,12 @@ public:
     void SetText(const std::wstring& text);
     const std::wstring& Text() const { return text; }
     void DrawItem(const DRAWITEMSTRUCT& item);
+    // Whether a text fits the label whole, as the label wraps it; a text
+    // that does not ends its last visible line with an ellipsis.
+    bool Fits(const std::wstring& candidate) const;
 
 private:
+    bool FitsIn(HDC dc, const RECT& area, const std::wstring& candidate) const;
     static LRESULT CALLBACK DescriptionLabelProc(HWND window, UINT message, WPARAM wParam,
                                                  LPARAM lParam);
 

@@ -1,5 +1,7 @@
 #include "controls/menu_list.h"
 
+#include <algorithm>
+
 #include "app/application.h"
 #include "app/dispatch_guard.h"
 #include "app/main_window.h"
@@ -21,6 +23,13 @@ namespace {
 // without DT_SINGLELINE the text starts at the row's top edge.
 constexpr UINT kCaptionFormat = DT_WORDBREAK | DT_VCENTER;
 
+// The messages after which the rows' heights may differ.
+bool ChangesRowHeights(UINT message)
+{
+    return message == LB_ADDSTRING || message == LB_INSERTSTRING || message == LB_DELETESTRING ||
+           message == LB_RESETCONTENT || message == LB_SETITEMHEIGHT || message == LB_SETCOUNT;
+}
+
 POINT PointFromLParam(LPARAM lParam)
 {
     return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
@@ -41,7 +50,7 @@ MenuList::MenuList()
       upArrow(nullptr), upArrowPressed(nullptr), downArrow(nullptr), downArrowPressed(nullptr),
       thumbTop(nullptr), thumbBottom(nullptr), thumbMiddle(nullptr), hoverIndex(-1), timerId(0),
       captured(false), repeatDelay(0), pressed(false), dragTop(0), lastY(0),
-      part(ScrollPart::None), firstFocus(true), pressOnCaption(false)
+      part(ScrollPart::None), firstFocus(true), opening(false), pressOnCaption(false)
 {
 }
 
@@ -154,11 +163,13 @@ void MenuList::DrawItem(const DRAWITEMSTRUCT& item)
     const HDC dc = item.hDC;
     const RECT& rowRect = item.rcItem;
 
-    // The row shows the picture pixels that lie under it.
+    // The row shows the picture pixels that the dialog shows under it.
     RECT underRow;
     if (owner->Picture().HasImage() && ListBox().GetItemRect(index, underRow)) {
         MapWindowPoints(window, owner->Dialog(), reinterpret_cast<POINT*>(&underRow), 2);
-        owner->Picture().DrawPartTo(dc, rowRect, underRow, false);
+        RECT dialogClient;
+        GetClientRect(owner->Dialog(), &dialogClient);
+        owner->Picture().DrawUnder(dc, rowRect, dialogClient, underRow, false);
     }
 
     const HBITMAP bullet = markers[index] == 0   ? primaryBullet
@@ -178,7 +189,27 @@ LRESULT CALLBACK MenuList::WindowProc(HWND window, UINT message, WPARAM wParam, 
     MenuList* list = GetWindowObject<MenuList>(window);
     if (!list)  // not bound any more: the object gave the list its procedure back
         return DefWindowProcA(window, message, wParam, lParam);
-    return GuardDispatch([&] { return list->HandleMessage(message, wParam, lParam); });
+    return GuardDispatch([&] {
+        const LRESULT top = list->TopIndexNow();
+        const LRESULT result = list->HandleMessage(message, wParam, lParam);
+        list->RedrawIfScrolled(top);
+        if (ChangesRowHeights(message))
+            list->rowsHeight = -1;
+        return result;
+    });
+}
+
+LRESULT MenuList::TopIndexNow() const
+{
+    // Asked of the list box's own procedure: sent to the window, the
+    // question would come back through this one.
+    return window ? binding.CallPrevious(LB_GETTOPINDEX, 0, 0) : LB_ERR;
+}
+
+void MenuList::RedrawIfScrolled(LRESULT previousTop) const
+{
+    if (window && IsWindow(window) && TopIndexNow() != previousTop)
+        InvalidateList();
 }
 
 LRESULT MenuList::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -216,7 +247,9 @@ LRESULT MenuList::OnSetFocus(WPARAM wParam, LPARAM lParam)
 {
     // The dialog gives the list the focus as it opens; only a later return of
     // the focus, by the keyboard or a click, selects the top visible row.
-    if (firstFocus) {
+    if (opening) {
+        // Not the user's doing: the dialog is still being made.
+    } else if (firstFocus) {
         firstFocus = false;
     } else if (GetCurSel() == -1 && ListBox().Count() > 0) {
         ListBox().SetCurSel(ListBox().GetTopIndex());
@@ -244,8 +277,11 @@ LRESULT MenuList::OnEraseBackground(HDC dc)
     if (owner && owner->Picture().HasImage()) {
         RECT client;
         GetClientRect(window, &client);
-        MapWindowPoints(window, owner->Dialog(), reinterpret_cast<POINT*>(&client), 2);
-        owner->Picture().DrawPart(dc, client, false);
+        RECT underList = client;
+        MapWindowPoints(window, owner->Dialog(), reinterpret_cast<POINT*>(&underList), 2);
+        RECT dialogClient;
+        GetClientRect(owner->Dialog(), &dialogClient);
+        owner->Picture().DrawUnder(dc, client, dialogClient, underList, false);
     }
     return 1;
 }
@@ -410,10 +446,14 @@ RECT MenuList::MeasureCaption(int index, const RECT& row) const
 
 int MenuList::TextHitTest(POINT point) const
 {
-    // Only the first row that contains the point is looked at.
-    for (int i = 0; i < Count(); ++i) {
+    // Only the first row that contains the point is looked at; only the
+    // rows from the top one down to the client's bottom can contain it.
+    const int clientHeight = ClientHeight();
+    for (int i = (std::max)(ListBox().GetTopIndex(), 0); i < Count(); ++i) {
         RECT row;
-        if (!ListBox().GetItemRect(i, row) || !PtInRect(&row, point))
+        if (!ListBox().GetItemRect(i, row) || row.top >= clientHeight)
+            break;
+        if (!PtInRect(&row, point))
             continue;
         const RECT text = MeasureCaption(i, row);
         const SIZE measured{text.right - text.left, text.bottom - text.top};
@@ -488,8 +528,13 @@ int MenuList::ClientHeight() const
 
 int MenuList::TotalHeight() const
 {
-    const std::vector<int> heights = ListBox().ItemHeights();
-    return Sum(heights, heights.size());
+    // Kept from one change of the rows to the next: the bar is painted and
+    // hit-tested on every move of the mouse, however many rows there are.
+    if (rowsHeight < 0) {
+        const std::vector<int> heights = ListBox().ItemHeights();
+        rowsHeight = Sum(heights, heights.size());
+    }
+    return rowsHeight;
 }
 
 bool MenuList::HasClientEdge() const
@@ -512,10 +557,11 @@ RECT MenuList::ScrollBarRect() const
 ScrollBarLayout MenuList::Layout() const
 {
     const ListBoxControl list = ListBox();
-    const std::vector<int> heights = list.ItemHeights();
     const int top = list.GetTopIndex();
-    return LayoutScrollBar(ScrollBarRect(), ClientHeight(), Sum(heights, heights.size()),
-                           Sum(heights, top > 0 ? static_cast<size_t>(top) : 0));
+    int above = 0;
+    for (int i = 0; i < top; ++i)
+        above += list.GetItemHeight(i);
+    return LayoutScrollBar(ScrollBarRect(), ClientHeight(), TotalHeight(), above);
 }
 
 ScrollPart MenuList::HitTestPart(POINT clientPoint) const

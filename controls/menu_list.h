@@ -38,6 +38,15 @@ public:
     // The selected row, else the row whose caption is under the mouse, or -1.
     int GetCurrent() const;
 
+    // While the dialog opens, the focus it gives the list (its first tab
+    // stop, then again as it is activated) selects nothing and does not
+    // count as the first focus.
+    void SetOpening(bool dialogOpening) { opening = dialogOpening; }
+
+    // Forgets the row under the mouse, for rows rebuilt from another menu:
+    // the next move over a caption makes it current again.
+    void ForgetHover() { hoverIndex = -1; }
+
     // The rows as filled, in order.
     int Count() const { return static_cast<int>(texts.size()); }
     const std::wstring& ItemText(int index) const { return texts.at(index); }
@@ -50,6 +59,11 @@ public:
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // After a message that moved the top row (the wheel, keys, the bar):
+    // the list box scrolled by copying pixels, which puts the rows out of
+    // line with the picture and leaves the bar as it was.
+    void RedrawIfScrolled(LRESULT previousTop) const;
+    LRESULT TopIndexNow() const;
     // Gives a bound window its procedure back and deletes fonts and bitmaps.
     void Unbind();
 
@@ -138,6 +152,9 @@ private:
     int lastY;
     ScrollPart part;
     bool firstFocus;
+    bool opening;
+    // The sum of the rows' heights, or -1 until it is asked for again.
+    mutable int rowsHeight = -1;
     // The last left press went down on a caption: its release may activate.
     bool pressOnCaption;
 };

@@ -193,6 +193,29 @@ bool CDrawSurface7::DrawPartTo(HDC dc, const RECT& dest, const RECT& source, boo
                          DIB_RGB_COLORS, SRCCOPY) != 0;
 }
 
+bool CDrawSurface7::DrawUnder(HDC dc, const RECT& dest, const RECT& client, const RECT& area,
+                              bool forceBackground) const {
+    if (!PrepareTarget(dc, forceBackground))
+        return false;
+    const BITMAPINFOHEADER& header = Header();
+    if (WidthOf(client) <= header.biWidth && HeightOf(client) <= header.biHeight) {
+        // Draw puts the picture's bottom-left corner at the client's: the
+        // client's bottom edge is DIB row 0, and area is copied 1:1 from there.
+        return StretchDIBits(dc, dest.left, dest.top, WidthOf(dest), HeightOf(dest), area.left - client.left,
+                             client.bottom - area.bottom, WidthOf(dest), HeightOf(dest), pixels, Info(),
+                             DIB_RGB_COLORS, SRCCOPY) != 0;
+    }
+    // Stretched, the pixels under area depend on the whole stretch: the whole
+    // picture is stretched as Draw does, shifted and clipped to dest.
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, dest.left, dest.top, dest.right, dest.bottom);
+    RECT shifted = client;
+    OffsetRect(&shifted, dest.left - area.left, dest.top - area.top);
+    const bool drawn = Draw(dc, shifted, forceBackground);
+    RestoreDC(dc, saved);
+    return drawn;
+}
+
 HPALETTE CDrawSurface7::CreateImagePalette(const RGBQUAD* colorTable, DWORD count) {
     const PaletteEntries entries = ChooseImagePalette(ReadScreenPaletteFacts(), colorTable, count);
     struct {

@@ -52,6 +52,13 @@ public:
     // whatever layout the file had. Only while HasImage().
     const BITMAPINFOHEADER& Header() const;
 
+    // Paints into dest what Draw(dc, client, ...) paints over area, a
+    // rectangle of dest's size in client's coordinates: a control draws the
+    // very part of the dialog's picture that shows around it, whether the
+    // picture is larger than the client area, smaller or the same size.
+    bool DrawUnder(HDC dc, const RECT& dest, const RECT& client, const RECT& area,
+                   bool forceBackground) const;
+
     // The logical palette for a picture's colour table, laid out for the
     // current display; null when GDI refuses.
     static HPALETTE CreateImagePalette(const RGBQUAD* colorTable, DWORD count);

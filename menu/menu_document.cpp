@@ -4,6 +4,7 @@
 #include "menu/menu_file_parser.h"
 #include "menu/text_file_reader.h"
 
+#include <algorithm>
 #include <iterator>
 #include <type_traits>
 #include <utility>
@@ -36,7 +37,9 @@ void MenuDocument::Load(const std::string& path, MenuFileObserver* observer)
 {
     MenuFileContent content = MenuFileParser::Parse(ReadMenuText(path), observer);
     MenuDocument updated(*this, WithoutElements());
-    updated.Add(std::move(content));
+    const std::size_t separator = path.find_last_of("\\/");
+    updated.Add(std::move(content),
+                separator == std::string::npos ? std::string() : path.substr(0, separator));
     static_assert(std::is_nothrow_move_assignable<MenuDocument>::value,
                   "the last step of a load must not fail");
     *this = std::move(updated);
@@ -47,19 +50,30 @@ void MenuDocument::Load(const std::string& path, MenuFileObserver* observer)
 // assignment, keeps the program from carrying a second kind of copy code.
 MenuDocument::MenuDocument(const MenuDocument& other, WithoutElements)
     : caption(other.caption), exitText(other.exitText), warningMsg(other.warningMsg),
-      picture(other.picture), languages(other.languages)
+      picture(other.picture), pictureFolders(other.pictureFolders), languages(other.languages)
 {
 }
 
-void MenuDocument::Add(MenuFileContent content)
+void MenuDocument::Add(MenuFileContent content, const std::string& menuFolder)
 {
     caption.AddMissing(content.caption);
     exitText.AddMissing(content.exitText);
     warningMsg.AddMissing(content.warningMsg);
-    for (PictureMap::value_type& entry : content.picture)
+    for (PictureMap::value_type& entry : content.picture) {
+        pictureFolders[entry.first] = menuFolder;
         picture[entry.first] = std::move(entry.second);
-    languages.insert(languages.end(), std::make_move_iterator(content.languages.begin()),
-                     std::make_move_iterator(content.languages.end()));
+    }
+    // A language held already (the start menu's, when a nested menu declares
+    // it again or the user returns) is not listed a second time.
+    const std::size_t held = languages.size();
+    for (MenuLanguage& language : content.languages) {
+        const auto heldEnd = languages.begin() + static_cast<std::ptrdiff_t>(held);
+        const bool known = std::any_of(languages.begin(), heldEnd, [&](const MenuLanguage& old) {
+            return old.locale == language.locale;
+        });
+        if (!known)
+            languages.push_back(std::move(language));
+    }
     elements = std::move(content.elements);
 }
 
@@ -81,6 +95,11 @@ LocalizedText MenuDocument::GetWarningMsg() const
 PictureMap MenuDocument::GetPicture() const
 {
     return picture;
+}
+
+PictureMap MenuDocument::GetPictureFolders() const
+{
+    return pictureFolders;
 }
 
 std::vector<MenuLanguage> MenuDocument::GetLanguages() const

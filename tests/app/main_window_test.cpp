@@ -9,6 +9,7 @@
 #include "support/desktop_input.h"
 #include "support/menu_process.h"
 #include "support/running_menu.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -294,6 +295,38 @@ TEST_F(Window, TheUserChangesTheLanguageWithTheMouseAndTheArrowKeys)
     keybd_event(VK_UP, 0, 0, 0);
     keybd_event(VK_UP, 0, KEYEVENTF_KEYUP, 0);
     waitFor("en", L"Disc");
+}
+
+} // namespace
+
+namespace {
+
+TEST(NestedMenuLoad, TakesTheOldDescriptionAndTheRowUnderTheMouseAway)
+{
+    RunningMenu menu("[Element]\r\nName=Install\r\nDescription=Installs\r\n[Element]\r\nName=Two\r\n");
+    const std::string nested = RunningMenu::WriteBeside(
+        "nested.lst", "[Element]\r\nName=New one\r\nDescription=New description\r\n[Element]\r\nName=New two\r\n");
+    PointAtRow(menu, 0);
+    ASSERT_EQ(L"Installs", menu.Window().Description().Text());
+    ASSERT_TRUE(menu.Window().Launch(nested));
+    EXPECT_EQ(L"", menu.Window().Description().Text());
+    EXPECT_EQ(-1, menu.Window().List().GetCurrent());
+    // The same row number in the new menu is a new row under the mouse.
+    PointAtRow(menu, 0);
+    EXPECT_EQ(L"New description", menu.Window().Description().Text());
+}
+
+TEST(MainWindowCreate, FailsAndSaysWhyWhenTheDialogCannotBeMade)
+{
+    TempFolder folder;
+    const std::string path = folder.WriteFile("kiveron.lst", "[Element]\r\nName=One\r\n");
+    // A module without the dialog resource.
+    Application application(GetModuleHandleA("kernel32.dll"));
+    MainWindow window(&application, path, "*");
+    SetLastError(ERROR_SUCCESS);
+    EXPECT_FALSE(window.Create());
+    EXPECT_NE(static_cast<DWORD>(ERROR_SUCCESS), GetLastError());
+    EXPECT_EQ(nullptr, window.Dialog());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // with or without arguments, closed every way a user closes it.
 #include <gtest/gtest.h>
 
+#include "app/main_window_rules.h"
 #include "platform/text_helpers.h"
 #include "support/menu_process.h"
 #include "support/temp_folder.h"
@@ -17,8 +18,11 @@ TEST(KiveronProcess, AMissingMenuFileShowsOneErrorBoxAndNoDialog)
     HWND box = process.WaitForWindow(L"Kiveron");
     ASSERT_NE(nullptr, box);
     EXPECT_EQ(std::vector<HWND>{box}, process.TopLevelWindows());
-    const std::string expected = SystemErrorText(ERROR_FILE_NOT_FOUND);
+    // The box names the file and gives the system's reason.
+    const std::string expected = MenuLoadFailureText(folder.PathOf("kiveron.lst"),
+                                                     SystemErrorText(ERROR_FILE_NOT_FOUND));
     EXPECT_EQ(std::wstring(expected.begin(), expected.end()), MessageBoxText(box));
+    EXPECT_NE(std::wstring::npos, MessageBoxText(box).find(L"kiveron.lst"));
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(0u, process.WaitForExit());
 }

@@ -92,6 +92,22 @@ TEST(ShellRequest, TheWholeLineIfItIsAFileElseTheShortestProgramAndItsArguments)
     }
 }
 
+TEST(PictureBesideMenu, OnlyRelativePathsAreTakenFromTheMenusFolder)
+{
+    const struct { const char* folder; const char* picture; const char* beside; } cases[] = {
+        {"D:\\tools", "art\\back.bmp", "D:\\tools\\art\\back.bmp"},
+        {"D:", "back.bmp", "D:\\back.bmp"},
+        {"D:\\tools", "\\art\\back.bmp", ""},
+        {"D:\\tools", "/art/back.bmp", ""},
+        {"D:\\tools", "E:\\back.bmp", ""},
+        {"D:\\tools", "E:back.bmp", ""},
+        {"", "back.bmp", ""},
+        {"D:\\tools", "", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.beside, PictureBesideMenu(c.folder, c.picture)) << c.folder << " + " << c.picture;
+}
+
 TEST(ControlScaling, ListAndComboRoundTheOthersFloor)
 {
     EXPECT_EQ(3, ScaleEdge(2, 1.25, true));

@@ -318,7 +318,6 @@ TEST(MenuChecker, FollowsPicturesCommandsAndNestedMenusAsKiveronFindsThem)
         {"files.lst:35: warning:", "the nested menu \"https://example.com/gone.lst\" is found neither from the root of the disc nor as written"},
         {"tools\\tools.lst:2: warning:", "\"Caption\" is never shown: the start-up menu gives a text without language suffix already"},
         {"tools\\tools.lst:3: note:", "is 6 x 3 pixels; the window keeps the size it was given at start"},
-        {"tools\\tools.lst:6: warning:", "opening \"files.lst\" again adds the 2 languages it declares to the language chooser once more"},
         {"tools\\tools.lst:7: warning:", "\"Colour\" is not a known key"},
     });
 }
@@ -384,6 +383,29 @@ TEST(MenuChecker, WarnsOfWhatAuthorsExpectOtherwise)
         {"start.lst:8: note:", "names %VARIABLES% that the user's system expands when the shell starts it"},
         {"sub\\other.lst: note:", "the menu gives no ExitText"},
         {"sub\\other.lst:2: warning:", "is 4 x 3 pixels, but the window keeps the 6 x 3 of the start picture \"start.bmp\"; the picture is stretched or cut to fit"},
+    });
+}
+
+TEST(MenuChecker, WarnsForEachLanguageWhoseDescriptionTheLabelCuts)
+{
+    std::string words;
+    for (int i = 0; i < 60; ++i)
+        words += "lorem ipsum ";
+    const std::string longText = "Description_de=" + words;
+    Disc disc;
+    disc.Write("long.lst", Lines({
+        "[Language]",          // 1
+        "Locale=en",           // 2
+        "[Language]",          // 3
+        "Locale=de",           // 4
+        "[Element]",           // 5
+        "Name=Entry",          // 6
+        "Description_en=Short",// 7
+        longText.c_str(),      // 8
+        "Command=app.exe",     // 9
+    }));
+    ExpectFindings(disc.Check("long.lst"), {
+        {"long.lst:5: warning:", "the description does not fit its space in language \"de\"; its last line shown ends with an ellipsis"},
     });
 }
 

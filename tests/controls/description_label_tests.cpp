@@ -40,7 +40,7 @@ protected:
 
 } // namespace
 
-TEST_F(DescriptionLabelTest, TextIsDrawnOverThePictureWrappedAndCutAtTheEdges)
+TEST_F(DescriptionLabelTest, TextIsDrawnOverThePictureWrappedToWholeLinesAndCutAtTheRightEdge)
 {
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
@@ -52,8 +52,14 @@ TEST_F(DescriptionLabelTest, TextIsDrawnOverThePictureWrappedAndCutAtTheEdges)
     EXPECT_LT(line.bottom, height * 2 / 3);
     // No text, no ink.
     EXPECT_EQ(0, InkForRow(-1).right);
-    // Many words wrap down to the bottom edge and stop there.
-    EXPECT_NEAR(height - 1.5, InkForRow(1).bottom, 1.5);
+    // Many words wrap down to the last line that shows whole, which ends in
+    // an ellipsis: no line is cut through the middle at the bottom edge.
+    const RECT many = InkForRow(1);
+    EXPECT_GT(many.bottom, height * 2 / 3);
+    EXPECT_LE(many.bottom, height - 2);
+    const DescriptionLabel& label = menu.Window().Description();
+    EXPECT_FALSE(label.Fits(label.Text()));
+    EXPECT_TRUE(label.Fits(L"Short text"));
     // A word wider than the control cannot wrap: it runs to the edge and stops.
     EXPECT_EQ(width, InkForRow(2).right);
 }

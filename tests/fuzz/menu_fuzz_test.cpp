@@ -58,10 +58,14 @@ std::string BrokenMerge(const MenuDocument& held, const MenuDocument& added, con
     if (!std::equal(elements.begin(), elements.end(), addedElements.begin(), addedElements.end(), SameElement))
         return "the entries are not the new file's";
     std::vector<MenuLanguage> languages = held.GetLanguages();
+    const std::vector<MenuLanguage> heldLanguages = languages;
     const std::vector<MenuLanguage> addedLanguages = added.GetLanguages(), mergedLanguages = merged.GetLanguages();
-    languages.insert(languages.end(), addedLanguages.begin(), addedLanguages.end());
+    for (const MenuLanguage& language : addedLanguages)
+        if (std::none_of(heldLanguages.begin(), heldLanguages.end(),
+                         [&](const MenuLanguage& old) { return old.locale == language.locale; }))
+            languages.push_back(language);
     if (!std::equal(languages.begin(), languages.end(), mergedLanguages.begin(), mergedLanguages.end(), SameLanguage))
-        return "the languages are not those held followed by the new file's";
+        return "the languages are not those held followed by the new file's that were not held";
     if (!MergedText(held.GetCaption(), added.GetCaption(), merged.GetCaption()) ||
         !MergedText(held.GetExitText(), added.GetExitText(), merged.GetExitText()) ||
         !MergedText(held.GetWarningMsg(), added.GetWarningMsg(), merged.GetWarningMsg()))

@@ -78,3 +78,25 @@ TEST(DrawSurfaceEmpty, DrawsNothingAndSaysSoEvenAfterAFailedLoad) {
         EXPECT_EQ(0, canvas.TouchedOutside(RECT{0, 0, 0, 0}));
     }
 }
+
+TEST_F(DrawSurfaceDraw, DrawUnderShowsWhatDrawShowsThereForEverySizeOfClient) {
+    const struct { int width, height; RECT area; } clients[] = {
+        {3, 3, RECT{1, 1, 3, 3}},                   // smaller than the picture: its bottom-left part
+        {kWidth, kHeight, RECT{2, 1, 5, 3}},        // the same size
+        {kWidth + 3, kHeight + 4, RECT{2, 3, 7, 8}}, // larger: stretched
+    };
+    for (const auto& c : clients) {
+        SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+        const RECT client = {0, 0, c.width, c.height};
+        DibCanvas whole(c.width, c.height);
+        ASSERT_TRUE(surface.Draw(whole.Dc(), client, false));
+        const int w = c.area.right - c.area.left, h = c.area.bottom - c.area.top;
+        DibCanvas part(w + 2, h + 2);
+        const RECT dest = {1, 1, 1 + w, 1 + h};
+        ASSERT_TRUE(surface.DrawUnder(part.Dc(), dest, client, c.area, false));
+        for (int i = 0; i < w * h; ++i)
+            ASSERT_EQ(whole.Pixel(c.area.left + i % w, c.area.top + i / w), part.Pixel(1 + i % w, 1 + i / w))
+                << "pixel (" << i % w << "," << i / w << ")";
+        EXPECT_EQ(0, part.TouchedOutside(dest));
+    }
+}

@@ -1,6 +1,7 @@
 #include "running_menu.h"
 
 #include <cstdint>
+#include <functional>
 #include <fstream>
 
 RunningMenu::RunningMenu(const std::string& menuFile)
@@ -43,7 +44,10 @@ std::string RunningMenu::WriteBeside(const std::string& name, const std::string&
     return path;
 }
 
-std::string SolidBitmapFile(int width, int height, COLORREF colour, bool topDown)
+namespace {
+
+std::string RowsBitmapFile(int width, int height, bool topDown,
+                           const std::function<COLORREF(int)>& colourOfRow)
 {
     const uint32_t rowSize = ((24u * width + 31) / 32) * 4;
     const uint32_t imageSize = rowSize * height;
@@ -55,14 +59,28 @@ std::string SolidBitmapFile(int width, int height, COLORREF colour, bool topDown
     for (const auto& field : headerFields)
         for (uint32_t i = 0; i < field[1]; ++i)
             file.push_back(static_cast<char>((field[0] >> (8 * i)) & 0xFF));
-    std::string row;
-    for (int x = 0; x < width; ++x)
-        row += {static_cast<char>(GetBValue(colour)), static_cast<char>(GetGValue(colour)),
-                static_cast<char>(GetRValue(colour))};
-    row.resize(rowSize, '\0');
-    for (int y = 0; y < height; ++y)
+    for (int stored = 0; stored < height; ++stored) {
+        const COLORREF colour = colourOfRow(topDown ? stored : height - 1 - stored);
+        std::string row;
+        for (int x = 0; x < width; ++x)
+            row += {static_cast<char>(GetBValue(colour)), static_cast<char>(GetGValue(colour)),
+                    static_cast<char>(GetRValue(colour))};
+        row.resize(rowSize, '\0');
         file += row;
+    }
     return file;
+}
+
+} // namespace
+
+std::string SolidBitmapFile(int width, int height, COLORREF colour, bool topDown)
+{
+    return RowsBitmapFile(width, height, topDown, [colour](int) { return colour; });
+}
+
+std::string BandedBitmapFile(int width, int height)
+{
+    return RowsBitmapFile(width, height, false, BandColour);
 }
 
 COLORREF ClientPixel(HWND window, int x, int y)
