@@ -198,7 +198,7 @@ TEST(MenuChecker, ReadsTheBytesAsKiveronDecodesThem)
     Disc disc;
     // UTF-16 is read after its mark, and its lines are checked: the second
     // one holds an unknown key.
-    disc.Write("utf16.lst", std::string("\xFE\xFF\0[\0M\0a\0i\0n\0]\0\n\0K\0e\0y\0=\0\xE9\0\n", 22));
+    disc.Write("utf16.lst", std::string("\xFE\xFF\0[\0M\0a\0i\0n\0]\0\n\0K\0e\0y\0=\0\xE9\0\n", 28));
     disc.Write("unmarked.lst", std::string("[\0M\0a\0i\0n\0]\0\r\0\n\0", 16));
     disc.Write("ansi.lst", "[Main]\r\nCaption=Caf\xE9\r\n");
     disc.Write("broken.lst", "\xEF\xBB\xBF[Main]\r\nCaption=Caf\xE9\r\n");

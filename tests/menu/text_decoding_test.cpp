@@ -70,9 +70,9 @@ TEST(TextDecoding, Utf16InBothByteOrdersWithUnpairedSurrogatesAndAStrayByteRepla
         std::wstring text;
     } cases[] = {
         {std::string("A\0\xE4\0\xAC\x20", 6), L"A\u00E4\u20AC"},
-        {"\x3D\xD8\x00\xDE", L"\xD83D\xDE00"},
+        {std::string("\x3D\xD8\0\xDE", 4), L"\xD83D\xDE00"},
         {std::string("\x3D\xD8" "A\0", 4), L"\xFFFD" L"A"}, // lead without trail
-        {"\x00\xDE\x3D\xD8", L"\xFFFD\xFFFD"},               // trail first
+        {std::string("\0\xDE\x3D\xD8", 4), L"\xFFFD\xFFFD"}, // trail first
         {"\x3D\xD8", L"\xFFFD"},
         {std::string("A\0B", 3), L"A\xFFFD"},                // stray last byte
         {std::string("\0\0A\0", 4), std::wstring(L"\0A", 2)},
