@@ -50,7 +50,8 @@ bool JoinsLines(const std::string& bytes, std::size_t i, bool& afterLoneCr)
     return false;
 }
 
-// Up to the first NUL: Kiveron reads nothing after it.
+// Line breaks up to the first NUL, after which Kiveron reads nothing; UTF-8
+// in the whole file, which decides how Kiveron reads it.
 void InspectBytes(const std::string& bytes, EncodingFacts& facts)
 {
     int line = 1;
@@ -58,11 +59,12 @@ void InspectBytes(const std::string& bytes, EncodingFacts& facts)
     int firstJoiningCrLine = 0;
     for (std::size_t i = 0; i < bytes.size();) {
         const unsigned char byte = ByteAt(bytes, i);
-        if (byte == '\0') {
+        if (byte == '\0' && facts.firstNulLine == 0)
             facts.firstNulLine = line;
+        const bool read = facts.firstNulLine == 0;
+        if (!read && facts.firstBadUtf8Line > 0)
             break;
-        }
-        if (JoinsLines(bytes, i, afterLoneCr) && firstJoiningCrLine == 0)
+        if (read && JoinsLines(bytes, i, afterLoneCr) && firstJoiningCrLine == 0)
             firstJoiningCrLine = line;
         char32_t codePoint = 0;
         std::size_t subpart = 0;
@@ -74,7 +76,7 @@ void InspectBytes(const std::string& bytes, EncodingFacts& facts)
             facts.firstBadUtf8 = byte;
         }
         if (byte == '\n') {
-            sawLf = true;
+            sawLf = sawLf || read;
             ++line;
         }
         i += length == 0 ? subpart : length;

@@ -203,6 +203,9 @@ TEST(MenuChecker, ReadsTheBytesAsKiveronDecodesThem)
     disc.Write("ansi.lst", "[Main]\r\nCaption=Caf\xE9\r\n");
     disc.Write("broken.lst", "\xEF\xBB\xBF[Main]\r\nCaption=Caf\xE9\r\n");
     disc.Write("zero.lst", std::string("[Main]\r\nCaption=A\0B\r\n[Element]\r\n", 24));
+    // A byte after the NUL that is not UTF-8 still makes the reader take the
+    // UTF-8 before it as ANSI.
+    disc.Write("zero-ansi.lst", std::string("[Main]\r\nCaption=A\0B\r\n\xE9\r\n", 24));
     disc.Write("cr.lst", "[Main]\rCaption=A\r");
     // A mark, CR LF, LF and a CR alone: lines are counted by their LF.
     disc.Write("mixed.lst", "\xEF\xBB\xBF[Main]\r\nCaption=A\nColour=red\r\n[Element]\rName=X\r\n");
@@ -227,6 +230,10 @@ TEST(MenuChecker, ReadsTheBytesAsKiveronDecodesThem)
     ExpectFindings(disc.Check("ansi.lst"), {{"ansi.lst:2: warning:", "the byte 0xE9 is not UTF-8, so Kiveron reads the file in the system's ANSI code page: it shows right only on systems with the ANSI code page 1252"}});
     ExpectFindings(disc.Check("broken.lst"), {{"broken.lst:2: warning:", "the byte 0xE9 is not UTF-8 although the file begins with UTF-8's byte-order mark"}});
     ExpectFindings(disc.Check("zero.lst"), {{"zero.lst:2: warning:", "a NUL byte: Kiveron reads the file only up to the last line break before it, so this line and all after it are ignored"}});
+    ExpectFindings(disc.Check("zero-ansi.lst"), {
+        {"zero-ansi.lst:2: warning:", "a NUL byte"},
+        {"zero-ansi.lst:3: warning:", "the byte 0xE9 is not UTF-8, so Kiveron reads the file in the system's ANSI code page"},
+    });
     ExpectFindings(disc.Check("cr.lst"), {{"cr.lst:1: warning:", "the lines end in CR only"}});
     ExpectFindings(disc.Check("mixed.lst"), {
         {"mixed.lst:3: warning:", "\"Colour\" is not a known key"},
