@@ -18,12 +18,6 @@ unsigned char ByteAt(const std::string& bytes, std::size_t i)
     return static_cast<unsigned char>(bytes[i]);
 }
 
-bool StartsWithUtf16Mark(const std::string& bytes)
-{
-    return bytes.size() >= 2 && ((ByteAt(bytes, 0) == 0xFF && ByteAt(bytes, 1) == 0xFE) ||
-                                 (ByteAt(bytes, 0) == 0xFE && ByteAt(bytes, 1) == 0xFF));
-}
-
 // Plain text in UTF-16 without a mark: every other byte is NUL.
 bool HasNulInEveryOtherByte(const std::string& bytes, std::size_t first)
 {
@@ -33,38 +27,6 @@ bool HasNulInEveryOtherByte(const std::string& bytes, std::size_t first)
         if (bytes[i] != '\0')
             return false;
     return true;
-}
-
-// The length of the UTF-8 sequence at i, or 0 when it is not one: no
-// overlong forms, no surrogates, nothing beyond U+10FFFF.
-std::size_t Utf8SequenceAt(const std::string& bytes, std::size_t i)
-{
-    const unsigned char lead = ByteAt(bytes, i);
-    if (lead < 0x80)
-        return 1;
-    std::size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (i + length > bytes.size())
-        return 0;
-    for (std::size_t k = 1; k < length; ++k) {
-        const unsigned char next = ByteAt(bytes, i + k);
-        if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF))
-            return 0;
-    }
-    return length;
 }
 
 bool IsBlankByte(unsigned char byte)
@@ -88,7 +50,8 @@ bool JoinsLines(const std::string& bytes, std::size_t i, bool& afterLoneCr)
     return false;
 }
 
-// Up to the first NUL: Kiveron reads nothing after it.
+// Line breaks up to the first NUL, after which Kiveron reads nothing; UTF-8
+// in the whole file, which decides how Kiveron reads it.
 void InspectBytes(const std::string& bytes, EncodingFacts& facts)
 {
     int line = 1;
@@ -96,26 +59,42 @@ void InspectBytes(const std::string& bytes, EncodingFacts& facts)
     int firstJoiningCrLine = 0;
     for (std::size_t i = 0; i < bytes.size();) {
         const unsigned char byte = ByteAt(bytes, i);
-        if (byte == '\0') {
+        if (byte == '\0' && facts.firstNulLine == 0)
             facts.firstNulLine = line;
+        const bool read = facts.firstNulLine == 0;
+        if (!read && facts.firstBadUtf8Line > 0)
             break;
-        }
-        if (JoinsLines(bytes, i, afterLoneCr) && firstJoiningCrLine == 0)
+        if (read && JoinsLines(bytes, i, afterLoneCr) && firstJoiningCrLine == 0)
             firstJoiningCrLine = line;
-        const std::size_t length = Utf8SequenceAt(bytes, i);
+        char32_t codePoint = 0;
+        std::size_t subpart = 0;
+        const std::size_t length =
+            Utf8SequenceAt(reinterpret_cast<const unsigned char*>(bytes.data()) + i,
+                           bytes.size() - i, codePoint, subpart);
         if (length == 0 && facts.firstBadUtf8Line == 0) {
             facts.firstBadUtf8Line = line;
             facts.firstBadUtf8 = byte;
         }
         if (byte == '\n') {
-            sawLf = true;
+            sawLf = sawLf || read;
             ++line;
         }
-        i += length == 0 ? 1 : length;
+        i += length == 0 ? subpart : length;
     }
     facts.crWithoutLf = firstJoiningCrLine > 0 && !sawLf;
     if (sawLf)
         facts.firstJoiningCrLine = firstJoiningCrLine;
+}
+
+// The line checks look at ASCII only: every other UTF-16 unit stands in as
+// one letter, so that the decoded text can be inspected like UTF-8 bytes.
+std::string AsciiSkeleton(const std::wstring& text)
+{
+    std::string skeleton(text.size(), 'x');
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] < 0x80)
+            skeleton[i] = static_cast<char>(text[i]);
+    return skeleton;
 }
 
 std::string HexByte(unsigned char byte)
@@ -142,9 +121,20 @@ void CheckConversion(const MenuLineReport& line, const std::string& subject, con
 EncodingFacts InspectMenuBytes(const std::string& bytes)
 {
     EncodingFacts facts;
-    facts.utf16 = StartsWithUtf16Mark(bytes) || HasNulInEveryOtherByte(bytes, 0) ||
-                  HasNulInEveryOtherByte(bytes, 1);
-    if (!facts.utf16)
+    const unsigned char* start = reinterpret_cast<const unsigned char*>(bytes.data());
+    std::size_t markSize = 0;
+    facts.encoding = DetectTextEncoding(start, bytes.size(), markSize);
+    if (facts.encoding == TextEncoding::Utf16LittleEndian ||
+        facts.encoding == TextEncoding::Utf16BigEndian) {
+        std::wstring text;
+        AppendUtf16(start + markSize, bytes.size() - markSize,
+                    facts.encoding == TextEncoding::Utf16BigEndian, text);
+        InspectBytes(AsciiSkeleton(text), facts);
+        return facts;
+    }
+    facts.utf16WithoutMark = markSize == 0 && (HasNulInEveryOtherByte(bytes, 0) ||
+                                               HasNulInEveryOtherByte(bytes, 1));
+    if (!facts.utf16WithoutMark)
         InspectBytes(bytes, facts);
     return facts;
 }
@@ -158,16 +148,27 @@ bool ReadFileBytes(const std::string& path, std::string& bytes)
     return true;
 }
 
-void ReportEncodingFindings(const EncodingFacts& facts, FindingSink& sink)
+void ReportEncodingFindings(const EncodingFacts& facts, unsigned codePage, FindingSink& sink)
 {
-    if (facts.utf16) {
-        sink.Warning(0, "the file is saved as UTF-16, which Kiveron reads as an empty menu; save it as UTF-8");
+    if (facts.utf16WithoutMark) {
+        sink.Warning(0, "the file is saved as UTF-16 without a byte-order mark, which Kiveron reads "
+                        "as an empty menu; save it as UTF-8");
         return;
     }
-    if (facts.firstBadUtf8Line > 0)
+    if (facts.encoding == TextEncoding::Utf16LittleEndian || facts.encoding == TextEncoding::Utf16BigEndian)
+        sink.Note(0, std::string("the file is saved as UTF-16 (") +
+                         (facts.encoding == TextEncoding::Utf16BigEndian ? "big" : "little") +
+                         "-endian) with a byte-order mark, which Kiveron reads as it is");
+    if (facts.firstBadUtf8Line > 0 && facts.encoding == TextEncoding::Ansi)
         sink.Warning(facts.firstBadUtf8Line,
-                     "the byte " + HexByte(facts.firstBadUtf8) + " is not UTF-8: text saved in an ANSI "
-                     "code page loses characters; save the file as UTF-8");
+                     "the byte " + HexByte(facts.firstBadUtf8) + " is not UTF-8, so Kiveron reads the "
+                     "file in the system's ANSI code page: it shows right only on systems with the "
+                     "ANSI code page " + std::to_string(codePage) + "; save the file as UTF-8");
+    else if (facts.firstBadUtf8Line > 0)
+        sink.Warning(facts.firstBadUtf8Line,
+                     "the byte " + HexByte(facts.firstBadUtf8) + " is not UTF-8 although the file "
+                     "begins with UTF-8's byte-order mark: Kiveron shows a replacement character "
+                     "for it; save the file as UTF-8");
     if (facts.firstJoiningCrLine > 0)
         sink.Warning(facts.firstJoiningCrLine,
                      "a CR without LF ends no line for Kiveron: the text after it is read as part "
@@ -180,7 +181,7 @@ void ReportEncodingFindings(const EncodingFacts& facts, FindingSink& sink)
 
 LineBreakKind LineBreaksOf(const EncodingFacts& facts)
 {
-    if (facts.utf16 || facts.firstNulLine > 0)
+    if (facts.utf16WithoutMark || facts.firstNulLine > 0)
         return LineBreakKind::EndsEarly;
     return facts.crWithoutLf ? LineBreakKind::CrOnly : LineBreakKind::Read;
 }

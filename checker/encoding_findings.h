@@ -4,14 +4,16 @@
 #include "checker/finding_sink.h"
 #include "checker/line_findings.h"
 #include "checker/menu_line_log.h"
+#include "menu/text_decoding.h"
 
 #include <string>
 
-// What the bytes of a menu file say about its encoding and line breaks,
-// before Kiveron's reader decodes them as UTF-8. Lines are numbered as the
-// parser numbers them: by the LF bytes before.
+// What the bytes of a menu file say about its encoding and line breaks, as
+// Kiveron's reader decodes them. Lines are numbered as the parser numbers
+// them: by the line feeds before.
 struct EncodingFacts {
-    bool utf16 = false;
+    TextEncoding encoding = TextEncoding::Utf8;
+    bool utf16WithoutMark = false; // every other byte NUL: read as an empty menu
     int firstBadUtf8Line = 0;      // 0: every byte is UTF-8
     unsigned char firstBadUtf8 = 0;
     int firstNulLine = 0;          // 0: no NUL byte
@@ -24,7 +26,8 @@ EncodingFacts InspectMenuBytes(const std::string& bytes);
 // The whole file as bytes; false when it cannot be read.
 bool ReadFileBytes(const std::string& path, std::string& bytes);
 
-void ReportEncodingFindings(const EncodingFacts& facts, FindingSink& sink);
+// codePage: the ANSI code page that a file which is not UTF-8 is read in.
+void ReportEncodingFindings(const EncodingFacts& facts, unsigned codePage, FindingSink& sink);
 
 LineBreakKind LineBreaksOf(const EncodingFacts& facts);
 

@@ -152,7 +152,7 @@ std::vector<MenuChecker::LoadedMenu> MenuChecker::CheckMenu(const LoadedMenu& me
     EncodingFacts facts;
     if (ReadFileBytes(menu.path, bytes))
         facts = InspectMenuBytes(bytes);
-    ReportEncodingFindings(facts, sink);
+    ReportEncodingFindings(facts, CodePage(), sink);
 
     const std::vector<MenuElement> elements = menu.document.GetElements();
     ReportLineFindings(menu.log, elements, LineBreaksOf(facts), sink);

@@ -1,29 +1,22 @@
 #include "menu/text_file_reader.h"
 
 #include "menu/input_data_file_exception.h"
+#include "menu/text_decoding.h"
 #include "platform/text_helpers.h"
+#include "platform/text_layer.h"
 
 #include <climits>
 #include <new>
 
 namespace {
 
-const DWORD kByteOrderMarkSize = 3;
-
-// The decoder takes int counts; a file beyond that cannot be held, like one
-// beyond the memory there is.
+// The system's code-page conversion takes int counts; a file beyond that
+// cannot be held, like one beyond the memory there is.
 const DWORD kLargestDecodableSize = INT_MAX;
 
 [[noreturn]] void ThrowFileError(DWORD code)
 {
     throw InputDataFileException(SystemErrorText(code));
-}
-
-bool StartsWithByteOrderMark(const char* bytes, DWORD count)
-{
-    return count >= kByteOrderMarkSize && static_cast<unsigned char>(bytes[0]) == 0xEF &&
-           static_cast<unsigned char>(bytes[1]) == 0xBB &&
-           static_cast<unsigned char>(bytes[2]) == 0xBF;
 }
 
 } // namespace
@@ -89,17 +82,23 @@ DWORD TextFileReader::ReadBytes(DWORD size)
 
 void TextFileReader::Decode(DWORD byteCount)
 {
-    const char* start = bytes.get();
-    if (StartsWithByteOrderMark(start, byteCount)) {
-        start += kByteOrderMarkSize;
-        byteCount -= kByteOrderMarkSize;
-    }
-    const int count = static_cast<int>(byteCount);
+    const unsigned char* start = reinterpret_cast<const unsigned char*>(bytes.get());
+    std::size_t markSize = 0;
+    const TextEncoding encoding = DetectTextEncoding(start, byteCount, markSize);
     text.clear();
-    // UTF-8 never yields more UTF-16 units than it has bytes.
-    text.resize(byteCount);
-    const int units = count > 0 ? MultiByteToWideChar(CP_UTF8, 0, start, count, &text[0], count)
-                                : 0;
-    // Decoding garbage may yield nothing at all: an empty text, not an error.
-    text.resize(units > 0 ? static_cast<std::size_t>(units) : 0);
+    switch (encoding) {
+    case TextEncoding::Utf8:
+        AppendUtf8(start + markSize, byteCount - markSize, text);
+        break;
+    case TextEncoding::Utf16LittleEndian:
+    case TextEncoding::Utf16BigEndian:
+        AppendUtf16(start + markSize, byteCount - markSize,
+                    encoding == TextEncoding::Utf16BigEndian, text);
+        break;
+    case TextEncoding::Ansi:
+        // Notepad's "ANSI": the code page of the system the menu was written
+        // on, which is the reader's own on the systems it was written for.
+        text = AnsiToWide(std::string(bytes.get(), byteCount));
+        break;
+    }
 }

@@ -6,8 +6,9 @@
 #include <memory>
 #include <string>
 
-// Reads one whole UTF-8 file (with or without byte-order mark) and decodes
-// it into a UTF-16 text. Use: construct, Read, ReleaseText.
+// Reads one whole text file and decodes it into a UTF-16 text: UTF-8 or
+// UTF-16 after their byte-order marks, UTF-8 without one when every byte is
+// UTF-8, and otherwise the system's ANSI code page. Use: construct, Read, ReleaseText.
 // The reader owns the open file and both buffers until the text is handed
 // over, and releases whatever it still owns when destroyed.
 class TextFileReader {
@@ -22,13 +23,16 @@ public:
 
     // Reads and decodes the whole file. Throws InputDataFileException when
     // the size or the content cannot be read, std::bad_alloc when a buffer
-    // cannot be had. Malformed UTF-8 is no error: the decoder replaces it.
+    // cannot be had. Nothing in the content is an error: malformed UTF-8 or
+    // UTF-16 becomes U+FFFD.
     void Read();
 
     // Hands the decoded text over by moving it, so that a large menu is not
-    // copied once more; the reader keeps an empty text. The text holds every
-    // unit decoded, a U+0000 for each NUL byte of the file included, and is
-    // empty for a file that decodes to nothing.
+    // copied once more; the reader keeps an empty text. A UTF-8 or UTF-16
+    // text holds every unit decoded, NUL units included; one read in the
+    // ANSI code page ends before its first NUL byte. Either way the parser
+    // reads no further than the first NUL. Empty for a file that decodes to
+    // nothing.
     std::wstring ReleaseText();
 
 private:

@@ -87,8 +87,17 @@ bool IsCLocaleSpace(wchar_t character)
 {
     if (character < 0x100)
         return (character >= 0x09 && character <= 0x0D) || character == 0x20 || character == 0xA0;
-    WORD type = 0;
-    return GetStringTypeW(CT_CTYPE1, &character, 1, &type) && (type & C1_SPACE) != 0;
+    // Unicode's White_Space characters above U+00FF, from a table rather than
+    // GetStringTypeW, which fails on Windows 95 to ME: every system trims the
+    // same. Ranges of first and last character.
+    static const wchar_t kSpaces[][2] = {
+        {0x1680, 0x1680}, {0x2000, 0x200A}, {0x2028, 0x2029},
+        {0x202F, 0x202F}, {0x205F, 0x205F}, {0x3000, 0x3000},
+    };
+    for (const auto& range : kSpaces)
+        if (character >= range[0] && character <= range[1])
+            return true;
+    return false;
 }
 
 std::wstring TrimWhitespace(const std::wstring& text)

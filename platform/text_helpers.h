@@ -17,7 +17,7 @@ std::string SystemErrorText(unsigned long code);
 int CompareNoCase(const std::wstring& a, const std::wstring& b);
 
 // The white space of the C library's "C" locale: U+0009 to U+000D, U+0020,
-// U+00A0, and above U+00FF what the system classes as space.
+// U+00A0, and above U+00FF the characters Unicode classes as White_Space.
 bool IsCLocaleSpace(wchar_t character);
 
 // The text without the white space at both ends.

@@ -42,6 +42,19 @@ DOWN_PRESSED_FACE = (225, 225, 225)
 ICON_SIZES = (16, 20, 24, 32, 40, 48, 64, 96, 128, 256)
 # Sizes that old Windows, which cannot read PNG icon images, may pick.
 ICON_DIB_SIZES = (16, 20, 24, 32, 40, 48)
+# Windows 95 to 2000 and displays of 256 colours or fewer use paletted
+# images, with a mask that they can read: 8 bits at these sizes, 4 bits at
+# these.
+ICON_8BIT_SIZES = (16, 32, 48)
+ICON_4BIT_SIZES = (16, 32)
+
+# The sixteen colours of the standard Windows palette, in its own order.
+VGA_PALETTE = [
+    (0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0),
+    (0, 0, 128), (128, 0, 128), (0, 128, 128), (192, 192, 192),
+    (128, 128, 128), (255, 0, 0), (0, 255, 0), (255, 255, 0),
+    (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255),
+]
 
 HAND_HOT_SPOT = (13, 4)
 
@@ -356,6 +369,64 @@ def icon_dib(rows):
     return info_header(size, size * 2, 32, len(colour) + len(mask)) + bytes(colour) + mask
 
 
+def opaque(pixel):
+    return pixel[3] >= 128
+
+
+def colour_distance(a, b):
+    return sum((x - y) * (x - y) for x, y in zip(a, b))
+
+
+def popular_palette(rows, count):
+    """Up to count colours for the opaque pixels: the average colour of each
+    of the most frequent boxes of 16 levels per channel, the most frequent
+    first, ties broken by the box, so that the result is deterministic."""
+    boxes = {}
+    for row in rows:
+        for pixel in row:
+            if opaque(pixel):
+                key = tuple(c >> 4 for c in pixel[:3])
+                total = boxes.setdefault(key, [0, 0, 0, 0])
+                for i in range(3):
+                    total[i] += pixel[i]
+                total[3] += 1
+    chosen = sorted(boxes.items(), key=lambda item: (-item[1][3], item[0]))[:count]
+    return [tuple((t[i] + t[3] // 2) // t[3] for i in range(3)) for _, t in chosen]
+
+
+def paletted_icon_dib(rows, bit_count, palette):
+    """Paletted icon image: header (double height), the whole palette, the
+    rows as indices of the nearest colour, and the AND mask. Transparent
+    pixels are index 0 under a set mask bit."""
+    size = len(rows)
+    entries = list(palette) + [(0, 0, 0)] * ((1 << bit_count) - len(palette))
+    nearest = {}
+
+    def index_of(pixel):
+        if not opaque(pixel):
+            return 0
+        colour = pixel[:3]
+        if colour not in nearest:
+            nearest[colour] = min(range(len(palette)), key=lambda i: (colour_distance(colour, palette[i]), i))
+        return nearest[colour]
+
+    colour_rows = bytearray()
+    per_byte = 8 // bit_count
+    for row in reversed(rows):
+        line = bytearray()
+        for x in range(0, size, per_byte):
+            value = 0
+            for pixel in row[x:x + per_byte]:
+                value = (value << bit_count) | index_of(pixel)
+            line.append(value)
+        line += b"\0" * (-len(line) % 4)
+        colour_rows += line
+    mask = mask_rows([[not opaque(pixel) for pixel in row] for row in rows])
+    table = b"".join(bytes((b, g, r, 0)) for r, g, b in entries)
+    header = info_header(size, size * 2, bit_count, len(colour_rows) + len(mask))
+    return header + table + bytes(colour_rows) + mask
+
+
 def png_chunk(kind, data):
     body = kind + data
     return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
@@ -372,13 +443,15 @@ def png_file(rows):
 
 
 def ico_file(images):
-    """images: (size, bytes) in directory order."""
+    """images: (size, bits per pixel, bytes) in directory order."""
     directory = struct.pack("<HHH", 0, 1, len(images))
     offset = len(directory) + 16 * len(images)
     entries, blobs = b"", b""
-    for size, blob in images:
+    for size, bit_count, blob in images:
         side = size if size < 256 else 0
-        entries += struct.pack("<BBBBHHII", side, side, 0, 0, 1, 32, len(blob), offset + len(blobs))
+        colours = 16 if bit_count == 4 else 0
+        entries += struct.pack("<BBBBHHII", side, side, colours, 0, 1, bit_count, len(blob),
+                               offset + len(blobs))
         blobs += blob
     return directory + entries + blobs
 
@@ -399,9 +472,13 @@ def cur_file(picture, hot_spot):
 
 def icon_images(drawn):
     """drawn: size -> rows. Old systems read only DIB images; PNG keeps the
-    large ones small."""
-    return [(size, icon_dib(drawn[size]) if size in ICON_DIB_SIZES else png_file(drawn[size]))
-            for size in ICON_SIZES]
+    large ones small. The paletted images follow the 32-bit ones."""
+    images = [(size, 32, icon_dib(drawn[size]) if size in ICON_DIB_SIZES else png_file(drawn[size]))
+              for size in ICON_SIZES]
+    images += [(size, 8, paletted_icon_dib(drawn[size], 8, popular_palette(drawn[size], 256)))
+               for size in ICON_8BIT_SIZES]
+    images += [(size, 4, paletted_icon_dib(drawn[size], 4, VGA_PALETTE)) for size in ICON_4BIT_SIZES]
+    return images
 
 
 def art_files():

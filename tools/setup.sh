@@ -19,24 +19,33 @@ if command -v dpkg-query >/dev/null 2>&1; then
 else
     missing=("${packages[@]}")
 fi
-# The tests of the ANSI path show a Russian menu: Wine takes the user's
-# language and code page from the Unix locale, which must exist.
-has_russian_locale() { locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; }
+# The tests of the ANSI path show a Russian menu, and a German one saved in
+# code page 1252: Wine takes the user's language and code page from the Unix
+# locale, which must exist.
+test_locales=(ru_RU de_DE)
 
-generate_russian_locale() {
-    has_russian_locale && return 0
+has_locale() { locale -a 2>/dev/null | grep -qi "^$1\.utf-\?8\$"; }
+
+generate_test_locales() {
+    local wanted=() name
+    for name in "${test_locales[@]}"; do
+        has_locale "$name" || wanted+=("$name")
+    done
+    [ ${#wanted[@]} -eq 0 ] && return 0
     if [ "$(id -u)" -eq 0 ] && [ -f /etc/locale.gen ] && command -v locale-gen >/dev/null 2>&1; then
-        sed -i 's/^# *\(ru_RU.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-        grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen || echo 'ru_RU.UTF-8 UTF-8' >> /etc/locale.gen
+        for name in "${wanted[@]}"; do
+            sed -i "s/^# *\($name.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+            grep -q "^$name.UTF-8 UTF-8" /etc/locale.gen || echo "$name.UTF-8 UTF-8" >> /etc/locale.gen
+        done
         locale-gen >/dev/null
         return 0
     fi
-    echo "setup: the locale ru_RU.UTF-8 is missing; generate it (locale-gen) for the ANSI-path tests" >&2
+    echo "setup: the locales ${wanted[*]/%/.UTF-8} are missing; generate them (locale-gen) for the ANSI-path tests" >&2
     return 1
 }
 
 if [ ${#missing[@]} -eq 0 ]; then
-    generate_russian_locale
+    generate_test_locales
     exit $?
 fi
 
@@ -45,7 +54,7 @@ if command -v apt-get >/dev/null 2>&1 && [ "$(id -u)" -eq 0 ]; then
     export DEBIAN_FRONTEND=noninteractive
     apt-get update -qq >/dev/null
     apt-get install -y -qq "${missing[@]}" >/dev/null
-    generate_russian_locale
+    generate_test_locales
     exit $?
 fi
 
@@ -58,7 +67,7 @@ Install them, or the equivalents of your system:
   - the MinGW-w64 cross compilers for i686 and x86_64, win32 and posix threads
   - 64-bit Wine (wine64; 32-bit Wine is not needed)
   - Xvfb (the X virtual framebuffer) and xwd (x11-apps)
-  - the locale ru_RU.UTF-8
+  - the locales ru_RU.UTF-8 and de_DE.UTF-8
   - the GoogleTest sources in /usr/src/googletest
 TXT
 exit 1

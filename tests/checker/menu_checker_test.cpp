@@ -206,9 +206,16 @@ TEST(MenuChecker, FindsTextsNoLanguageShowsAndLanguagesNoUserGets)
 TEST(MenuChecker, ReadsTheBytesAsKiveronDecodesThem)
 {
     Disc disc;
-    disc.Write("utf16.lst", std::string("\xFF\xFE[\0M\0a\0i\0n\0]\0\r\0\n\0", 18));
+    // UTF-16 is read after its mark, and its lines are checked: the second
+    // one holds an unknown key.
+    disc.Write("utf16.lst", std::string("\xFE\xFF\0[\0M\0a\0i\0n\0]\0\n\0K\0e\0y\0=\0\xE9\0\n", 28));
+    disc.Write("unmarked.lst", std::string("[\0M\0a\0i\0n\0]\0\r\0\n\0", 16));
     disc.Write("ansi.lst", "[Main]\r\nCaption=Caf\xE9\r\n");
+    disc.Write("broken.lst", "\xEF\xBB\xBF[Main]\r\nCaption=Caf\xE9\r\n");
     disc.Write("zero.lst", std::string("[Main]\r\nCaption=A\0B\r\n[Element]\r\n", 24));
+    // A byte after the NUL that is not UTF-8 still makes the reader take the
+    // UTF-8 before it as ANSI.
+    disc.Write("zero-ansi.lst", std::string("[Main]\r\nCaption=A\0B\r\n\xE9\r\n", 24));
     disc.Write("cr.lst", "[Main]\rCaption=A\r");
     // A mark, CR LF, LF and a CR alone: lines are counted by their LF.
     disc.Write("mixed.lst", "\xEF\xBB\xBF[Main]\r\nCaption=A\nColour=red\r\n[Element]\rName=X\r\n");
@@ -225,9 +232,18 @@ TEST(MenuChecker, ReadsTheBytesAsKiveronDecodesThem)
         "Name=Look-alike",                    // 10
         "Command=\xC5\x82.exe",               // 11 "ł.exe", which Windows writes "l.exe"
     }));
-    ExpectFindings(disc.Check("utf16.lst"), {{"utf16.lst: warning:", "saved as UTF-16, which Kiveron reads as an empty menu; save it as UTF-8"}});
-    ExpectFindings(disc.Check("ansi.lst"), {{"ansi.lst:2: warning:", "the byte 0xE9 is not UTF-8: text saved in an ANSI code page loses characters"}});
+    ExpectFindings(disc.Check("utf16.lst"), {
+        {"utf16.lst: note:", "saved as UTF-16 (big-endian) with a byte-order mark, which Kiveron reads as it is"},
+        {"utf16.lst:2: warning:", "\"Key\" is not a known key"},
+    });
+    ExpectFindings(disc.Check("unmarked.lst"), {{"unmarked.lst: warning:", "UTF-16 without a byte-order mark, which Kiveron reads as an empty menu"}});
+    ExpectFindings(disc.Check("ansi.lst"), {{"ansi.lst:2: warning:", "the byte 0xE9 is not UTF-8, so Kiveron reads the file in the system's ANSI code page: it shows right only on systems with the ANSI code page 1252"}});
+    ExpectFindings(disc.Check("broken.lst"), {{"broken.lst:2: warning:", "the byte 0xE9 is not UTF-8 although the file begins with UTF-8's byte-order mark"}});
     ExpectFindings(disc.Check("zero.lst"), {{"zero.lst:2: warning:", "a NUL byte: Kiveron reads the file only up to the last line break before it, so this line and all after it are ignored"}});
+    ExpectFindings(disc.Check("zero-ansi.lst"), {
+        {"zero-ansi.lst:2: warning:", "a NUL byte"},
+        {"zero-ansi.lst:3: warning:", "the byte 0xE9 is not UTF-8, so Kiveron reads the file in the system's ANSI code page"},
+    });
     ExpectFindings(disc.Check("cr.lst"), {{"cr.lst:1: warning:", "the lines end in CR only"}});
     ExpectFindings(disc.Check("mixed.lst"), {
         {"mixed.lst:3: warning:", "\"Colour\" is not a known key"},

@@ -21,11 +21,26 @@ TEST(TextFileReader, DecodesEveryByteAfterACompleteByteOrderMark)
         reader.Read();
         EXPECT_EQ(reader.ReleaseText(), c.text) << c.bytes;
     }
-    // Malformed UTF-8 is no error; what the decoder makes of it is its own.
-    for (const std::string garbage : {"\xEF\xBB", "\xC3", "\xFF\xFE\xFD", "\xF0\x9F\x98"}) {
-        TextFileReader reader(folder.WriteFile("text.lst", garbage));
+}
+
+// UTF-16 after its mark, and text that is not UTF-8 in the ANSI code page,
+// which the test prefix has as 1252.
+TEST(TextFileReader, ReadsUtf16AfterItsMarkAndAnythingElseNotUtf8AsAnsi)
+{
+    const struct {
+        std::string bytes;
+        std::wstring text;
+    } cases[] = {
+        {std::string("\xFF\xFEG\0\xF6\0\n\0", 8), L"G\u00F6\n"},
+        {std::string("\xFE\xFF\0G\0\xF6\0\n", 8), L"G\u00F6\n"},
+        {"Gr\xF6\xDF" "e\r\n", L"Gr\u00F6\u00DF" L"e\r\n"},
+        {"\xEF\xBB\xBFGr\xF6\xDF" "e", L"Gr\xFFFD\xFFFD" L"e"},
+    };
+    TempFolder folder;
+    for (const auto& c : cases) {
+        TextFileReader reader(folder.WriteFile("text.lst", c.bytes));
         reader.Read();
-        EXPECT_LE(reader.ReleaseText().size(), garbage.size()) << garbage;
+        EXPECT_EQ(reader.ReleaseText(), c.text) << testing::PrintToString(c.bytes);
     }
 }
 

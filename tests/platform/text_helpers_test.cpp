@@ -41,7 +41,10 @@ TEST(TrimWhitespace, RemovesTheCLocaleSpaceAtBothEndsOnly)
     EXPECT_EQ(TrimWhitespace(L""), L"");
     EXPECT_EQ(TrimWhitespace(L"\x09\x0A\x0B\x0C\x0D\x20\xA0x\xA0\x20\x0D"), L"x");
     EXPECT_EQ(TrimWhitespace(L"\u3000\u2003x\u3000"), L"x");
-    for (wchar_t edge : {L'\x08', L'\x0E', L'\x1F', L'\x85', L'\x4E2D', L'\xFEFF'}) {
+    // Unicode's White_Space above U+00FF, the same on every Windows.
+    EXPECT_EQ(TrimWhitespace(L"\u1680\u2000\u200A\u2028\u2029\u202Fx\u205F\u3000"), L"x");
+    for (wchar_t edge : {L'\x08', L'\x0E', L'\x1F', L'\x85', L'\x4E2D', L'\xFEFF', L'\x180E', L'\x1FFF',
+                         L'\x200B', L'\x2030', L'\x3001'}) {
         const std::wstring text = std::wstring(1, edge) + L"x" + std::wstring(1, edge);
         EXPECT_EQ(TrimWhitespace(text), text) << "U+" << std::hex << static_cast<int>(edge);
     }

@@ -9,18 +9,23 @@
 #include "module_resource.h"
 #include "resources/resource_ids.h"
 
-TEST(IconResource, TenSizesSmallOnesClassicLargeOnesPng) {
+TEST(IconResource, TenSizesSmallOnesClassicLargeOnesPngThenPalettedOnes) {
     const ModuleResource group(14 /* RT_GROUP_ICON */, IDI_KIVERON);
     EXPECT_EQ(1, group.At<WORD>(2)) << "an icon group";
-    ASSERT_EQ(10, group.At<WORD>(4));
-    const int sizes[] = {16, 20, 24, 32, 40, 48, 64, 96, 128, 256};
-    for (size_t i = 0; i < 10; ++i) {
+    ASSERT_EQ(15, group.At<WORD>(4));
+    // 8 and 4 bits for Windows 95 to 2000 and displays of 256 colours.
+    const struct { int size, bits; } images[] = {
+        {16, 32}, {20, 32}, {24, 32}, {32, 32}, {40, 32}, {48, 32}, {64, 32}, {96, 32}, {128, 32}, {256, 32},
+        {16, 8}, {32, 8}, {48, 8}, {16, 4}, {32, 4},
+    };
+    for (size_t i = 0; i < 15; ++i) {
         const size_t entry = 6 + 14 * i;
-        const int size = sizes[i];
-        SCOPED_TRACE("icon size " + std::to_string(size));
-        // width and height (0 for 256), planes 1, 32 bits per pixel
+        const int size = images[i].size, bits = images[i].bits;
+        SCOPED_TRACE("icon size " + std::to_string(size) + " at " + std::to_string(bits) + " bits");
+        // width and height (0 for 256), colour count (16 for 4 bits), planes 1, bits per pixel
         EXPECT_EQ(size % 256 * 0x101, group.At<WORD>(entry));
-        EXPECT_EQ(0x00200001u, group.At<DWORD>(entry + 4));
+        EXPECT_EQ(bits == 4 ? 16 : 0, group.At<BYTE>(entry + 2));
+        EXPECT_EQ(DWORD(bits) << 16 | 1, group.At<DWORD>(entry + 4));
         const ModuleResource image(3 /* RT_ICON */, group.At<WORD>(entry + 12));
         ASSERT_NE(nullptr, image.data);
         EXPECT_EQ(group.At<DWORD>(entry + 8), image.size);
@@ -34,16 +39,26 @@ TEST(IconResource, TenSizesSmallOnesClassicLargeOnesPng) {
             EXPECT_EQ(40u, header.biSize);
             EXPECT_EQ(size, header.biWidth);
             EXPECT_EQ(size * 2, header.biHeight) << "colour and mask";
-            EXPECT_EQ(32, header.biBitCount);
-            EXPECT_EQ(DWORD(40 + size * size * 4 + (size + 31) / 32 * 4 * size), image.size) << "rows and AND mask";
+            EXPECT_EQ(bits, header.biBitCount);
+            const DWORD palette = bits < 32 ? 4u << bits : 0;
+            const DWORD rows = DWORD((size * bits + 31) / 32 * 4 * size);
+            EXPECT_EQ(40 + palette + rows + (size + 31) / 32 * 4 * size, image.size) << "palette, rows and AND mask";
         }
-        const HICON icon = static_cast<HICON>(
-            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_KIVERON), IMAGE_ICON, size, size, 0));
+        // The image itself, as a system that picks it makes its icon: the
+        // corner outside the disc is transparent, the centre is not.
+        const HICON icon = CreateIconFromResourceEx(const_cast<BYTE*>(image.data), image.size, TRUE, 0x00030000,
+                                                    size, size, 0);
         ICONINFO info = {};
         ASSERT_TRUE(icon != nullptr && GetIconInfo(icon, &info));
         BITMAP colour = {};
         GetObjectA(info.hbmColor, sizeof colour, &colour);
         EXPECT_EQ(size, colour.bmWidth) << "the system loads an image of this size, not a scaled one";
+        const HDC dc = CreateCompatibleDC(nullptr);
+        const HGDIOBJ old = SelectObject(dc, info.hbmMask);
+        EXPECT_EQ(RGB(255, 255, 255), GetPixel(dc, 0, 0)) << "corner masked";
+        EXPECT_EQ(RGB(0, 0, 0), GetPixel(dc, size / 2, size / 2)) << "centre opaque";
+        SelectObject(dc, old);
+        DeleteDC(dc);
         DeleteObject(info.hbmColor);
         DeleteObject(info.hbmMask);
         DestroyIcon(icon);
