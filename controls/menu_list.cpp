@@ -162,6 +162,13 @@ void MenuList::DrawItem(const DRAWITEMSTRUCT& item)
         return;
     const HDC dc = item.hDC;
     const RECT& rowRect = item.rcItem;
+    // The list box asks for every visible row whenever any part of it is
+    // painted; a row outside the part being painted stays as it is, which
+    // keeps a change of the hovered row from drawing the whole list again.
+    RECT painted;
+    RECT overlap;
+    if (GetClipBox(dc, &painted) != ERROR && !IntersectRect(&overlap, &painted, &rowRect))
+        return;
 
     // The row shows the picture pixels that the dialog shows under it.
     RECT underRow;
@@ -224,7 +231,7 @@ LRESULT MenuList::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SETCURSOR:       return OnSetCursor(reinterpret_cast<HWND>(wParam));
     case WM_NCCALCSIZE:      return OnNcCalcSize(wParam, lParam);
     case WM_NCHITTEST:       return OnNcHitTest(PointFromLParam(lParam));
-    case WM_NCPAINT:         return OnNcPaint();
+    case WM_NCPAINT:         return OnNcPaint(wParam);
     case WM_PRINT:           return OnPrint(reinterpret_cast<HDC>(wParam), lParam);
     case WM_NCLBUTTONDOWN:   return OnNcLeftButtonDown(PointFromLParam(lParam));
     case WM_NCLBUTTONDBLCLK: return OnNcLeftButtonDoubleClick(PointFromLParam(lParam));
@@ -613,8 +620,18 @@ LRESULT MenuList::OnNcHitTest(POINT screenPoint)
     return PtInRect(&windowRect, point) ? HTBORDER : HTNOWHERE;
 }
 
-LRESULT MenuList::OnNcPaint()
+LRESULT MenuList::OnNcPaint(WPARAM updateRegion)
 {
+    // A row repainted on the dialog reaches the list's frame too; the bar is
+    // drawn again only when the update covers part of it (1: all of it).
+    if (updateRegion > 1) {
+        RECT bar = ScrollBarRect();
+        RECT windowRect;
+        GetWindowRect(window, &windowRect);
+        OffsetRect(&bar, windowRect.left, windowRect.top);
+        if (!RectInRegion(reinterpret_cast<HRGN>(updateRegion), &bar))
+            return 0;
+    }
     WindowDC dc(window);
     PaintNonClient(dc.Handle());
     return 0;

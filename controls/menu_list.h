@@ -87,7 +87,7 @@ private:
     // Scroll bar behaviour.
     LRESULT OnNcCalcSize(WPARAM calcValidRects, LPARAM params);
     LRESULT OnNcHitTest(POINT screenPoint);
-    LRESULT OnNcPaint();
+    LRESULT OnNcPaint(WPARAM updateRegion);
     LRESULT OnPrint(HDC dc, LPARAM flags);
     void PaintNonClient(HDC windowDC);
     LRESULT OnNcLeftButtonDown(POINT screenPoint);
