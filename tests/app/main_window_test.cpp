@@ -330,3 +330,66 @@ TEST(MainWindowCreate, FailsAndSaysWhyWhenTheDialogCannotBeMade)
 }
 
 } // namespace
+
+namespace {
+
+// What a dialog holds at the moment it is about to become visible, taken on
+// the thread's own message hook: nothing the user could see may change after.
+struct Sight {
+    bool taken = false;
+    std::wstring caption;
+    RECT list = {};
+    LRESULT rows = -1;
+    bool comboShown = false;
+};
+
+Sight TakeSight(HWND dialog)
+{
+    Sight sight;
+    sight.taken = true;
+    sight.caption = WindowCaption(dialog);
+    const HWND list = GetDlgItem(dialog, IDC_MENU_LIST);
+    GetWindowRect(list, &sight.list);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&sight.list), 2);
+    sight.rows = SendMessageA(list, LB_GETCOUNT, 0, 0);
+    // The combo's own flag: while the dialog is hidden no child counts as visible.
+    sight.comboShown = (GetWindowLongPtrA(GetDlgItem(dialog, IDC_LANGUAGE_COMBO), GWL_STYLE) & WS_VISIBLE) != 0;
+    return sight;
+}
+
+Sight firstSight;
+
+LRESULT CALLBACK BeforeEachMessage(int code, WPARAM wParam, LPARAM lParam)
+{
+    const CWPSTRUCT& message = *reinterpret_cast<const CWPSTRUCT*>(lParam);
+    const bool topLevel = (GetWindowLongPtrA(message.hwnd, GWL_STYLE) & WS_CHILD) == 0;
+    if (code == HC_ACTION && message.message == WM_SHOWWINDOW && message.wParam != FALSE && topLevel &&
+        !firstSight.taken)
+        firstSight = TakeSight(message.hwnd);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST(FirstSight, TheDialogBecomesVisibleOnlyFittedCaptionedAndFilled)
+{
+    const std::string picture = RunningMenu::WriteBeside("sight.bmp", SolidBitmapFile(700, 500, RGB(90, 60, 20)));
+    firstSight = Sight();
+    const HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, BeforeEachMessage, nullptr, GetCurrentThreadId());
+    ASSERT_NE(nullptr, hook);
+    RunningMenu menu("[Main]\r\nCaption=First sight\r\nPicture=" + picture +
+                     "\r\n[Language]\r\nLocale=en\r\nName=English\r\n"
+                     "[Element]\r\nName=One\r\n[Element]\r\nName=Two\r\n[Element]\r\nName=Three\r\n");
+    UnhookWindowsHookEx(hook);
+
+    ASSERT_TRUE(firstSight.taken);
+    const Sight settled = TakeSight(menu.Dialog());
+    EXPECT_EQ(L"First sight", firstSight.caption);
+    EXPECT_TRUE(EqualRect(&settled.list, &firstSight.list))
+        << "list first at " << firstSight.list.left << "," << firstSight.list.top << ", settled at "
+        << settled.list.left << "," << settled.list.top;
+    EXPECT_EQ(3, firstSight.rows);
+    // One language: the chooser is hidden before anything shows.
+    EXPECT_FALSE(firstSight.comboShown);
+    EXPECT_EQ(settled.comboShown, firstSight.comboShown);
+}
+
+} // namespace

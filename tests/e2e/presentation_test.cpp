@@ -1,6 +1,5 @@
-// What a user sees of the real menu stays true: the first sight of the
-// window, the list after scrolling and over a picture of another size, a
-// nested menu's languages, Alt+F4 from the language chooser and a start from
+// What a user sees of the real menu stays true: the list after scrolling
+// and over a picture of another size, a nested menu's languages, Alt+F4 from the language chooser and a start from
 // another current folder.
 #include "disc.h"
 
@@ -45,32 +44,6 @@ std::string Rows(int count)
     for (int i = 0; i < count; ++i)
         rows += "[Element]\r\nName=Row " + std::to_string(i) + "\r\n";
     return rows;
-}
-
-TEST_F(Presentation, TheFirstVisibleStateIsTheSettledOne)
-{
-    WriteOnDisc("kiveron.lst", "[Main]\r\nCaption=First sight\r\nPicture=back.bmp\r\n" + Rows(3));
-    WriteOnDisc("back.bmp", SolidBitmapFile(640, 480, RGB(90, 60, 20)));
-    MenuProcess menu(KIVERON_EXE, Root());
-    // Polled as fast as it goes: the first state that the user can see.
-    HWND dialog = nullptr;
-    const DWORD start = GetTickCount();
-    while (dialog == nullptr && GetTickCount() - start < 20000) {
-        const std::vector<HWND> windows = menu.TopLevelWindows();
-        if (!windows.empty())
-            dialog = windows.front();
-    }
-    ASSERT_NE(nullptr, dialog);
-    const std::wstring firstCaption = WindowCaption(dialog);
-    const RECT firstList = ScreenRectOf(GetDlgItem(dialog, IDC_MENU_LIST));
-    const int firstRows = RowCount(dialog);
-
-    ASSERT_EQ(dialog, menu.WaitForWindow(L"First sight"));
-    EXPECT_EQ(L"First sight", firstCaption);
-    const RECT settledList = ScreenRectOf(GetDlgItem(dialog, IDC_MENU_LIST));
-    EXPECT_TRUE(EqualRect(&settledList, &firstList));
-    EXPECT_EQ(3, firstRows);
-    EXPECT_EQ(0u, menu.Close(dialog));
 }
 
 TEST_F(Presentation, AfterWheelScrollingAFullRepaintChangesNoPixel)
