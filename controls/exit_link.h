@@ -4,7 +4,7 @@
 #include <string>
 
 #include "controls/control_font.h"
-#include "controls/subclassed_window.h"
+#include "controls/skinned_control.h"
 
 class MainWindow;
 
@@ -13,15 +13,12 @@ class MainWindow;
 // bullet bitmap after it. Over the text the cursor becomes a hand and the text
 // is underlined; releasing the left button over the text sends
 // UM_EXITLINKCLICK to the dialog. Only the text's own box reacts.
-class ExitLink {
+class ExitLink : public SkinnedControl {
 public:
     ExitLink() = default;
-    ~ExitLink();
-    ExitLink(const ExitLink&) = delete;
-    ExitLink& operator=(const ExitLink&) = delete;
+    ~ExitLink() override;
 
     void Attach(MainWindow* owner, HWND window);
-    void Release();
 
     // Takes ownership of the bitmap; null means no bullet and no strip for it.
     void SetBullet(HBITMAP bitmap);
@@ -34,9 +31,7 @@ public:
     bool TextHitTest(POINT point) const;
 
 private:
-    static LRESULT CALLBACK ExitLinkProc(HWND window, UINT message, WPARAM wParam,
-                                         LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     LRESULT OnFocusChange(bool focused);
     LRESULT OnSetCursor();
     LRESULT OnLeftButtonUp(LPARAM position);
@@ -45,9 +40,6 @@ private:
     void InvalidateOnDialog() const;
     SIZE MeasureText() const;
 
-    MainWindow* owner = nullptr;
-    HWND window = nullptr;
-    SubclassedWindow binding;
     CaptionFonts fonts;
     std::wstring text;
     bool highlighted = false;

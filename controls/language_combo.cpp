@@ -1,6 +1,5 @@
 #include "controls/language_combo.h"
 
-#include "app/dispatch_guard.h"
 #include "controls/combo_item_style.h"
 #include "controls/window_text.h"
 #include "graphics/client_dc.h"
@@ -16,16 +15,9 @@ constexpr UINT kItemTextFormat = DT_SINGLELINE | DT_VCENTER;
 
 } // namespace
 
-LanguageCombo::~LanguageCombo()
-{
-    Release();
-}
-
 void LanguageCombo::Attach(MainWindow* owner, HWND window)
 {
-    this->owner = owner;
-    this->window = window;
-    binding.Bind(window, this, LanguageComboProc);
+    Bind(owner, window);
     itemFont.reset(CreateControlFont(window, kItemFontHeight));
     // The system passes an item's text between processes only for a combo
     // whose style says it has strings; a screen reader asks from its own
@@ -33,12 +25,6 @@ void LanguageCombo::Attach(MainWindow* owner, HWND window)
     // answered here, from the item texts.
     const LONG_PTR style = GetWindowLongAuto(window, GWL_STYLE);
     SetWindowLongAuto(window, GWL_STYLE, style | CBS_HASSTRINGS);
-}
-
-void LanguageCombo::Release()
-{
-    itemFont.reset();
-    itemTexts.clear();
 }
 
 void LanguageCombo::Clear()
@@ -120,17 +106,6 @@ void LanguageCombo::DrawItem(const DRAWITEMSTRUCT& item)
     SetBkColor(dc, saved.background);
 }
 
-LRESULT CALLBACK LanguageCombo::LanguageComboProc(HWND window, UINT message, WPARAM wParam,
-                                                  LPARAM lParam)
-{
-    return GuardDispatch([&]() -> LRESULT {
-        LanguageCombo* combo = GetWindowObject<LanguageCombo>(window);
-        if (!combo)
-            return DefWindowProcA(window, message, wParam, lParam);
-        return combo->HandleMessage(message, wParam, lParam);
-    });
-}
-
 LRESULT LanguageCombo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -153,7 +128,7 @@ LRESULT LanguageCombo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return CB_ERR;
         return TextLengthOut(itemTexts[wParam]);
     default:
-        return binding.CallPrevious(message, wParam, lParam);
+        return CallPrevious(message, wParam, lParam);
     }
 }
 

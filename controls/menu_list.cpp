@@ -2,17 +2,17 @@
 
 #include <algorithm>
 
-#include "app/application.h"
-#include "app/dispatch_guard.h"
 #include "app/main_window.h"
 #include "controls/bitmap_copy.h"
 #include "controls/list_keyboard.h"
 #include "controls/menu_row_layout.h"
+#include "controls/private_messages.h"
 #include "graphics/client_dc.h"
 #include "graphics/dc_scope.h"
 #include "graphics/draw_surface.h"
 #include "graphics/memory_dc.h"
 #include "graphics/window_dc.h"
+#include "platform/message_point.h"
 #include "platform/text_layer.h"
 #include "platform/window_long.h"
 #include "resources/resource_ids.h"
@@ -30,11 +30,6 @@ bool ChangesRowHeights(UINT message)
            message == LB_RESETCONTENT || message == LB_SETITEMHEIGHT || message == LB_SETCOUNT;
 }
 
-POINT PointFromLParam(LPARAM lParam)
-{
-    return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-}
-
 template <class Handle>
 void DeleteHandle(Handle& handle)
 {
@@ -46,7 +41,7 @@ void DeleteHandle(Handle& handle)
 } // namespace
 
 MenuList::MenuList()
-    : owner(nullptr), window(nullptr), primaryBullet(nullptr), secondaryBullet(nullptr),
+    : primaryBullet(nullptr), secondaryBullet(nullptr),
       upArrow(nullptr), upArrowPressed(nullptr), downArrow(nullptr), downArrowPressed(nullptr),
       thumbTop(nullptr), thumbBottom(nullptr), thumbMiddle(nullptr), hoverIndex(-1), timerId(0),
       captured(false), repeatDelay(0), pressed(false), dragTop(0), lastY(0),
@@ -56,15 +51,15 @@ MenuList::MenuList()
 
 MenuList::~MenuList()
 {
-    Unbind();
+    Detach();
 }
 
-void MenuList::Unbind()
+void MenuList::Detach()
 {
     StopTracking();
     // The main window destroys the dialog first, so mostly there is no
     // window left to give its procedure back.
-    binding.Unbind();
+    Unbind();
     fonts.Delete();
     DeleteHandle(primaryBullet);
     DeleteHandle(secondaryBullet);
@@ -79,11 +74,10 @@ void MenuList::Unbind()
 
 void MenuList::Attach(MainWindow* newOwner, HWND newWindow)
 {
-    Unbind();
-    owner = newOwner;
-    window = newWindow;
+    Detach();
+    Bind(newOwner, newWindow);
 
-    const HINSTANCE instance = owner->Owner()->Instance();
+    const HINSTANCE instance = Instance();
     auto load = [instance](int id) { return LoadBitmapA(instance, MAKEINTRESOURCEA(id)); };
     primaryBullet = load(IDB_PRIMARY_BULLET);
     secondaryBullet = load(IDB_SECONDARY_BULLET);
@@ -94,8 +88,6 @@ void MenuList::Attach(MainWindow* newOwner, HWND newWindow)
     thumbTop = load(IDB_THUMB_TOP);
     thumbBottom = load(IDB_THUMB_BOTTOM);
     thumbMiddle = load(IDB_THUMB_MIDDLE);
-
-    binding.Bind(window, this, WindowProc);
     fonts.Create(window, kCaptionFontHeight);
 }
 
@@ -184,26 +176,21 @@ void MenuList::DrawItem(const DRAWITEMSTRUCT& item)
     DrawTextAuto(dc, texts[index], -1, box, kCaptionFormat);
 }
 
-LRESULT CALLBACK MenuList::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT MenuList::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    MenuList* list = GetWindowObject<MenuList>(window);
-    if (!list)  // not bound any more: the object gave the list its procedure back
-        return DefWindowProcA(window, message, wParam, lParam);
-    return GuardDispatch([&] {
-        const LRESULT top = list->TopIndexNow();
-        const LRESULT result = list->HandleMessage(message, wParam, lParam);
-        list->RedrawIfScrolled(top);
-        if (ChangesRowHeights(message))
-            list->rowsHeight = -1;
-        return result;
-    });
+    const LRESULT top = TopIndexNow();
+    const LRESULT result = Dispatch(message, wParam, lParam);
+    RedrawIfScrolled(top);
+    if (ChangesRowHeights(message))
+        rowsHeight = -1;
+    return result;
 }
 
 LRESULT MenuList::TopIndexNow() const
 {
     // Asked of the list box's own procedure: sent to the window, the
     // question would come back through this one.
-    return window ? binding.CallPrevious(LB_GETTOPINDEX, 0, 0) : LB_ERR;
+    return window ? CallPrevious(LB_GETTOPINDEX, 0, 0) : LB_ERR;
 }
 
 void MenuList::RedrawIfScrolled(LRESULT previousTop) const
@@ -212,7 +199,7 @@ void MenuList::RedrawIfScrolled(LRESULT previousTop) const
         InvalidateList();
 }
 
-LRESULT MenuList::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT MenuList::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 {
     // A press on the scroll bar makes no release an activation.
     if (message == WM_NCLBUTTONDOWN || message == WM_NCLBUTTONDBLCLK)
@@ -239,7 +226,7 @@ LRESULT MenuList::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     // the row it finds, past the keyboard handling here; its strings are
     // there for screen readers only.
     case WM_CHAR:            return 0;
-    default:                 return binding.CallPrevious(message, wParam, lParam);
+    default:                 return CallPrevious(message, wParam, lParam);
     }
 }
 
@@ -311,8 +298,7 @@ void MenuList::SetHover(int index)
     if (hoverIndex == -1) {
         SetCursor(LoadCursorA(nullptr, IDC_ARROW));
     } else {
-        const HINSTANCE instance = owner->Owner()->Instance();
-        SetCursor(LoadCursorA(instance, MAKEINTRESOURCEA(IDCUR_POINTING_HAND)));
+        SetCursor(LoadCursorA(Instance(), MAKEINTRESOURCEA(IDCUR_POINTING_HAND)));
         InvalidateItem(hoverIndex);
     }
     SendToDialog(UM_CURRENTITEM, hoverIndex);
@@ -323,7 +309,7 @@ LRESULT MenuList::OnLeftButtonDown(WPARAM wParam, LPARAM lParam)
     // Only a press that went down on a caption makes the release an
     // activation; the list box still selects the row under the pointer.
     pressOnCaption = TextHitTest(PointFromLParam(lParam)) != -1;
-    return binding.CallPrevious(WM_LBUTTONDOWN, wParam, lParam);
+    return CallPrevious(WM_LBUTTONDOWN, wParam, lParam);
 }
 
 LRESULT MenuList::OnLeftButtonDoubleClick(WPARAM wParam, LPARAM lParam)
@@ -331,7 +317,7 @@ LRESULT MenuList::OnLeftButtonDoubleClick(WPARAM wParam, LPARAM lParam)
     // The second press of a double click follows a release that activated
     // already, and the row under it may by now belong to a nested menu.
     pressOnCaption = false;
-    return binding.CallPrevious(WM_LBUTTONDBLCLK, wParam, lParam);
+    return CallPrevious(WM_LBUTTONDBLCLK, wParam, lParam);
 }
 
 LRESULT MenuList::OnLeftButtonUp(POINT point)
@@ -633,7 +619,7 @@ LRESULT MenuList::OnPrint(HDC dc, LPARAM flags)
     GetWindowRect(window, &windowRect);
     POINT previous;
     OffsetViewportOrgEx(dc, client.x - windowRect.left, client.y - windowRect.top, &previous);
-    const LRESULT result = binding.CallPrevious(WM_PRINT, reinterpret_cast<WPARAM>(dc),
+    const LRESULT result = CallPrevious(WM_PRINT, reinterpret_cast<WPARAM>(dc),
                                                 flags & ~static_cast<LPARAM>(PRF_NONCLIENT));
     SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
     return result;

@@ -7,7 +7,7 @@
 #include "controls/control_font.h"
 #include "controls/list_box_control.h"
 #include "controls/scroll_bar_geometry.h"
-#include "controls/subclassed_window.h"
+#include "controls/skinned_control.h"
 
 class MainWindow;
 
@@ -16,12 +16,10 @@ class MainWindow;
 // under the mouse, drives a keyboard selection and tells the dialog which row
 // is current and which one the user activated. Its vertical scroll bar is
 // drawn from bitmaps in the non-client area and handled here as well.
-class MenuList {
+class MenuList : public SkinnedControl {
 public:
     MenuList();
-    ~MenuList();
-    MenuList(const MenuList&) = delete;
-    MenuList& operator=(const MenuList&) = delete;
+    ~MenuList() override;
 
     // Binds the object to the dialog's list box: loads the bitmaps, makes the
     // caption fonts and takes over the list's window procedure.
@@ -57,15 +55,15 @@ public:
     void MeasureItem(MEASUREITEMSTRUCT& item);
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     // After a message that moved the top row (the wheel, keys, the bar):
     // the list box scrolled by copying pixels, which puts the rows out of
     // line with the picture and leaves the bar as it was.
     void RedrawIfScrolled(LRESULT previousTop) const;
     LRESULT TopIndexNow() const;
     // Gives a bound window its procedure back and deletes fonts and bitmaps.
-    void Unbind();
+    void Detach();
 
     // Row behaviour.
     LRESULT OnSetFocus(WPARAM wParam, LPARAM lParam);
@@ -128,11 +126,8 @@ private:
     void InvalidateItem(int index) const;
     void InvalidateList() const;
 
-    MainWindow* owner;
-    HWND window;
     std::vector<std::wstring> texts;
     std::vector<int> markers;
-    SubclassedWindow binding;
     CaptionFonts fonts;
     HBITMAP primaryBullet;
     HBITMAP secondaryBullet;
