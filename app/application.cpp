@@ -21,14 +21,12 @@ bool InitApplication(HINSTANCE)
 }
 
 Application::Application(HINSTANCE instance)
-    : instance(instance), mainWindow(nullptr)
+    : instance(instance)
 {
 }
 
-Application::~Application()
-{
-    delete mainWindow;
-}
+// Here, where MainWindow is complete.
+Application::~Application() = default;
 
 const std::string& Application::Title()
 {
@@ -38,12 +36,11 @@ const std::string& Application::Title()
 
 int Application::Run()
 {
-    mainWindow = new MainWindow(this);
+    mainWindow.reset(new MainWindow(this));
     if (!mainWindow->Create()) {
         // Nothing would ever post the quit message: say why and end.
         const std::string reason = SystemErrorText(GetLastError());
-        delete mainWindow;
-        mainWindow = nullptr;
+        mainWindow.reset();
         MessageBoxA(nullptr, reason.c_str(), Title().c_str(), MB_ICONERROR);
         return 0;
     }
@@ -65,8 +62,7 @@ int Application::Run()
         DispatchMessageA(&message);
     }
 
-    delete mainWindow;
-    mainWindow = nullptr;
+    mainWindow.reset();
 
     if (std::exception_ptr pending = TakePendingException())
         std::rethrow_exception(pending);

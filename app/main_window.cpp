@@ -102,7 +102,7 @@ void MainWindow::AttachControls(HWND dialog)
     languageCombo.Attach(this, GetDlgItem(dialog, IDC_LANGUAGE_COMBO));
     description.Attach(this, GetDlgItem(dialog, IDC_DESCRIPTION));
     exitLink.Attach(this, GetDlgItem(dialog, IDC_EXIT_LINK));
-    exitLink.SetBullet(LoadBitmapA(owner->Instance(), MAKEINTRESOURCEA(IDB_EXIT_BULLET)));
+    exitLink.SetBullet(OwnedBitmap(LoadBitmapA(owner->Instance(), MAKEINTRESOURCEA(IDB_EXIT_BULLET))));
 }
 
 void MainWindow::LoadPicture()

@@ -32,11 +32,6 @@ HFONT CreateControlFont(HWND control, LONG height)
     return CreateFontIndirectA(&description);
 }
 
-void FontDeleter::operator()(HFONT font) const
-{
-    DeleteObject(font);
-}
-
 void CaptionFonts::Create(HWND control, LONG cellHeight)
 {
     LOGFONTA description = ControlFontDescription(control);

@@ -19,24 +19,12 @@ constexpr UINT kTextFormat = DT_SINGLELINE | DT_VCENTER | DT_RIGHT;
 
 } // namespace
 
-ExitLink::~ExitLink()
-{
-    SetBullet(nullptr);
-}
-
 void ExitLink::Attach(MainWindow* owner, HWND window)
 {
     // Attached again, the link keeps its bullet and its text.
     Bind(owner, window);
     fonts.Create(window, kFontHeight);
     StoreWindowText(window, text);
-}
-
-void ExitLink::SetBullet(HBITMAP bitmap)
-{
-    if (bullet && bullet != bitmap)
-        DeleteObject(bullet);
-    bullet = bitmap;
 }
 
 void ExitLink::SetText(const std::wstring& text)
@@ -52,7 +40,7 @@ void ExitLink::DrawItem(const DRAWITEMSTRUCT& item)
     RECT textArea = ExitLinkTextArea(item.rcItem, bullet != nullptr);
     // Copied opaque: its white corners show over the picture.
     const POINT origin = ExitLinkBulletOrigin(textArea);
-    CopyBitmap(dc, bullet, origin.x, origin.y, kExitBulletSize, kExitBulletSize);
+    CopyBitmap(dc, bullet.get(), origin.x, origin.y, kExitBulletSize, kExitBulletSize);
 
     // No colours are set: the text takes the colour the system prepared.
     SelectedObject font(dc, highlighted ? fonts.Underlined() : fonts.Normal());

@@ -2,9 +2,11 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
 #include "controls/control_font.h"
 #include "controls/skinned_control.h"
+#include "graphics/owned_gdi_object.h"
 
 class MainWindow;
 
@@ -16,12 +18,11 @@ class MainWindow;
 class ExitLink : public SkinnedControl {
 public:
     ExitLink() = default;
-    ~ExitLink() override;
 
     void Attach(MainWindow* owner, HWND window);
 
-    // Takes ownership of the bitmap; null means no bullet and no strip for it.
-    void SetBullet(HBITMAP bitmap);
+    // No bitmap means no bullet and no strip for it.
+    void SetBullet(OwnedBitmap bitmap) { bullet = std::move(bitmap); }
     // Does not repaint: the owner repaints the whole dialog after a refresh.
     // The control's window text follows, for screen readers.
     void SetText(const std::wstring& text);
@@ -43,5 +44,5 @@ private:
     CaptionFonts fonts;
     std::wstring text;
     bool highlighted = false;
-    HBITMAP bullet = nullptr;
+    OwnedBitmap bullet;
 };

@@ -95,9 +95,8 @@ void LanguageCombo::DrawItem(const DRAWITEMSTRUCT& item)
     const ItemColours colours = ComboItemColours(item.itemState, saved);
     SetTextColor(dc, colours.text);
     SetBkColor(dc, colours.background);
-    const HBRUSH fill = CreateSolidBrush(colours.background);
-    FillRect(dc, &item.rcItem, fill);
-    DeleteObject(fill);
+    const OwnedBrush fill(CreateSolidBrush(colours.background));
+    FillRect(dc, &item.rcItem, fill.get());
 
     RECT textArea = ComboItemTextArea(item.rcItem);
     DrawTextAuto(dc, text, static_cast<int>(text.size()), textArea, kItemTextFormat);

@@ -31,8 +31,7 @@ bool ChangesRowHeights(UINT message)
 } // namespace
 
 MenuList::MenuList()
-    : scrollBar(*this), primaryBullet(nullptr), secondaryBullet(nullptr), hoverIndex(-1), firstFocus(true),
-      opening(false), pressOnCaption(false)
+    : scrollBar(*this), hoverIndex(-1), firstFocus(true), opening(false), pressOnCaption(false)
 {
 }
 
@@ -49,11 +48,8 @@ void MenuList::Detach()
     scrollBar.StopTracking();
     Unbind();
     fonts.Delete();
-    for (HBITMAP* bullet : {&primaryBullet, &secondaryBullet}) {
-        if (*bullet)
-            DeleteObject(*bullet);
-        *bullet = nullptr;
-    }
+    primaryBullet.reset();
+    secondaryBullet.reset();
 }
 
 void MenuList::Attach(MainWindow* newOwner, HWND newWindow)
@@ -62,8 +58,8 @@ void MenuList::Attach(MainWindow* newOwner, HWND newWindow)
     Bind(newOwner, newWindow);
 
     const HINSTANCE instance = Instance();
-    primaryBullet = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_PRIMARY_BULLET));
-    secondaryBullet = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_SECONDARY_BULLET));
+    primaryBullet.reset(LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_PRIMARY_BULLET)));
+    secondaryBullet.reset(LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_SECONDARY_BULLET)));
     scrollBar.Attach(window, instance);
     fonts.Create(window, kCaptionFontHeight);
 }
@@ -141,8 +137,8 @@ void MenuList::DrawItem(const DRAWITEMSTRUCT& item)
         owner->Picture().DrawUnder(dc, rowRect, dialogClient, underRow, false);
     }
 
-    const HBITMAP bullet = markers[index] == 0   ? primaryBullet
-                           : markers[index] == 1 ? secondaryBullet
+    const HBITMAP bullet = markers[index] == 0   ? primaryBullet.get()
+                           : markers[index] == 1 ? secondaryBullet.get()
                                                  : nullptr;
     CopyBitmap(dc, bullet, rowRect.left + kBulletInset, rowRect.top + kBulletInset, kBulletSize,
                kBulletSize);

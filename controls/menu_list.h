@@ -107,8 +107,8 @@ private:
     std::vector<int> markers;
     CaptionFonts fonts;
     ListScrollBar scrollBar;
-    HBITMAP primaryBullet;
-    HBITMAP secondaryBullet;
+    OwnedBitmap primaryBullet;
+    OwnedBitmap secondaryBullet;
     int hoverIndex;
     bool firstFocus;
     bool opening;

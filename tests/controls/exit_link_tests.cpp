@@ -112,7 +112,7 @@ TEST_F(ExitLinkTest, TextEndsAtTheRightEdgeUntilABulletTakesItsStripAndAnEmptyTe
     EXPECT_TRUE(object.TextHitTest(POINT{149, 15}));
 
     const COLORREF bulletRed = RGB(255, 1, 1);
-    object.SetBullet(LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_EXIT_BULLET)));
+    object.SetBullet(OwnedBitmap(LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_EXIT_BULLET))));
     const Pixels withBullet = DrawnBy(object, 150, 30);
     EXPECT_TRUE(HasColour(withBullet, bulletRed, RECT{137, 9, 148, 20}));
     EXPECT_FALSE(HasColour(withBullet, bulletRed, RECT{0, 0, 137, 30}));
