@@ -2,7 +2,8 @@
 
 #include "app/application.h"
 #include "app/hidden_dialog_template.h"
-#include "app/main_window_rules.h"
+#include "app/launch_candidates.h"
+#include "app/startup_language.h"
 #include "app/module_path.h"
 #include "platform/text_layer.h"
 #include "resources/resource_ids.h"

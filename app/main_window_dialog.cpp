@@ -4,7 +4,7 @@
 #include "app/main_window.h"
 
 #include "app/dispatch_guard.h"
-#include "app/main_window_rules.h"
+#include "app/dialog_scaling.h"
 #include "platform/window_long.h"
 #include "resources/resource_ids.h"
 

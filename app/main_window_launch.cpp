@@ -9,7 +9,7 @@
 #include "app/application.h"
 #include "app/com_apartment.h"
 #include "app/command_split.h"
-#include "app/main_window_rules.h"
+#include "app/launch_candidates.h"
 #include "app/module_path.h"
 #include "platform/text_layer.h"
 

@@ -1,7 +1,7 @@
 #include "checker/command_probe.h"
 
 #include "app/command_split.h"
-#include "app/main_window_rules.h"
+#include "app/launch_candidates.h"
 #include "checker/disc_root.h"
 
 #include <windows.h>

@@ -1,6 +1,6 @@
 #include "checker/file_findings.h"
 
-#include "app/main_window_rules.h"
+#include "app/launch_candidates.h"
 #include "checker/checker_text.h"
 #include "checker/command_probe.h"
 #include "checker/encoding_findings.h"

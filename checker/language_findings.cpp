@@ -1,6 +1,6 @@
 #include "checker/language_findings.h"
 
-#include "app/main_window_rules.h"
+#include "app/startup_language.h"
 #include "checker/checker_text.h"
 #include "menu/localized_text.h"
 

@@ -4,7 +4,8 @@
 // row under the mouse.
 #include <gtest/gtest.h>
 
-#include "app/main_window_rules.h"
+#include "app/dialog_scaling.h"
+#include "app/startup_language.h"
 #include "resources/resource_ids.h"
 #include "support/desktop_input.h"
 #include "support/menu_process.h"

@@ -2,7 +2,7 @@
 // with or without arguments, closed every way a user closes it.
 #include <gtest/gtest.h>
 
-#include "app/main_window_rules.h"
+#include "app/launch_candidates.h"
 #include "platform/text_helpers.h"
 #include "support/menu_process.h"
 #include "support/temp_folder.h"

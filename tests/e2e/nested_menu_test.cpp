@@ -3,7 +3,7 @@
 // nested menu that cannot be read is reported, and the menu shown stays.
 #include "disc.h"
 
-#include "app/main_window_rules.h"
+#include "app/launch_candidates.h"
 
 #include "platform/text_helpers.h"
 #include "platform/text_layer.h"

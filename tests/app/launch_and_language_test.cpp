@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "app/command_split.h"
-#include "app/main_window_rules.h"
+#include "app/dialog_scaling.h"
+#include "app/launch_candidates.h"
+#include "app/startup_language.h"
 
 #include <set>
 

@@ -1,50 +1,4 @@
-#include "app/main_window_rules.h"
-
-#include <cmath>
-
-namespace {
-
-struct LanguageEntry {
-    WORD primaryLanguage;
-    const char* code;
-};
-
-const LanguageEntry kLanguageTable[] = {
-    {0x02, "bg"}, {0x07, "de"}, {0x09, "en"}, {0x18, "ro"}, {0x19, "ru"}, {0x22, "uk"},
-    {0x26, "lv"}, {0x27, "lt"}, {0x2A, "vi"}, {0x37, "ka"}, {0x3F, "kk"},
-};
-
-bool IsDeclared(const std::vector<std::string>& declaredLocales, const std::string& code)
-{
-    for (const std::string& locale : declaredLocales)
-        if (locale == code)
-            return true;
-    return false;
-}
-
-} // namespace
-
-std::string LanguageCodeForUser(LANGID userLanguage)
-{
-    const WORD primary = userLanguage & 0x3FF;
-    for (const LanguageEntry& entry : kLanguageTable)
-        if (entry.primaryLanguage == primary)
-            return entry.code;
-    return "en";
-}
-
-std::string ChooseStartupLanguage(const std::vector<std::string>& declaredLocales,
-                                  LANGID userLanguage)
-{
-    if (declaredLocales.empty())
-        return "*";
-    const std::string userCode = LanguageCodeForUser(userLanguage);
-    if (IsDeclared(declaredLocales, userCode))
-        return userCode;
-    if (IsDeclared(declaredLocales, "en"))
-        return "en";
-    return "*";
-}
+#include "app/launch_candidates.h"
 
 std::string MenuFilePathBeside(const std::string& modulePath)
 {
@@ -93,27 +47,6 @@ bool IsNestedMenu(const std::string& candidate)
     return candidate.find(".lst") != std::string::npos;
 }
 
-LONG ScaleEdge(LONG edge, double factor, bool roundToNearest)
-{
-    const double scaled = edge * factor + (roundToNearest ? 0.5 : 0.0);
-    return static_cast<LONG>(std::floor(scaled));
-}
-
-RECT ScaleRect(const RECT& rect, double sx, double sy, bool roundToNearest)
-{
-    RECT scaled;
-    scaled.left = ScaleEdge(rect.left, sx, roundToNearest);
-    scaled.right = ScaleEdge(rect.right, sx, roundToNearest);
-    scaled.top = ScaleEdge(rect.top, sy, roundToNearest);
-    scaled.bottom = ScaleEdge(rect.bottom, sy, roundToNearest);
-    return scaled;
-}
-
-std::string MenuLoadFailureText(const std::string& menuPath, const std::string& reason)
-{
-    return "The menu file " + menuPath + " cannot be read.\r\n\r\n" + reason;
-}
-
 std::string PictureBesideMenu(const std::string& menuFolder, const std::string& picturePath)
 {
     const bool rooted = !picturePath.empty() && (picturePath[0] == '\\' || picturePath[0] == '/');
@@ -121,4 +54,9 @@ std::string PictureBesideMenu(const std::string& menuFolder, const std::string& 
     if (menuFolder.empty() || picturePath.empty() || rooted || onDrive)
         return std::string();
     return menuFolder + "\\" + picturePath;
+}
+
+std::string MenuLoadFailureText(const std::string& menuPath, const std::string& reason)
+{
+    return "The menu file " + menuPath + " cannot be read.\r\n\r\n" + reason;
 }
