@@ -1,6 +1,6 @@
 #include "app/application.h"
 
-#include "app/dispatch_guard.h"
+#include "platform/dispatch_guard.h"
 #include "app/main_window.h"
 #include "platform/text_helpers.h"
 

@@ -3,7 +3,7 @@
 // controls' notifications into calls on the main window.
 #include "app/main_window.h"
 
-#include "app/dispatch_guard.h"
+#include "platform/dispatch_guard.h"
 #include "app/dialog_scaling.h"
 #include "platform/window_long.h"
 #include "resources/resource_ids.h"

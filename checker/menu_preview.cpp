@@ -1,7 +1,7 @@
 #include "checker/menu_preview.h"
 
 #include "app/application.h"
-#include "app/dispatch_guard.h"
+#include "platform/dispatch_guard.h"
 #include "app/main_window.h"
 #include "checker/preview_canvas.h"
 #include "checker/preview_guides.h"

@@ -1,6 +1,6 @@
 #include "controls/skinned_control.h"
 
-#include "app/dispatch_guard.h"
+#include "platform/dispatch_guard.h"
 #include "platform/window_long.h"
 
 SkinnedControl::~SkinnedControl()

@@ -1,4 +1,4 @@
-#include "app/dispatch_guard.h"
+#include "platform/dispatch_guard.h"
 
 namespace {
 // Only the first exception counts: later ones are consequences of the first,
