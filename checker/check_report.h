@@ -1,6 +1,4 @@
-#ifndef KIVERON_CHECKER_CHECK_REPORT_H
-#define KIVERON_CHECKER_CHECK_REPORT_H
-
+#pragma once
 #include <ostream>
 #include <string>
 #include <vector>
@@ -42,5 +40,3 @@ private:
 
 // "file:line: level: message", or "file: level: message" for the whole file.
 std::string FormatFinding(const Finding& finding);
-
-#endif

@@ -1,6 +1,4 @@
-#ifndef KIVERON_CHECKER_ENCODING_FINDINGS_H
-#define KIVERON_CHECKER_ENCODING_FINDINGS_H
-
+#pragma once
 #include "checker/finding_sink.h"
 #include "checker/line_findings.h"
 #include "checker/menu_line_log.h"
@@ -39,5 +37,3 @@ void ReportAnsiLosses(const MenuLineLog& log, unsigned codePage, FindingSink& si
 
 // The text in the code page; false when a character does not survive.
 bool ConvertsWithoutLoss(const std::wstring& text, unsigned codePage, std::string& converted);
-
-#endif

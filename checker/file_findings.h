@@ -1,6 +1,4 @@
-#ifndef KIVERON_CHECKER_FILE_FINDINGS_H
-#define KIVERON_CHECKER_FILE_FINDINGS_H
-
+#pragma once
 #include "checker/disc_root.h"
 #include "checker/finding_sink.h"
 #include "checker/menu_line_log.h"
@@ -39,5 +37,3 @@ using NestedMenuOpener =
 void ReportCommandFindings(const MenuLineLog& log, const std::vector<MenuElement>& elements,
                            const DiscRoot& disc, unsigned codePage,
                            const NestedMenuOpener& openMenu, FindingSink& sink);
-
-#endif

@@ -1,6 +1,4 @@
-#ifndef KIVERON_CHECKER_MENU_CHECKER_H
-#define KIVERON_CHECKER_MENU_CHECKER_H
-
+#pragma once
 #include "checker/check_options.h"
 #include "checker/check_report.h"
 #include "checker/description_fit.h"
@@ -75,5 +73,3 @@ private:
     // The start-up menu alone: what it gives, every later menu finds there.
     MenuDocument startupDocument;
 };
-
-#endif

@@ -1,6 +1,4 @@
-#ifndef KIVERON_CHECKER_MENU_PREVIEW_H
-#define KIVERON_CHECKER_MENU_PREVIEW_H
-
+#pragma once
 #include <windows.h>
 
 #include <string>
@@ -27,5 +25,3 @@ bool WriteMenuPreview(HINSTANCE instance, const std::string& menuPath,
 std::string PreviewFileName(const std::string& language);
 // The same with "-guides" before the extension.
 std::string GuidesFileName(const std::string& language);
-
-#endif

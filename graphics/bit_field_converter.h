@@ -1,6 +1,4 @@
-#ifndef KIVERON_GRAPHICS_BIT_FIELD_CONVERTER_H
-#define KIVERON_GRAPHICS_BIT_FIELD_CONVERTER_H
-
+#pragma once
 #include <windows.h>
 
 #include <cstddef>
@@ -36,5 +34,3 @@ private:
     WORD bitCount;
     Channel blue, green, red;
 };
-
-#endif

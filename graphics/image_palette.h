@@ -1,6 +1,4 @@
-#ifndef KIVERON_GRAPHICS_IMAGE_PALETTE_H
-#define KIVERON_GRAPHICS_IMAGE_PALETTE_H
-
+#pragma once
 #include <windows.h>
 
 #include <array>
@@ -28,5 +26,3 @@ PaletteEntries ChooseImagePalette(const ScreenPaletteFacts& screen, const RGBQUA
 
 // Asks the screen for the facts above.
 ScreenPaletteFacts ReadScreenPaletteFacts();
-
-#endif

@@ -1,6 +1,4 @@
-#ifndef KIVERON_GRAPHICS_RLE_DECODER_H
-#define KIVERON_GRAPHICS_RLE_DECODER_H
-
+#pragma once
 #include <windows.h>
 
 #include <cstddef>
@@ -26,5 +24,3 @@ public:
     static End Decode(const BYTE* stream, std::size_t size, WORD bitCount, LONG width, LONG height,
                       BYTE* rows, std::size_t rowSize);
 };
-
-#endif

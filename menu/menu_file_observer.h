@@ -1,6 +1,4 @@
-#ifndef KIVERON_MENU_MENU_FILE_OBSERVER_H
-#define KIVERON_MENU_MENU_FILE_OBSERVER_H
-
+#pragma once
 #include <string>
 
 // The section that the lines being read belong to.
@@ -51,5 +49,3 @@ public:
 protected:
     ~MenuFileObserver() = default;
 };
-
-#endif

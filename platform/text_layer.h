@@ -1,5 +1,4 @@
-#ifndef KIVERON_PLATFORM_TEXT_LAYER_H
-#define KIVERON_PLATFORM_TEXT_LAYER_H
+#pragma once
 
 // The choice between the UTF-16 ("W") and the ANSI ("A") variants of the
 // system's text functions, and the conversions between UTF-16 and the ANSI
@@ -38,5 +37,3 @@ SIZE GetTextExtentAuto(HDC dc, const std::wstring& text, int count);
 
 int MessageBoxAuto(HWND owner, const std::wstring& text, const std::wstring& caption,
                    UINT type);
-
-#endif

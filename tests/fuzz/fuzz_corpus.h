@@ -1,6 +1,4 @@
-#ifndef KIVERON_TESTS_FUZZ_FUZZ_CORPUS_H
-#define KIVERON_TESTS_FUZZ_FUZZ_CORPUS_H
-
+#pragma once
 #include <string>
 #include <vector>
 
@@ -23,5 +21,3 @@ public:
 private:
     static void AddFiles(const std::string& folder, const std::string& pattern, std::vector<CorpusFile>& files);
 };
-
-#endif

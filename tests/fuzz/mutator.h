@@ -1,6 +1,4 @@
-#ifndef KIVERON_TESTS_FUZZ_MUTATOR_H
-#define KIVERON_TESTS_FUZZ_MUTATOR_H
-
+#pragma once
 #include <cstddef>
 #include <cstdint>
 #include <random>
@@ -42,5 +40,3 @@ private:
 
     std::mt19937_64 random;
 };
-
-#endif

@@ -1,9 +1,7 @@
 // What GDI itself draws from a BMP file's own bytes: the file's info header
 // (of whatever size), bit-field masks, colour table and pixel data handed to
 // SetDIBitsToDevice unchanged. The loader's pictures are compared with it.
-#ifndef KIVERON_TESTS_GRAPHICS_FILE_DIB_H
-#define KIVERON_TESTS_GRAPHICS_FILE_DIB_H
-
+#pragma once
 #include "test_pictures.h"
 
 #include <cstdlib>
@@ -104,5 +102,3 @@ inline std::vector<DWORD> DrawFileDib(const FileDib& dib, const RECT& view) {
                                  reinterpret_cast<const BITMAPINFO*>(dib.block.data()), DIB_RGB_COLORS) != 0;
     }, dib.rle ? dib.FirstColour() : 0x13579B);
 }
-
-#endif

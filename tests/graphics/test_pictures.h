@@ -1,8 +1,6 @@
 // BMP files built field by field, so that a test can spoil one field, and a
 // 32-bit DIB section to draw into and read back pixel by pixel.
-#ifndef KIVERON_TESTS_GRAPHICS_TEST_PICTURES_H
-#define KIVERON_TESTS_GRAPHICS_TEST_PICTURES_H
-
+#pragma once
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -106,5 +104,3 @@ inline void ExpectCopy(const DibCanvas& canvas, int bits, int dx, int dy, int sx
             << bits << " bits per pixel, pixel (" << i % w << "," << i / w << ")";
     EXPECT_EQ(0, canvas.TouchedOutside(RECT{dx, dy, dx + w, dy + h}));
 }
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KIVERON_TESTS_MENU_MENU_TEST_FILES_H
-#define KIVERON_TESTS_MENU_MENU_TEST_FILES_H
+#pragma once
 
 // Menu files for the tests: written to real files and loaded from there.
 
@@ -61,5 +60,3 @@ inline std::string DescribeFile(const std::string& bytes)
     LoadBytes(document, bytes);
     return Describe(document);
 }
-
-#endif

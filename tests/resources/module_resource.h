@@ -1,6 +1,4 @@
-#ifndef KIVERON_TESTS_RESOURCES_MODULE_RESOURCE_H
-#define KIVERON_TESTS_RESOURCES_MODULE_RESOURCE_H
-
+#pragma once
 #include <windows.h>
 
 #include <cstring>
@@ -39,5 +37,3 @@ struct ModuleResource {
     size_t next = 0;
     bool ok = true;
 };
-
-#endif
