@@ -20,10 +20,7 @@ bool InitApplication(HINSTANCE)
     return true;
 }
 
-Application::Application(HINSTANCE instance)
-    : instance(instance)
-{
-}
+Application::Application(HINSTANCE instance) : instance(instance) {}
 
 // Here, where MainWindow is complete.
 Application::~Application() = default;

@@ -34,8 +34,7 @@ void SplitDriveAndDirectory(const std::string& path, std::string& drive, std::st
 
 } // namespace
 
-std::vector<std::string> LaunchCandidates(const std::string& modulePath,
-                                          const std::string& command)
+std::vector<std::string> LaunchCandidates(const std::string& modulePath, const std::string& command)
 {
     std::string drive, directory;
     SplitDriveAndDirectory(modulePath, drive, directory);

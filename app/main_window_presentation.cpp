@@ -49,8 +49,8 @@ void MainWindow::ShowDescription(int row)
     if (element < 0) {
         description.SetText(std::wstring());
     } else {
-        description.SetText(document.ElementAt(static_cast<size_t>(element))
-                                .description.Lookup(currentLanguage));
+        description.SetText(
+            document.ElementAt(static_cast<size_t>(element)).description.Lookup(currentLanguage));
     }
 
     // The label is transparent and draws no background: the picture under it

@@ -13,8 +13,8 @@ enum class FindingLevel {
 };
 
 struct Finding {
-    std::string file;  // as the author named it, or as the menu led to it
-    int line = 0;      // 1-based; 0 for a finding about the whole file
+    std::string file; // as the author named it, or as the menu led to it
+    int line = 0;     // 1-based; 0 for a finding about the whole file
     FindingLevel level = FindingLevel::Note;
     std::string message; // UTF-8
 };

@@ -14,9 +14,9 @@ struct EncodingFacts {
     bool utf16WithoutMark = false; // every other byte NUL: read as an empty menu
     int firstBadUtf8Line = 0;      // 0: every byte is UTF-8
     unsigned char firstBadUtf8 = 0;
-    int firstNulLine = 0;          // 0: no NUL byte
-    int firstJoiningCrLine = 0;    // 0: every CR ends a line with its LF, or only blanks follow it
-    bool crWithoutLf = false;      // lines end in CR alone: none ends in LF
+    int firstNulLine = 0;       // 0: no NUL byte
+    int firstJoiningCrLine = 0; // 0: every CR ends a line with its LF, or only blanks follow it
+    bool crWithoutLf = false;   // lines end in CR alone: none ends in LF
 };
 
 EncodingFacts InspectMenuBytes(const std::string& bytes);

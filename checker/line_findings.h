@@ -11,7 +11,8 @@
 enum class LineBreakKind {
     Read,
     CrOnly,
-    EndsEarly, // the text stops before the file does (UTF-16, a NUL byte); the encoding check says where
+    EndsEarly, // the text stops before the file does (UTF-16, a NUL byte); the encoding check says
+               // where
 };
 
 // Findings for the lines Kiveron ignores or reads otherwise than the author

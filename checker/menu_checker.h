@@ -63,8 +63,8 @@ private:
     CheckOptions options;
     CheckReport& report;
     HINSTANCE instance;
-    std::string menuPath;     // full path of the start-up menu
-    std::string previewFolder; // full path, or empty
+    std::string menuPath;           // full path of the start-up menu
+    std::string previewFolder;      // full path, or empty
     std::unique_ptr<DiscRoot> disc; // the folder of the start-up menu
     // Full paths in small letters: a menu is checked once however it is
     // named. With the number of languages each declares.

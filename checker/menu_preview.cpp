@@ -43,14 +43,14 @@ bool TakeDialogFailure(std::string& error)
 
 bool IsFileNameCharacter(char c)
 {
-    return static_cast<unsigned char>(c) >= 32 && std::string("<>:\"/\\|?*").find(c) == std::string::npos;
+    return static_cast<unsigned char>(c) >= 32 &&
+           std::string("<>:\"/\\|?*").find(c) == std::string::npos;
 }
 
 } // namespace
 
-bool WriteMenuPreview(HINSTANCE instance, const std::string& menuPath,
-                      const std::string& language, const std::string& bmpPath,
-                      std::string& error, const std::string& guidesPath)
+bool WriteMenuPreview(HINSTANCE instance, const std::string& menuPath, const std::string& language,
+                      const std::string& bmpPath, std::string& error, const std::string& guidesPath)
 {
     Application application(instance);
     std::unique_ptr<MainWindow> window;

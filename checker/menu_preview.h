@@ -14,9 +14,9 @@
 // written. With a guidesPath, the same preview is saved there once more
 // with the areas of the list, the description, the language chooser and
 // the exit link framed over it.
-bool WriteMenuPreview(HINSTANCE instance, const std::string& menuPath,
-                      const std::string& language, const std::string& bmpPath,
-                      std::string& error, const std::string& guidesPath = std::string());
+bool WriteMenuPreview(HINSTANCE instance, const std::string& menuPath, const std::string& language,
+                      const std::string& bmpPath, std::string& error,
+                      const std::string& guidesPath = std::string());
 
 // The file name of the preview for a language code: "preview-de.bmp"; the
 // code "*" (a menu without languages) gives

@@ -8,8 +8,8 @@ BYTE ControlFontCharset(bool unicodePlatform, BYTE dialogCharset, UINT ansiCodeP
         return dialogCharset;
     CHARSETINFO info = {};
     // TCI_SRCCODEPAGE takes the code page itself in place of the pointer.
-    if (!TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<DWORD_PTR>(ansiCodePage)),
-                              &info, TCI_SRCCODEPAGE))
+    if (!TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<DWORD_PTR>(ansiCodePage)), &info,
+                              TCI_SRCCODEPAGE))
         return DEFAULT_CHARSET;
     return static_cast<BYTE>(info.ciCharset);
 }

@@ -43,15 +43,16 @@ void DescriptionLabel::DrawItem(const DRAWITEMSTRUCT& item)
     BackgroundMode transparent(dc, TRANSPARENT);
     // Wrapped lines that run past the bottom would be cut through the middle:
     // the last whole line ends with an ellipsis instead.
-    const std::wstring shown =
-        FitWithEllipsis(text, [&](const std::wstring& candidate) { return FitsIn(dc, area, candidate); });
+    const std::wstring shown = FitWithEllipsis(
+        text, [&](const std::wstring& candidate) { return FitsIn(dc, area, candidate); });
     DrawTextAuto(dc, shown, static_cast<int>(shown.size()), area, kTextFormat);
 }
 
 bool DescriptionLabel::FitsIn(HDC dc, const RECT& area, const std::wstring& candidate) const
 {
     RECT measured = {0, 0, area.right - area.left, 0};
-    DrawTextAuto(dc, candidate, static_cast<int>(candidate.size()), measured, kTextFormat | DT_CALCRECT);
+    DrawTextAuto(dc, candidate, static_cast<int>(candidate.size()), measured,
+                 kTextFormat | DT_CALCRECT);
     return measured.bottom <= area.bottom - area.top;
 }
 

@@ -92,11 +92,11 @@ void ExitLink::InvalidateOnDialog() const
 LRESULT ExitLink::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_SETFOCUS:   return OnFocusChange(true);
-    case WM_KILLFOCUS:  return OnFocusChange(false);
-    case WM_SETCURSOR:  return OnSetCursor();
-    case WM_LBUTTONUP:  return OnLeftButtonUp(lParam);
-    default:            return CallPrevious(message, wParam, lParam);
+    case WM_SETFOCUS: return OnFocusChange(true);
+    case WM_KILLFOCUS: return OnFocusChange(false);
+    case WM_SETCURSOR: return OnSetCursor();
+    case WM_LBUTTONUP: return OnLeftButtonUp(lParam);
+    default: return CallPrevious(message, wParam, lParam);
     }
 }
 

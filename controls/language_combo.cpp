@@ -114,10 +114,8 @@ LRESULT LanguageCombo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 1;
     // Screen readers read the chosen language from the window text and the
     // items' names with CB_GETLBTEXT; the control itself keeps no strings.
-    case WM_GETTEXT:
-        return CopyTextOut(SelectedText(), wParam, lParam);
-    case WM_GETTEXTLENGTH:
-        return TextLengthOut(SelectedText());
+    case WM_GETTEXT: return CopyTextOut(SelectedText(), wParam, lParam);
+    case WM_GETTEXTLENGTH: return TextLengthOut(SelectedText());
     case CB_GETLBTEXT:
         if (wParam >= itemTexts.size())
             return CB_ERR;
@@ -126,8 +124,7 @@ LRESULT LanguageCombo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (wParam >= itemTexts.size())
             return CB_ERR;
         return TextLengthOut(itemTexts[wParam]);
-    default:
-        return CallPrevious(message, wParam, lParam);
+    default: return CallPrevious(message, wParam, lParam);
     }
 }
 

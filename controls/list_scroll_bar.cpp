@@ -48,9 +48,9 @@ void ListScrollBar::Attach(HWND list, HINSTANCE instance)
     StopTracking();
     window = list;
     rowsHeight = -1;
-    static const WORD ids[kImageCount] = {IDB_UP_ARROW,   IDB_UP_ARROW_PRESSED, IDB_DOWN_ARROW,
-                                          IDB_DOWN_ARROW_PRESSED, IDB_THUMB_TOP, IDB_THUMB_BOTTOM,
-                                          IDB_THUMB_MIDDLE};
+    static const WORD ids[kImageCount] = {
+        IDB_UP_ARROW,  IDB_UP_ARROW_PRESSED, IDB_DOWN_ARROW,  IDB_DOWN_ARROW_PRESSED,
+        IDB_THUMB_TOP, IDB_THUMB_BOTTOM,     IDB_THUMB_MIDDLE};
     for (int i = 0; i < kImageCount; ++i)
         images[i].reset(LoadBitmapA(instance, MAKEINTRESOURCEA(ids[i])));
 }
@@ -179,7 +179,8 @@ void ListScrollBar::PaintNonClient(HDC windowDC)
     }
 }
 
-void ListScrollBar::PaintArrow(HDC windowDC, const RECT& arrow, HBITMAP normal, HBITMAP pressedImage)
+void ListScrollBar::PaintArrow(HDC windowDC, const RECT& arrow, HBITMAP normal,
+                               HBITMAP pressedImage)
 {
     const POINT cursor = CursorInClient();
     const bool showPressed = pressed && PtInRect(&arrow, cursor);
@@ -212,7 +213,8 @@ void ListScrollBar::PaintTrackAndThumb(HDC windowDC, const ScrollBarLayout& layo
         MemoryDC memory(windowDC);
         SelectedObject middle(memory.Handle(), Image(ThumbMiddle));
         StretchBlt(windowDC, thumb.left, thumb.top + kThumbEdgeRows, kScrollBarWidth,
-                   slices.middleRows, memory.Handle(), 0, 0, kScrollBarWidth, kThumbEdgeRows, SRCCOPY);
+                   slices.middleRows, memory.Handle(), 0, 0, kScrollBarWidth, kThumbEdgeRows,
+                   SRCCOPY);
     }
 }
 
@@ -297,7 +299,8 @@ void ListScrollBar::DragThumb(int screenY)
     if (!ThumbMoveFits(layout, dragTop, delta))
         return;
     dragTop += delta;
-    const int row = RowAtContentOffset(ListBoxControl(window).ItemHeights(), ContentOffsetOfThumb(layout, dragTop));
+    const int row = RowAtContentOffset(ListBoxControl(window).ItemHeights(),
+                                       ContentOffsetOfThumb(layout, dragTop));
     if (row != -1)
         SetTopIndex(row);
     list.InvalidateOnDialog(layout.track);
@@ -335,8 +338,7 @@ void ListScrollBar::ScrollStep()
             SetTopIndex(top + 1);
         break;
     case ScrollPart::Thumb:
-    case ScrollPart::None:
-        break;
+    case ScrollPart::None: break;
     }
 }
 

@@ -56,8 +56,16 @@ private:
     POINT ToClient(POINT screenPoint) const;
     POINT CursorInClient() const;
 
-    enum BarImage { UpArrow, UpArrowPressed, DownArrow, DownArrowPressed, ThumbTop, ThumbBottom,
-                 ThumbMiddle, kImageCount };
+    enum BarImage {
+        UpArrow,
+        UpArrowPressed,
+        DownArrow,
+        DownArrowPressed,
+        ThumbTop,
+        ThumbBottom,
+        ThumbMiddle,
+        kImageCount
+    };
     HBITMAP Image(BarImage which) const { return images[which].get(); }
 
     // Repaints go through the list: the dialog paints its picture first.

@@ -178,28 +178,28 @@ LRESULT MenuList::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     if (message == WM_NCLBUTTONDOWN || message == WM_NCLBUTTONDBLCLK)
         pressOnCaption = false;
     switch (message) {
-    case WM_SETFOCUS:        return OnSetFocus(wParam, lParam);
-    case WM_KILLFOCUS:       return OnKillFocus(wParam, lParam);
-    case WM_ERASEBKGND:      return OnEraseBackground(reinterpret_cast<HDC>(wParam));
-    case WM_SETCURSOR:       return OnSetCursor(reinterpret_cast<HWND>(wParam));
-    case WM_NCCALCSIZE:      return scrollBar.OnNcCalcSize(wParam, lParam);
-    case WM_NCHITTEST:       return scrollBar.OnNcHitTest(PointFromLParam(lParam));
-    case WM_NCPAINT:         return scrollBar.OnNcPaint();
-    case WM_PRINT:           return OnPrint(reinterpret_cast<HDC>(wParam), lParam);
-    case WM_NCLBUTTONDOWN:   return scrollBar.OnNcLeftButtonDown(PointFromLParam(lParam));
+    case WM_SETFOCUS: return OnSetFocus(wParam, lParam);
+    case WM_KILLFOCUS: return OnKillFocus(wParam, lParam);
+    case WM_ERASEBKGND: return OnEraseBackground(reinterpret_cast<HDC>(wParam));
+    case WM_SETCURSOR: return OnSetCursor(reinterpret_cast<HWND>(wParam));
+    case WM_NCCALCSIZE: return scrollBar.OnNcCalcSize(wParam, lParam);
+    case WM_NCHITTEST: return scrollBar.OnNcHitTest(PointFromLParam(lParam));
+    case WM_NCPAINT: return scrollBar.OnNcPaint();
+    case WM_PRINT: return OnPrint(reinterpret_cast<HDC>(wParam), lParam);
+    case WM_NCLBUTTONDOWN: return scrollBar.OnNcLeftButtonDown(PointFromLParam(lParam));
     case WM_NCLBUTTONDBLCLK: return scrollBar.OnNcLeftButtonDoubleClick(PointFromLParam(lParam));
-    case WM_KEYDOWN:         return OnKeyDown(wParam, lParam);
-    case WM_TIMER:           return scrollBar.OnTimer(wParam, lParam);
-    case WM_MOUSEMOVE:       return scrollBar.OnMouseMove(wParam, lParam);
-    case WM_CAPTURECHANGED:  return scrollBar.OnCaptureChanged(wParam, lParam);
-    case WM_LBUTTONDOWN:     return OnLeftButtonDown(wParam, lParam);
-    case WM_LBUTTONDBLCLK:   return OnLeftButtonDoubleClick(wParam, lParam);
-    case WM_LBUTTONUP:       return OnLeftButtonUp(PointFromLParam(lParam));
+    case WM_KEYDOWN: return OnKeyDown(wParam, lParam);
+    case WM_TIMER: return scrollBar.OnTimer(wParam, lParam);
+    case WM_MOUSEMOVE: return scrollBar.OnMouseMove(wParam, lParam);
+    case WM_CAPTURECHANGED: return scrollBar.OnCaptureChanged(wParam, lParam);
+    case WM_LBUTTONDOWN: return OnLeftButtonDown(wParam, lParam);
+    case WM_LBUTTONDBLCLK: return OnLeftButtonDoubleClick(wParam, lParam);
+    case WM_LBUTTONUP: return OnLeftButtonUp(PointFromLParam(lParam));
     // The list box would search its strings for a typed letter and select
     // the row it finds, past the keyboard handling here; its strings are
     // there for screen readers only.
-    case WM_CHAR:            return 0;
-    default:                 return CallPrevious(message, wParam, lParam);
+    case WM_CHAR: return 0;
+    default: return CallPrevious(message, wParam, lParam);
     }
 }
 
@@ -392,8 +392,7 @@ LRESULT MenuList::OnPrint(HDC dc, LPARAM flags)
     POINT previous;
     OffsetViewportOrgEx(dc, client.x - windowRect.left, client.y - windowRect.top, &previous);
     const LRESULT result = CallPrevious(WM_PRINT, reinterpret_cast<WPARAM>(dc),
-                                                flags & ~static_cast<LPARAM>(PRF_NONCLIENT));
+                                        flags & ~static_cast<LPARAM>(PRF_NONCLIENT));
     SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
     return result;
 }
-

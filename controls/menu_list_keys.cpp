@@ -12,10 +12,10 @@ LRESULT MenuList::OnKeyDown(WPARAM key, LPARAM lParam)
     switch (key) {
     case VK_RETURN: return ActivateSelection(key, lParam);
     case VK_LEFT:
-    case VK_UP:     return MoveUp();
+    case VK_UP: return MoveUp();
     case VK_RIGHT:
-    case VK_DOWN:   return MoveDown();
-    default:        return DefWindowProcA(window, WM_KEYDOWN, key, lParam);
+    case VK_DOWN: return MoveDown();
+    default: return DefWindowProcA(window, WM_KEYDOWN, key, lParam);
     }
 }
 

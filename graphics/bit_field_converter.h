@@ -20,7 +20,8 @@ public:
 
     // Converts height rows in place: they are read at inRowSize bytes each and
     // written at outRowSize (>= inRowSize) bytes each from the same start.
-    void Convert(BYTE* rows, LONG width, LONG height, std::size_t inRowSize, std::size_t outRowSize) const;
+    void Convert(BYTE* rows, LONG width, LONG height, std::size_t inRowSize,
+                 std::size_t outRowSize) const;
 
 private:
     struct Channel {

@@ -14,9 +14,9 @@
 class RleDecoder {
 public:
     enum class End {
-        EndOfBitmap,   // the stream's own end-of-bitmap mark, or its last row closed
-        StreamEnded,   // the bytes ran out first
-        OutOfBounds,   // a delta left the image
+        EndOfBitmap, // the stream's own end-of-bitmap mark, or its last row closed
+        StreamEnded, // the bytes ran out first
+        OutOfBounds, // a delta left the image
     };
 
     // rows: |height| rows of rowSize bytes, the bottom row first; bitCount

@@ -32,5 +32,4 @@ bool IsWellFormedUtf8(const unsigned char* bytes, std::size_t count);
 // U+FFFD, one per maximal subpart of UTF-8, one per unpaired surrogate or
 // stray last byte of UTF-16. NUL bytes and units stay in the text.
 void AppendUtf8(const unsigned char* bytes, std::size_t count, std::wstring& text);
-void AppendUtf16(const unsigned char* bytes, std::size_t count, bool bigEndian,
-                 std::wstring& text);
+void AppendUtf16(const unsigned char* bytes, std::size_t count, bool bigEndian, std::wstring& text);

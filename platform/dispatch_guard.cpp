@@ -4,7 +4,7 @@ namespace {
 // Only the first exception counts: later ones are consequences of the first,
 // raised while the loop was already on its way out.
 std::exception_ptr pendingException;
-}
+} // namespace
 
 void KeepPendingException(std::exception_ptr exception)
 {

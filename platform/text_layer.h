@@ -35,5 +35,4 @@ void DrawTextAuto(HDC dc, const std::wstring& text, int count, RECT& rect, UINT 
 // count is a number of UTF-16 units of text; -1 measures the whole text.
 SIZE GetTextExtentAuto(HDC dc, const std::wstring& text, int count);
 
-int MessageBoxAuto(HWND owner, const std::wstring& text, const std::wstring& caption,
-                   UINT type);
+int MessageBoxAuto(HWND owner, const std::wstring& text, const std::wstring& caption, UINT type);

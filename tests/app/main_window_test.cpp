@@ -39,7 +39,10 @@ std::string WithPicture(const std::string& name, const std::string& bitmapFile)
 }
 
 using Edges = std::vector<LONG>;
-Edges EdgesOf(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+Edges EdgesOf(const RECT& r)
+{
+    return {r.left, r.top, r.right, r.bottom};
+}
 
 Edges ClientEdges(HWND window)
 {
@@ -110,11 +113,21 @@ TEST_F(Window, CaptionComboAndRowsFollowTheStartupLanguage)
     } cases[] = {
         {kTwoLanguages, "en", L"English caption", {0, 2}, true, 1},
         {"[Main]\nCaption_en=English\nCaption=Plain\n[Element]\nName_en=Hidden\n"
-         "[Element]\nName=Shown\n", "*", L"Plain", {1}, false, -1},
+         "[Element]\nName=Shown\n",
+         "*",
+         L"Plain",
+         {1},
+         false,
+         -1},
         // No caption at all replaces the template's.
         {"[Language]\nLocale=en\nName=English\n[Element]\nName=Row\n", "en", L"", {0}, false, 0},
         {"[Language]\nLocale=fr\nName=Francais\n[Language]\nLocale=ru\nName=Russkij\n"
-         "[Element]\nName=Row\n", "*", L"", {0}, true, 0},
+         "[Element]\nName=Row\n",
+         "*",
+         L"",
+         {0},
+         true,
+         0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.menu);
@@ -125,7 +138,8 @@ TEST_F(Window, CaptionComboAndRowsFollowTheStartupLanguage)
         EXPECT_EQ(rows, SendMessageA(menu.Control(IDC_MENU_LIST), LB_GETCOUNT, 0, 0));
         for (int row = -1; row <= rows; ++row)
             EXPECT_EQ(row >= 0 && row < rows ? c.elementOfRow[row] : -1,
-                      menu.Window().ElementOfRow(row)) << row;
+                      menu.Window().ElementOfRow(row))
+                << row;
         EXPECT_EQ(c.comboShown, IsWindowVisible(menu.Control(IDC_LANGUAGE_COMBO)) != FALSE);
         EXPECT_EQ(c.comboSelected, menu.Window().Languages().GetCurSel());
     }
@@ -165,7 +179,8 @@ TEST_F(Window, FitsItselfToThePictureFromItsTopLeftCornerAndWithoutOneKeepsTheTe
     const LONG width = 640 + 2 * GetSystemMetrics(SM_CXDLGFRAME);
     const LONG height = 480 + 2 * GetSystemMetrics(SM_CYDLGFRAME) + GetSystemMetrics(SM_CYCAPTION);
     EXPECT_EQ((Edges{plainWindow.left, plainWindow.top, plainWindow.left + width,
-                     plainWindow.top + height}), EdgesOf(frame));
+                     plainWindow.top + height}),
+              EdgesOf(frame));
 
     // The combo and the list (the first two) round, the description and the
     // exit link floor.
@@ -207,10 +222,21 @@ TEST_F(Window, RefreshAndEachLanguageChangeRebuildEverythingInTheSameWindow)
         const wchar_t* descriptionOfSecondRow;
         COLORREF picture;
     } languages[] = {
-        {"en", L"Disc", {L"English", L"German", L""}, {L"Install", L"Everywhere"}, {0, 1}, L"Exit",
-         L"English description", RGB(200, 0, 0)},
-        {"de", L"Scheibe", {L"Englisch", L"Deutsch", L""},
-         {L"Installieren", L"Nur deutsch", L"Everywhere"}, {0, 1, 1}, L"Beenden", L"Only German",
+        {"en",
+         L"Disc",
+         {L"English", L"German", L""},
+         {L"Install", L"Everywhere"},
+         {0, 1},
+         L"Exit",
+         L"English description",
+         RGB(200, 0, 0)},
+        {"de",
+         L"Scheibe",
+         {L"Englisch", L"Deutsch", L""},
+         {L"Installieren", L"Nur deutsch", L"Everywhere"},
+         {0, 1, 1},
+         L"Beenden",
+         L"Only German",
          RGB(0, 0, 200)},
         {"ru", L"", {L"", L"", L"Russian only"}, {L"Everywhere"}, {1}, L"", L"", RGB(0, 0, 200)},
     };
@@ -304,9 +330,11 @@ namespace {
 
 TEST(NestedMenuLoad, TakesTheOldDescriptionAndTheRowUnderTheMouseAway)
 {
-    RunningMenu menu("[Element]\r\nName=Install\r\nDescription=Installs\r\n[Element]\r\nName=Two\r\n");
-    const std::string nested = RunningMenu::WriteBeside(
-        "nested.lst", "[Element]\r\nName=New one\r\nDescription=New description\r\n[Element]\r\nName=New two\r\n");
+    RunningMenu menu(
+        "[Element]\r\nName=Install\r\nDescription=Installs\r\n[Element]\r\nName=Two\r\n");
+    const std::string nested =
+        RunningMenu::WriteBeside("nested.lst", "[Element]\r\nName=New one\r\nDescription=New "
+                                               "description\r\n[Element]\r\nName=New two\r\n");
     PointAtRow(menu, 0);
     ASSERT_EQ(L"Installs", menu.Window().Description().Text());
     ASSERT_TRUE(menu.Window().Launch(nested));

@@ -21,7 +21,7 @@ TEST_F(ControlsTest, ObjectsBoundAgainLeaveEveryWindowWorking)
     combo.Attach(&menu.Window(), leftCombo.window);
     combo.AddItem(L"a");
     exitLink.Attach(&menu.Window(), leftLink.window);
-    for (int binding = 0; binding < 2; ++binding) {  // twice to the same window
+    for (int binding = 0; binding < 2; ++binding) { // twice to the same window
         combo.Attach(&menu.Window(), boundCombo.window);
         label.Attach(&menu.Window(), boundLabel.window);
         exitLink.Attach(&menu.Window(), boundLink.window);

@@ -51,7 +51,8 @@ TEST_F(NestedMenu, ABrokenOneIsReportedAndAReadableOneReplacesTheMenuInTheSameWi
     PostActivate(dialog, 1);
     HWND box = menu.WaitForWindow(L"Kiveron");
     ASSERT_NE(nullptr, box) << "no error box";
-    EXPECT_EQ(AnsiToWide(MenuLoadFailureText(PathOf("tools\\missing.lst"), SystemErrorText(ERROR_FILE_NOT_FOUND))),
+    EXPECT_EQ(AnsiToWide(MenuLoadFailureText(PathOf("tools\\missing.lst"),
+                                             SystemErrorText(ERROR_FILE_NOT_FOUND))),
               MessageBoxText(box));
     EXPECT_EQ(dialog, GetWindow(box, GW_OWNER));
     PostMessageA(box, WM_COMMAND, IDOK, 0);

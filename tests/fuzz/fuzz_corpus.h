@@ -19,5 +19,6 @@ public:
     static std::vector<CorpusFile> Pictures();
 
 private:
-    static void AddFiles(const std::string& folder, const std::string& pattern, std::vector<CorpusFile>& files);
+    static void AddFiles(const std::string& folder, const std::string& pattern,
+                         std::vector<CorpusFile>& files);
 };
