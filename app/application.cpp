@@ -1,6 +1,6 @@
 #include "app/application.h"
 
-#include "app/dispatch_guard.h"
+#include "platform/dispatch_guard.h"
 #include "app/main_window.h"
 #include "platform/text_helpers.h"
 
@@ -20,15 +20,10 @@ bool InitApplication(HINSTANCE)
     return true;
 }
 
-Application::Application(HINSTANCE instance)
-    : instance(instance), mainWindow(nullptr)
-{
-}
+Application::Application(HINSTANCE instance) : instance(instance) {}
 
-Application::~Application()
-{
-    delete mainWindow;
-}
+// Here, where MainWindow is complete.
+Application::~Application() = default;
 
 const std::string& Application::Title()
 {
@@ -38,12 +33,11 @@ const std::string& Application::Title()
 
 int Application::Run()
 {
-    mainWindow = new MainWindow(this);
+    mainWindow.reset(new MainWindow(this));
     if (!mainWindow->Create()) {
         // Nothing would ever post the quit message: say why and end.
         const std::string reason = SystemErrorText(GetLastError());
-        delete mainWindow;
-        mainWindow = nullptr;
+        mainWindow.reset();
         MessageBoxA(nullptr, reason.c_str(), Title().c_str(), MB_ICONERROR);
         return 0;
     }
@@ -65,8 +59,7 @@ int Application::Run()
         DispatchMessageA(&message);
     }
 
-    delete mainWindow;
-    mainWindow = nullptr;
+    mainWindow.reset();
 
     if (std::exception_ptr pending = TakePendingException())
         std::rethrow_exception(pending);

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 class MainWindow;
@@ -23,7 +24,7 @@ public:
 
 private:
     HINSTANCE instance;
-    MainWindow* mainWindow;
+    std::unique_ptr<MainWindow> mainWindow;
 };
 
 // Does no work; the entry point calls it when there is no previous instance.

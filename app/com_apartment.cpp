@@ -3,8 +3,8 @@
 namespace {
 
 // The values of objbase.h, which the program does not include.
-const DWORD kApartmentThreaded = 0x2; // COINIT_APARTMENTTHREADED
-const DWORD kDisableOle1Dde = 0x4;    // COINIT_DISABLE_OLE1DDE
+const DWORD kApartmentThreaded = 0x2;                           // COINIT_APARTMENTTHREADED
+const DWORD kDisableOle1Dde = 0x4;                              // COINIT_DISABLE_OLE1DDE
 const HRESULT kChangedMode = static_cast<HRESULT>(0x80010106L); // RPC_E_CHANGED_MODE
 
 using CoInitializeExCall = HRESULT(WINAPI*)(LPVOID reserved, DWORD flags);

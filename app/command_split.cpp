@@ -40,7 +40,8 @@ std::vector<ProgramCandidate> ProgramCandidates(const std::string& commandLine)
     }
     for (std::string::size_type i = 1; i < commandLine.size(); ++i)
         if (IsBlank(commandLine[i]) && !IsBlank(commandLine[i - 1]))
-            candidates.push_back({WithExtension(commandLine.substr(0, i)), ArgumentsFrom(commandLine, i)});
+            candidates.push_back(
+                {WithExtension(commandLine.substr(0, i)), ArgumentsFrom(commandLine, i)});
     if (!commandLine.empty() && !IsBlank(commandLine.back()))
         candidates.push_back({WithExtension(commandLine), std::string()});
     return candidates;

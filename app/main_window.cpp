@@ -2,7 +2,8 @@
 
 #include "app/application.h"
 #include "app/hidden_dialog_template.h"
-#include "app/main_window_rules.h"
+#include "app/launch_candidates.h"
+#include "app/startup_language.h"
 #include "app/module_path.h"
 #include "platform/text_layer.h"
 #include "resources/resource_ids.h"
@@ -31,8 +32,8 @@ HWND CreateHiddenDialog(HINSTANCE instance, DLGPROC procedure, LPARAM param)
         return nullptr;
     const auto* dialogTemplate = reinterpret_cast<const DLGTEMPLATE*>(hidden.data());
     return IsUnicodePlatform()
-        ? CreateDialogIndirectParamW(instance, dialogTemplate, nullptr, procedure, param)
-        : CreateDialogIndirectParamA(instance, dialogTemplate, nullptr, procedure, param);
+               ? CreateDialogIndirectParamW(instance, dialogTemplate, nullptr, procedure, param)
+               : CreateDialogIndirectParamA(instance, dialogTemplate, nullptr, procedure, param);
 }
 
 } // namespace
@@ -49,13 +50,12 @@ MainWindow::MainWindow(Application* owner)
         MessageBoxA(nullptr, text.c_str(), Application::Title().c_str(), MB_ICONERROR);
         throw;
     }
-    currentLanguage = ChooseStartupLanguage(DeclaredLocales(document.GetLanguages()),
-                                            GetUserDefaultLangID());
+    currentLanguage =
+        ChooseStartupLanguage(DeclaredLocales(document.GetLanguages()), GetUserDefaultLangID());
     LoadPicture();
 }
 
-MainWindow::MainWindow(Application* owner, const std::string& menuPath,
-                       const std::string& language)
+MainWindow::MainWindow(Application* owner, const std::string& menuPath, const std::string& language)
     : owner(owner), dialog(nullptr), visibility(Visibility::Shown), icon(nullptr)
 {
     icon = LoadApplicationIcon(owner->Instance());
@@ -80,11 +80,13 @@ bool MainWindow::Create(Visibility wanted)
     visibility = wanted;
     // WM_INITDIALOG attaches and fills the controls; the dialog manager shows
     // a visible template's dialog only after that, complete at first sight.
-    const HWND created = visibility == Visibility::Shown
-        ? (IsUnicodePlatform()
-               ? CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_MAIN_DIALOG), nullptr, DialogProc, self)
-               : CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr, DialogProc, self))
-        : CreateHiddenDialog(instance, DialogProc, self);
+    const HWND created =
+        visibility == Visibility::Shown
+            ? (IsUnicodePlatform() ? CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_MAIN_DIALOG),
+                                                        nullptr, DialogProc, self)
+                                   : CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN_DIALOG),
+                                                        nullptr, DialogProc, self))
+            : CreateHiddenDialog(instance, DialogProc, self);
     const DWORD failure = GetLastError();
     dialog = created;
     if (dialog == nullptr) {
@@ -102,7 +104,8 @@ void MainWindow::AttachControls(HWND dialog)
     languageCombo.Attach(this, GetDlgItem(dialog, IDC_LANGUAGE_COMBO));
     description.Attach(this, GetDlgItem(dialog, IDC_DESCRIPTION));
     exitLink.Attach(this, GetDlgItem(dialog, IDC_EXIT_LINK));
-    exitLink.SetBullet(LoadBitmapA(owner->Instance(), MAKEINTRESOURCEA(IDB_EXIT_BULLET)));
+    exitLink.SetBullet(
+        OwnedBitmap(LoadBitmapA(owner->Instance(), MAKEINTRESOURCEA(IDB_EXIT_BULLET))));
 }
 
 void MainWindow::LoadPicture()

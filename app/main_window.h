@@ -8,17 +8,11 @@
 #include "controls/exit_link.h"
 #include "controls/language_combo.h"
 #include "controls/menu_list.h"
+#include "controls/private_messages.h"
 #include "graphics/draw_surface.h"
 #include "menu/menu_document.h"
 
 class Application;
-
-// Private messages that the controls send to the main dialog (lParam 0).
-enum : UINT {
-    UM_CURRENTITEM = 0x1400,   // wParam: the row now current, or -1
-    UM_ACTIVATEITEM = 0x1401,  // wParam: the row the user activated
-    UM_EXITLINKCLICK = 0x1500, // wParam: 0
-};
 
 // The controller of the one dialog: loads the menu beside the executable,
 // chooses the language, loads the picture, creates the dialog, binds the four

@@ -3,15 +3,21 @@
 // controls' notifications into calls on the main window.
 #include "app/main_window.h"
 
-#include "app/dispatch_guard.h"
-#include "app/main_window_rules.h"
+#include "platform/dispatch_guard.h"
+#include "app/dialog_scaling.h"
 #include "platform/window_long.h"
 #include "resources/resource_ids.h"
 
 namespace {
 
-LONG RectWidth(const RECT& rect) { return rect.right - rect.left; }
-LONG RectHeight(const RECT& rect) { return rect.bottom - rect.top; }
+LONG RectWidth(const RECT& rect)
+{
+    return rect.right - rect.left;
+}
+LONG RectHeight(const RECT& rect)
+{
+    return rect.bottom - rect.top;
+}
 
 // The dialog's own slot (DWLP_USER) holds the main window: GWLP_USERDATA
 // belongs to the dialog manager's users, the slot to the procedure.
@@ -52,8 +58,8 @@ void ScaleCombo(HWND dialog, int id, double sx, double sy)
 
 INT_PTR CALLBACK MainWindow::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    MainWindow* window = message == WM_INITDIALOG ? reinterpret_cast<MainWindow*>(lParam)
-                                                  : MainWindowOf(dialog);
+    MainWindow* window =
+        message == WM_INITDIALOG ? reinterpret_cast<MainWindow*>(lParam) : MainWindowOf(dialog);
     // Messages that arrive while the template creates its controls (the
     // combo's WM_MEASUREITEM among them) come before the pointer is stored.
     if (window == nullptr)
@@ -65,36 +71,23 @@ INT_PTR CALLBACK MainWindow::DialogProc(HWND dialog, UINT message, WPARAM wParam
 INT_PTR MainWindow::HandleMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_INITDIALOG:
-        return OnInitDialog(dialog);
-    case WM_PAINT:
-        return OnPaint(dialog);
-    case WM_PRINTCLIENT:
-        return OnPrintClient(dialog, reinterpret_cast<HDC>(wParam));
-    case WM_DRAWITEM:
-        return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-    case WM_MEASUREITEM:
-        return OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
-    case WM_QUERYDRAGICON:
-        return reinterpret_cast<INT_PTR>(icon);
-    case WM_CTLCOLORDLG:
-        return OnCtlColorDialog(reinterpret_cast<HDC>(wParam));
-    case WM_COMMAND:
-        return OnCommand(LOWORD(wParam), HIWORD(wParam));
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return FALSE;
+    case WM_INITDIALOG: return OnInitDialog(dialog);
+    case WM_PAINT: return OnPaint(dialog);
+    case WM_PRINTCLIENT: return OnPrintClient(dialog, reinterpret_cast<HDC>(wParam));
+    case WM_DRAWITEM: return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    case WM_MEASUREITEM: return OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+    case WM_QUERYDRAGICON: return reinterpret_cast<INT_PTR>(icon);
+    case WM_CTLCOLORDLG: return OnCtlColorDialog(reinterpret_cast<HDC>(wParam));
+    case WM_COMMAND: return OnCommand(LOWORD(wParam), HIWORD(wParam));
+    case WM_DESTROY: PostQuitMessage(0); return FALSE;
     case UM_CURRENTITEM:
         ShowDescription(static_cast<int>(wParam));
         return AnswerPrivateMessage(dialog);
     case UM_ACTIVATEITEM:
         ActivateElement(static_cast<int>(wParam));
         return AnswerPrivateMessage(dialog);
-    case UM_EXITLINKCLICK:
-        PostQuitMessage(0);
-        return TRUE;
-    default:
-        return FALSE;
+    case UM_EXITLINKCLICK: PostQuitMessage(0); return TRUE;
+    default: return FALSE;
     }
 }
 
@@ -132,8 +125,8 @@ void MainWindow::FitToPicture(HWND dialog)
     // Grow or shrink from the top-left corner where the centred template sits.
     RECT& frame = placement.rcNormalPosition;
     frame.right = frame.left + size.cx + 2 * GetSystemMetrics(SM_CXDLGFRAME);
-    frame.bottom = frame.top + size.cy + 2 * GetSystemMetrics(SM_CYDLGFRAME)
-                 + GetSystemMetrics(SM_CYCAPTION);
+    frame.bottom =
+        frame.top + size.cy + 2 * GetSystemMetrics(SM_CYDLGFRAME) + GetSystemMetrics(SM_CYCAPTION);
     // The dialog is not shown yet: the placement's own show command would
     // show it half made, before its caption and rows are there.
     placement.showCmd = SW_HIDE;
@@ -182,18 +175,10 @@ BOOL MainWindow::OnPrintClient(HWND dialog, HDC dc)
 BOOL MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item)
 {
     switch (item.CtlID) {
-    case IDC_MENU_LIST:
-        menuList.DrawItem(item);
-        break;
-    case IDC_DESCRIPTION:
-        description.DrawItem(item);
-        break;
-    case IDC_LANGUAGE_COMBO:
-        languageCombo.DrawItem(item);
-        break;
-    case IDC_EXIT_LINK:
-        exitLink.DrawItem(item);
-        break;
+    case IDC_MENU_LIST: menuList.DrawItem(item); break;
+    case IDC_DESCRIPTION: description.DrawItem(item); break;
+    case IDC_LANGUAGE_COMBO: languageCombo.DrawItem(item); break;
+    case IDC_EXIT_LINK: exitLink.DrawItem(item); break;
     }
     return TRUE;
 }
@@ -201,12 +186,8 @@ BOOL MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item)
 BOOL MainWindow::OnMeasureItem(MEASUREITEMSTRUCT& item)
 {
     switch (item.CtlID) {
-    case IDC_MENU_LIST:
-        menuList.MeasureItem(item);
-        break;
-    case IDC_LANGUAGE_COMBO:
-        languageCombo.MeasureItem(item);
-        break;
+    case IDC_MENU_LIST: menuList.MeasureItem(item); break;
+    case IDC_LANGUAGE_COMBO: languageCombo.MeasureItem(item); break;
     }
     return TRUE;
 }
@@ -239,8 +220,7 @@ BOOL MainWindow::OnCommand(WORD id, WORD code)
         // The close box and Alt+F4 arrive here as IDCANCEL.
         PostQuitMessage(0);
         return FALSE;
-    default:
-        return FALSE;
+    default: return FALSE;
     }
 }
 

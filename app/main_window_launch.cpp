@@ -9,7 +9,7 @@
 #include "app/application.h"
 #include "app/com_apartment.h"
 #include "app/command_split.h"
-#include "app/main_window_rules.h"
+#include "app/launch_candidates.h"
 #include "app/module_path.h"
 #include "platform/text_layer.h"
 
@@ -51,7 +51,8 @@ ComApartment shellApartment;
 std::string ExistingFile(const std::string& name)
 {
     const DWORD attributes = GetFileAttributesA(name.c_str());
-    const bool isFile = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    const bool isFile =
+        attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
     return isFile ? name : std::string();
 }
 
@@ -65,8 +66,8 @@ bool OpenWithShell(const std::string& commandLine)
     shellApartment.Enter();
     const ShellRequest request = ShellRequestFor(commandLine, ExistingFile);
     const char* parameters = request.parameters.empty() ? nullptr : request.parameters.c_str();
-    const HINSTANCE result = ShellExecuteA(nullptr, nullptr, request.file.c_str(), parameters,
-                                           nullptr, SW_SHOWNORMAL);
+    const HINSTANCE result =
+        ShellExecuteA(nullptr, nullptr, request.file.c_str(), parameters, nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 

@@ -25,12 +25,9 @@ void MainWindow::Refresh()
         if (languages[i].locale == currentLanguage)
             selectedLanguage = static_cast<int>(i); // of two with one code, the later wins
     }
-    for (size_t item = 0; item < languages.size(); ++item) {
-        if (languageCombo.GetItemData(static_cast<int>(item)) == selectedLanguage) {
-            languageCombo.SetCurSel(static_cast<int>(item));
-            break;
-        }
-    }
+    // Item i holds language i.
+    if (!languages.empty())
+        languageCombo.SetCurSel(selectedLanguage);
 
     const std::vector<MenuElement> elements = document.GetElements();
     for (size_t i = 0; i < elements.size(); ++i) {
@@ -52,8 +49,8 @@ void MainWindow::ShowDescription(int row)
     if (element < 0) {
         description.SetText(std::wstring());
     } else {
-        description.SetText(document.ElementAt(static_cast<size_t>(element))
-                                .description.Lookup(currentLanguage));
+        description.SetText(
+            document.ElementAt(static_cast<size_t>(element)).description.Lookup(currentLanguage));
     }
 
     // The label is transparent and draws no background: the picture under it

@@ -12,8 +12,11 @@
 
 namespace std {
 
-#define KIVERON_THROW_WITH_MESSAGE(name) \
-    [[noreturn]] void name(const char*) { throw std::bad_alloc(); }
+#define KIVERON_THROW_WITH_MESSAGE(name)                                                           \
+    [[noreturn]] void name(const char*)                                                            \
+    {                                                                                              \
+        throw std::bad_alloc();                                                                    \
+    }
 
 KIVERON_THROW_WITH_MESSAGE(__throw_logic_error)
 KIVERON_THROW_WITH_MESSAGE(__throw_domain_error)
@@ -27,11 +30,29 @@ KIVERON_THROW_WITH_MESSAGE(__throw_underflow_error)
 
 #undef KIVERON_THROW_WITH_MESSAGE
 
-[[noreturn]] void __throw_out_of_range_fmt(const char*, ...) { throw std::bad_alloc(); }
-[[noreturn]] void __throw_bad_alloc() { throw std::bad_alloc(); }
-[[noreturn]] void __throw_bad_array_new_length() { throw std::bad_alloc(); }
-[[noreturn]] void __throw_bad_cast() { throw std::bad_alloc(); }
-[[noreturn]] void __throw_bad_typeid() { throw std::bad_alloc(); }
-[[noreturn]] void __throw_bad_exception() { throw std::bad_alloc(); }
+[[noreturn]] void __throw_out_of_range_fmt(const char*, ...)
+{
+    throw std::bad_alloc();
+}
+[[noreturn]] void __throw_bad_alloc()
+{
+    throw std::bad_alloc();
+}
+[[noreturn]] void __throw_bad_array_new_length()
+{
+    throw std::bad_alloc();
+}
+[[noreturn]] void __throw_bad_cast()
+{
+    throw std::bad_alloc();
+}
+[[noreturn]] void __throw_bad_typeid()
+{
+    throw std::bad_alloc();
+}
+[[noreturn]] void __throw_bad_exception()
+{
+    throw std::bad_alloc();
+}
 
 } // namespace std

@@ -74,7 +74,8 @@ Figures TimeRowChanges(int entryCount, const std::string& picture)
         LARGE_INTEGER start;
         LARGE_INTEGER end;
         QueryPerformanceCounter(&start);
-        SendMessageA(list, WM_SETCURSOR, reinterpret_cast<WPARAM>(list), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        SendMessageA(list, WM_SETCURSOR, reinterpret_cast<WPARAM>(list),
+                     MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
         RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         QueryPerformanceCounter(&end);
         if (menu.Window().List().GetCurrent() != row)
@@ -95,17 +96,20 @@ Figures TimeRowChanges(int entryCount, const std::string& picture)
 
 int main()
 {
-    const std::string picture = RunningMenu::WriteBeside("hover.bmp", SolidBitmapFile(640, 480, kPictureColour));
+    const std::string picture =
+        RunningMenu::WriteBeside("hover.bmp", SolidBitmapFile(640, 480, kPictureColour));
     const int sizes[] = {20, 16000};
     double medians[2] = {};
     std::printf("%8s %10s %10s %8s\n", "entries", "median ms", "mean ms", "missed");
     for (int i = 0; i < 2; ++i) {
         const Figures figures = TimeRowChanges(sizes[i], picture);
         medians[i] = figures.median;
-        std::printf("%8d %10.3f %10.3f %8d\n", sizes[i], figures.median, figures.mean, figures.missed);
+        std::printf("%8d %10.3f %10.3f %8d\n", sizes[i], figures.median, figures.mean,
+                    figures.missed);
     }
     if (medians[0] > 0)
-        std::printf("16,000 / 20 entries: %.2f times (target at most 1.5); target at most 1 ms a change\n",
-                    medians[1] / medians[0]);
+        std::printf(
+            "16,000 / 20 entries: %.2f times (target at most 1.5); target at most 1 ms a change\n",
+            medians[1] / medians[0]);
     return 0;
 }

@@ -2,7 +2,8 @@
 
 #include <cstddef>
 
-const char* const kCheckUsage = "usage: kiveron-check [--preview DIR [--guides]] [--codepage N] path\\to\\kiveron.lst";
+const char* const kCheckUsage =
+    "usage: kiveron-check [--preview DIR [--guides]] [--codepage N] path\\to\\kiveron.lst";
 
 namespace {
 

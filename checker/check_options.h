@@ -1,6 +1,4 @@
-#ifndef KIVERON_CHECKER_CHECK_OPTIONS_H
-#define KIVERON_CHECKER_CHECK_OPTIONS_H
-
+#pragma once
 #include <string>
 #include <vector>
 
@@ -23,5 +21,3 @@ extern const char* const kCheckUsage;
 // the reason in error, when the arguments do not make a run.
 bool ParseCheckOptions(const std::vector<std::string>& arguments, CheckOptions& options,
                        std::string& error);
-
-#endif

@@ -5,12 +5,9 @@ namespace {
 const char* LevelName(FindingLevel level)
 {
     switch (level) {
-    case FindingLevel::Note:
-        return "note";
-    case FindingLevel::Warning:
-        return "warning";
-    case FindingLevel::Error:
-        return "error";
+    case FindingLevel::Note: return "note";
+    case FindingLevel::Warning: return "warning";
+    case FindingLevel::Error: return "error";
     }
     return "note";
 }

@@ -1,6 +1,4 @@
-#ifndef KIVERON_CHECKER_CHECK_REPORT_H
-#define KIVERON_CHECKER_CHECK_REPORT_H
-
+#pragma once
 #include <ostream>
 #include <string>
 #include <vector>
@@ -15,8 +13,8 @@ enum class FindingLevel {
 };
 
 struct Finding {
-    std::string file;  // as the author named it, or as the menu led to it
-    int line = 0;      // 1-based; 0 for a finding about the whole file
+    std::string file; // as the author named it, or as the menu led to it
+    int line = 0;     // 1-based; 0 for a finding about the whole file
     FindingLevel level = FindingLevel::Note;
     std::string message; // UTF-8
 };
@@ -42,5 +40,3 @@ private:
 
 // "file:line: level: message", or "file: level: message" for the whole file.
 std::string FormatFinding(const Finding& finding);
-
-#endif

@@ -1,6 +1,4 @@
-#ifndef KIVERON_CHECKER_CHECKER_TEXT_H
-#define KIVERON_CHECKER_CHECKER_TEXT_H
-
+#pragma once
 #include <string>
 
 // The report is UTF-8; the menu code hands over UTF-16 texts and narrow
@@ -11,5 +9,3 @@ std::string Utf8FromAnsi(const std::string& text);
 // A text in double quotes, as findings quote what the author wrote.
 std::string Quoted(const std::string& utf8);
 std::string Quoted(const std::wstring& text);
-
-#endif

@@ -1,7 +1,7 @@
 #include "checker/command_probe.h"
 
 #include "app/command_split.h"
-#include "app/main_window_rules.h"
+#include "app/launch_candidates.h"
 #include "checker/disc_root.h"
 
 #include <windows.h>
@@ -22,7 +22,7 @@ bool IsFile(const std::string& path)
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::string SystemFolder(UINT (WINAPI *query)(LPSTR, UINT))
+std::string SystemFolder(UINT(WINAPI* query)(LPSTR, UINT))
 {
     char folder[MAX_PATH];
     const UINT length = query(folder, MAX_PATH);
@@ -56,7 +56,8 @@ std::string FindProgramFile(const std::string& name, const DiscRoot& disc)
     }
     const std::string searchPath = ProgramSearchPath(disc);
     char found[MAX_PATH];
-    const DWORD length = SearchPathA(searchPath.c_str(), name.c_str(), nullptr, MAX_PATH, found, nullptr);
+    const DWORD length =
+        SearchPathA(searchPath.c_str(), name.c_str(), nullptr, MAX_PATH, found, nullptr);
     if (length == 0 || length >= MAX_PATH || !IsFile(found))
         return std::string();
     return found;
@@ -85,7 +86,8 @@ bool CanRun(const std::string& path)
 bool IsShellUrl(const std::string& command)
 {
     const std::string::size_type colon = command.find(':');
-    if (colon == std::string::npos || colon < 2 || !std::isalpha(static_cast<unsigned char>(command[0])))
+    if (colon == std::string::npos || colon < 2 ||
+        !std::isalpha(static_cast<unsigned char>(command[0])))
         return false;
     for (std::string::size_type i = 1; i < colon; ++i) {
         const unsigned char c = static_cast<unsigned char>(command[i]);
@@ -106,9 +108,9 @@ LaunchProbe ProbeCandidate(const std::string& candidate, const DiscRoot& disc)
     if (IsNestedMenu(candidate))
         return LaunchProbe{LaunchKind::NestedMenu, file};
     // Process creation takes the first name it finds, whether it can run it or not.
-    const std::string program =
-        SplitCommand(candidate, [&disc](const std::string& name) { return FindProgramFile(name, disc); })
-            .program;
+    const std::string program = SplitCommand(candidate, [&disc](const std::string& name) {
+                                    return FindProgramFile(name, disc);
+                                }).program;
     if (!program.empty() && CanRun(program))
         return LaunchProbe{LaunchKind::Program, program};
     // The shell then gets the candidate, or its program and arguments apart.

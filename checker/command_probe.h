@@ -1,6 +1,4 @@
-#ifndef KIVERON_CHECKER_COMMAND_PROBE_H
-#define KIVERON_CHECKER_COMMAND_PROBE_H
-
+#pragma once
 #include "checker/disc_root.h"
 
 #include <string>
@@ -29,5 +27,3 @@ LaunchProbe ProbeCandidate(const std::string& candidate, const DiscRoot& disc);
 bool IsShellUrl(const std::string& command);
 
 bool FileOrFolderExists(const std::string& path);
-
-#endif

@@ -1,6 +1,6 @@
 #include "checker/description_fit.h"
 
-#include "app/dispatch_guard.h"
+#include "platform/dispatch_guard.h"
 #include "menu/input_data_exception.h"
 
 DescriptionFit::DescriptionFit(HINSTANCE instance, const std::string& startupMenuPath)

@@ -1,6 +1,4 @@
-#ifndef KIVERON_CHECKER_DESCRIPTION_FIT_H
-#define KIVERON_CHECKER_DESCRIPTION_FIT_H
-
+#pragma once
 #include <windows.h>
 
 #include <map>
@@ -30,5 +28,3 @@ private:
     std::string menuPath;
     std::map<std::string, std::unique_ptr<MainWindow>> windows;
 };
-
-#endif

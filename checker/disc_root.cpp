@@ -14,7 +14,8 @@ bool IsSeparator(char c)
 
 bool SameLetter(char a, char b)
 {
-    return std::toupper(static_cast<unsigned char>(a)) == std::toupper(static_cast<unsigned char>(b));
+    return std::toupper(static_cast<unsigned char>(a)) ==
+           std::toupper(static_cast<unsigned char>(b));
 }
 
 // The last free letter, so that no path the author gives for a real drive
@@ -74,8 +75,9 @@ std::string DiscRoot::NameFromRoot(const std::string& file) const
 {
     const std::string prefix = RootFolder();
     if (file.size() > prefix.size() &&
-        CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, file.c_str(), static_cast<int>(prefix.size()),
-                       prefix.c_str(), static_cast<int>(prefix.size())) == CSTR_EQUAL)
+        CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, file.c_str(),
+                       static_cast<int>(prefix.size()), prefix.c_str(),
+                       static_cast<int>(prefix.size())) == CSTR_EQUAL)
         return file.substr(prefix.size());
     return file;
 }

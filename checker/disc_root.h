@@ -1,6 +1,4 @@
-#ifndef KIVERON_CHECKER_DISC_ROOT_H
-#define KIVERON_CHECKER_DISC_ROOT_H
-
+#pragma once
 #include <string>
 
 // The medium as Kiveron sees it from its root. The folder of the start-up
@@ -38,5 +36,3 @@ private:
     std::string folder; // without a separator at its end: "C:\disc", or "E:" for a drive's root
     std::string drive;  // "Y:"
 };
-
-#endif

@@ -105,8 +105,8 @@ std::string HexByte(unsigned char byte)
 }
 
 // subject names the text in the finding.
-void CheckConversion(const MenuLineReport& line, const std::string& subject, const std::wstring& text,
-                     unsigned codePage, FindingSink& sink)
+void CheckConversion(const MenuLineReport& line, const std::string& subject,
+                     const std::wstring& text, unsigned codePage, FindingSink& sink)
 {
     std::string converted;
     if (ConvertsWithoutLoss(text, codePage, converted))
@@ -132,8 +132,8 @@ EncodingFacts InspectMenuBytes(const std::string& bytes)
         InspectBytes(AsciiSkeleton(text), facts);
         return facts;
     }
-    facts.utf16WithoutMark = markSize == 0 && (HasNulInEveryOtherByte(bytes, 0) ||
-                                               HasNulInEveryOtherByte(bytes, 1));
+    facts.utf16WithoutMark =
+        markSize == 0 && (HasNulInEveryOtherByte(bytes, 0) || HasNulInEveryOtherByte(bytes, 1));
     if (!facts.utf16WithoutMark)
         InspectBytes(bytes, facts);
     return facts;
@@ -151,32 +151,40 @@ bool ReadFileBytes(const std::string& path, std::string& bytes)
 void ReportEncodingFindings(const EncodingFacts& facts, unsigned codePage, FindingSink& sink)
 {
     if (facts.utf16WithoutMark) {
-        sink.Warning(0, "the file is saved as UTF-16 without a byte-order mark, which Kiveron reads "
-                        "as an empty menu; save it as UTF-8");
+        sink.Warning(0,
+                     "the file is saved as UTF-16 without a byte-order mark, which Kiveron reads "
+                     "as an empty menu; save it as UTF-8");
         return;
     }
-    if (facts.encoding == TextEncoding::Utf16LittleEndian || facts.encoding == TextEncoding::Utf16BigEndian)
+    if (facts.encoding == TextEncoding::Utf16LittleEndian ||
+        facts.encoding == TextEncoding::Utf16BigEndian)
         sink.Note(0, std::string("the file is saved as UTF-16 (") +
                          (facts.encoding == TextEncoding::Utf16BigEndian ? "big" : "little") +
                          "-endian) with a byte-order mark, which Kiveron reads as it is");
     if (facts.firstBadUtf8Line > 0 && facts.encoding == TextEncoding::Ansi)
-        sink.Warning(facts.firstBadUtf8Line,
-                     "the byte " + HexByte(facts.firstBadUtf8) + " is not UTF-8, so Kiveron reads the "
-                     "file in the system's ANSI code page: it shows right only on systems with the "
-                     "ANSI code page " + std::to_string(codePage) + "; save the file as UTF-8");
+        sink.Warning(
+            facts.firstBadUtf8Line,
+            "the byte " + HexByte(facts.firstBadUtf8) +
+                " is not UTF-8, so Kiveron reads the "
+                "file in the system's ANSI code page: it shows right only on systems with the "
+                "ANSI code page " +
+                std::to_string(codePage) + "; save the file as UTF-8");
     else if (facts.firstBadUtf8Line > 0)
-        sink.Warning(facts.firstBadUtf8Line,
-                     "the byte " + HexByte(facts.firstBadUtf8) + " is not UTF-8 although the file "
-                     "begins with UTF-8's byte-order mark: Kiveron shows a replacement character "
-                     "for it; save the file as UTF-8");
+        sink.Warning(
+            facts.firstBadUtf8Line,
+            "the byte " + HexByte(facts.firstBadUtf8) +
+                " is not UTF-8 although the file "
+                "begins with UTF-8's byte-order mark: Kiveron shows a replacement character "
+                "for it; save the file as UTF-8");
     if (facts.firstJoiningCrLine > 0)
         sink.Warning(facts.firstJoiningCrLine,
                      "a CR without LF ends no line for Kiveron: the text after it is read as part "
                      "of this line (editors may count the lines after it differently); save the "
                      "file with CR LF or LF line breaks");
     if (facts.firstNulLine > 0)
-        sink.Warning(facts.firstNulLine, "a NUL byte: Kiveron reads the file only up to the last "
-                                         "line break before it, so this line and all after it are ignored");
+        sink.Warning(facts.firstNulLine,
+                     "a NUL byte: Kiveron reads the file only up to the last "
+                     "line break before it, so this line and all after it are ignored");
 }
 
 LineBreakKind LineBreaksOf(const EncodingFacts& facts)
@@ -194,8 +202,9 @@ void ReportAnsiLosses(const MenuLineLog& log, unsigned codePage, FindingSink& si
                             codePage, sink);
         const bool codeUsed = TookValue(line) || line.outcome == LineOutcome::KeptEarlier;
         if (line.hasSuffix && codeUsed && !TakesNoSuffix(line))
-            CheckConversion(line, "the language code " + Quoted(SuffixAsWritten(line)) + " of " +
-                                      Quoted(KeyAsWritten(line)),
+            CheckConversion(line,
+                            "the language code " + Quoted(SuffixAsWritten(line)) + " of " +
+                                Quoted(KeyAsWritten(line)),
                             SuffixAsWritten(line), codePage, sink);
     }
 }

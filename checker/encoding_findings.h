@@ -1,6 +1,4 @@
-#ifndef KIVERON_CHECKER_ENCODING_FINDINGS_H
-#define KIVERON_CHECKER_ENCODING_FINDINGS_H
-
+#pragma once
 #include "checker/finding_sink.h"
 #include "checker/line_findings.h"
 #include "checker/menu_line_log.h"
@@ -16,9 +14,9 @@ struct EncodingFacts {
     bool utf16WithoutMark = false; // every other byte NUL: read as an empty menu
     int firstBadUtf8Line = 0;      // 0: every byte is UTF-8
     unsigned char firstBadUtf8 = 0;
-    int firstNulLine = 0;          // 0: no NUL byte
-    int firstJoiningCrLine = 0;    // 0: every CR ends a line with its LF, or only blanks follow it
-    bool crWithoutLf = false;      // lines end in CR alone: none ends in LF
+    int firstNulLine = 0;       // 0: no NUL byte
+    int firstJoiningCrLine = 0; // 0: every CR ends a line with its LF, or only blanks follow it
+    bool crWithoutLf = false;   // lines end in CR alone: none ends in LF
 };
 
 EncodingFacts InspectMenuBytes(const std::string& bytes);
@@ -39,5 +37,3 @@ void ReportAnsiLosses(const MenuLineLog& log, unsigned codePage, FindingSink& si
 
 // The text in the code page; false when a character does not survive.
 bool ConvertsWithoutLoss(const std::wstring& text, unsigned codePage, std::string& converted);
-
-#endif

@@ -1,6 +1,6 @@
 #include "checker/file_findings.h"
 
-#include "app/main_window_rules.h"
+#include "app/launch_candidates.h"
 #include "checker/checker_text.h"
 #include "checker/command_probe.h"
 #include "checker/encoding_findings.h"
@@ -49,39 +49,50 @@ bool StartPicture(const PictureMap& start, const std::string& language, const Di
 }
 
 void ReportNestedPictureSize(const CDrawSurface7& picture, const std::string& quoted, int line,
-                             const PictureMap& start, const std::string& language, const DiscRoot& disc,
-                             FindingSink& sink)
+                             const PictureMap& start, const std::string& language,
+                             const DiscRoot& disc, FindingSink& sink)
 {
     CDrawSurface7 startPicture;
     std::string startName;
     if (StartPicture(start, language, disc, startPicture, startName) &&
         !SameSize(picture.GetSize(), startPicture.GetSize())) {
-        sink.Warning(line, "the picture " + quoted + " is " + PictureSize(picture) + " pixels, but the window "
-                           "keeps the " + PictureSize(startPicture) + " of the start picture " +
-                           Quoted(Utf8FromAnsi(startName)) + "; the picture is stretched or cut to fit");
+        sink.Warning(line, "the picture " + quoted + " is " + PictureSize(picture) +
+                               " pixels, but the window "
+                               "keeps the " +
+                               PictureSize(startPicture) + " of the start picture " +
+                               Quoted(Utf8FromAnsi(startName)) +
+                               "; the picture is stretched or cut to fit");
         return;
     }
-    sink.Note(line, "the picture " + quoted + " is " + PictureSize(picture) + " pixels; the window "
-                    "keeps the size it was given at start");
+    sink.Note(line, "the picture " + quoted + " is " + PictureSize(picture) +
+                        " pixels; the window "
+                        "keeps the size it was given at start");
 }
 
-void ReportPicture(const std::string& language, const std::string& path, int line, const PictureMap& start,
-                   bool startupMenu, const DiscRoot& disc, FindingSink& sink)
+void ReportPicture(const std::string& language, const std::string& path, int line,
+                   const PictureMap& start, bool startupMenu, const DiscRoot& disc,
+                   FindingSink& sink)
 {
     const std::string quoted = Quoted(Utf8FromAnsi(path));
     const std::string file = disc.FileOf(path);
     CDrawSurface7 picture;
     if (!FileOrFolderExists(file)) {
-        sink.Warning(line, "the picture " + quoted + " does not exist (pictures are found from the "
-                           "current folder, the root of the disc); the window keeps the picture "
-                           "it has, or none");
+        sink.Warning(line,
+                     "the picture " + quoted +
+                         " does not exist (pictures are found from the "
+                         "current folder, the root of the disc); the window keeps the picture "
+                         "it has, or none");
     } else if (!picture.LoadBitmapFile(file)) {
         const PictureDiagnosis diagnosis = DiagnosePicture(Headers(file), Utf8FromAnsi(path));
-        sink.Warning(line, "the picture " + quoted + " " + diagnosis.reason + ", so Kiveron cannot show it "
-                           "and the window keeps the picture it has, or none; " + diagnosis.fix);
+        sink.Warning(line, "the picture " + quoted + " " + diagnosis.reason +
+                               ", so Kiveron cannot show it "
+                               "and the window keeps the picture it has, or none; " +
+                               diagnosis.fix);
     } else if (startupMenu) {
-        sink.Note(line, "the picture " + quoted + " is " + PictureSize(picture) + " pixels; when Kiveron "
-                        "starts with it, the window's client area is fitted to " + PictureSize(picture));
+        sink.Note(line, "the picture " + quoted + " is " + PictureSize(picture) +
+                            " pixels; when Kiveron "
+                            "starts with it, the window's client area is fitted to " +
+                            PictureSize(picture));
     } else {
         ReportNestedPictureSize(picture, quoted, line, start, language, disc, sink);
     }
@@ -94,9 +105,13 @@ bool CannotLookFor(const std::string& name, const MenuLineReport& line, unsigned
 {
     if (codePage == GetACP() || CodePageToWide(name, CP_ACP) == line.value)
         return false;
-    sink.Note(line.number, Quoted(line.value) + " is not looked for: the ANSI code page of this "
-                           "system (" + std::to_string(GetACP()) + ") cannot hold its characters; "
-                           "check it on a system with code page " + std::to_string(codePage));
+    sink.Note(line.number, Quoted(line.value) +
+                               " is not looked for: the ANSI code page of this "
+                               "system (" +
+                               std::to_string(GetACP()) +
+                               ") cannot hold its characters; "
+                               "check it on a system with code page " +
+                               std::to_string(codePage));
     return true;
 }
 
@@ -155,7 +170,8 @@ bool HasMenuExtensionInCapitals(const std::string& command)
 bool HasEnvironmentVariable(const std::string& command)
 {
     const std::string::size_type open = command.find('%');
-    const std::string::size_type close = open == std::string::npos ? open : command.find('%', open + 1);
+    const std::string::size_type close =
+        open == std::string::npos ? open : command.find('%', open + 1);
     return close != std::string::npos && close > open + 1;
 }
 
@@ -164,12 +180,15 @@ void ReportCommand(const std::string& command, int line, const DiscRoot& disc,
 {
     const std::string quoted = Quoted(Utf8FromAnsi(command));
     if (HasMenuExtensionInCapitals(command))
-        sink.Warning(line, "the command " + quoted + " is started as a program or opened as a document, "
-                           "not as a nested menu: Kiveron's test for \".lst\" is case-sensitive; write "
-                           "the extension in small letters");
+        sink.Warning(
+            line, "the command " + quoted +
+                      " is started as a program or opened as a document, "
+                      "not as a nested menu: Kiveron's test for \".lst\" is case-sensitive; write "
+                      "the extension in small letters");
     // Kiveron asks whether a command names a menu before anything else.
     if (IsShellUrl(command) && !IsNestedMenu(command)) {
-        sink.Note(line, "the command " + quoted + " is opened by the shell as an address; it is not checked");
+        sink.Note(line, "the command " + quoted +
+                            " is opened by the shell as an address; it is not checked");
         return;
     }
     const std::vector<std::string> candidates = LaunchCandidates(disc.ModulePath(), command);
@@ -178,27 +197,35 @@ void ReportCommand(const std::string& command, int line, const DiscRoot& disc,
     if (trail.started)
         return;
     if (HasEnvironmentVariable(command) && !trail.triedMenu)
-        sink.Note(line, "the command " + quoted + " names %VARIABLES% that the user's system expands "
-                        "when the shell starts it; it is not checked here");
+        sink.Note(line, "the command " + quoted +
+                            " names %VARIABLES% that the user's system expands "
+                            "when the shell starts it; it is not checked here");
     else if (!trail.loadError.empty())
-        sink.Error(line, "the nested menu " + quoted + " cannot be read: " + Utf8FromAnsi(trail.loadError));
+        sink.Error(line, "the nested menu " + quoted +
+                             " cannot be read: " + Utf8FromAnsi(trail.loadError));
     else if (trail.triedMenu)
-        sink.Warning(line, "the nested menu " + quoted + " is found neither from the root of the disc "
-                           "nor as written; choosing the entry shows an error box");
+        sink.Warning(line, "the nested menu " + quoted +
+                               " is found neither from the root of the disc "
+                               "nor as written; choosing the entry shows an error box");
     else
-        sink.Warning(line, "the command " + quoted + " finds nothing to start or open, neither from "
-                           "the root of the disc nor as written; choosing the entry does nothing");
+        sink.Warning(line,
+                     "the command " + quoted +
+                         " finds nothing to start or open, neither from "
+                         "the root of the disc nor as written; choosing the entry does nothing");
 }
 
 } // namespace
 
-void ReportPictureFindings(const MenuLineLog& log, const PictureMap& pictures, const PictureMap& startPictures,
-                           bool startupMenu, const DiscRoot& disc, unsigned codePage, FindingSink& sink)
+void ReportPictureFindings(const MenuLineLog& log, const PictureMap& pictures,
+                           const PictureMap& startPictures, bool startupMenu, const DiscRoot& disc,
+                           unsigned codePage, FindingSink& sink)
 {
     for (const PictureMap::value_type& picture : pictures) {
-        const int line = log.ValueLine(SectionState::Main, MenuLineLog::kNoRecord, L"Picture", picture.first);
+        const int line =
+            log.ValueLine(SectionState::Main, MenuLineLog::kNoRecord, L"Picture", picture.first);
         if (line > 0 && !CannotLookFor(picture.second, log.LineNumbered(line), codePage, sink))
-            ReportPicture(picture.first, picture.second, line, startPictures, startupMenu, disc, sink);
+            ReportPicture(picture.first, picture.second, line, startPictures, startupMenu, disc,
+                          sink);
     }
 }
 

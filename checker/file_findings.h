@@ -1,6 +1,4 @@
-#ifndef KIVERON_CHECKER_FILE_FINDINGS_H
-#define KIVERON_CHECKER_FILE_FINDINGS_H
-
+#pragma once
 #include "checker/disc_root.h"
 #include "checker/finding_sink.h"
 #include "checker/menu_line_log.h"
@@ -22,8 +20,9 @@
 // language (the window keeps the size it started with); the others a note
 // with the size of the window. pictures is the menu's picture map once the
 // file is loaded, startPictures the start-up menu's.
-void ReportPictureFindings(const MenuLineLog& log, const PictureMap& pictures, const PictureMap& startPictures,
-                           bool startupMenu, const DiscRoot& disc, unsigned codePage, FindingSink& sink);
+void ReportPictureFindings(const MenuLineLog& log, const PictureMap& pictures,
+                           const PictureMap& startPictures, bool startupMenu, const DiscRoot& disc,
+                           unsigned codePage, FindingSink& sink);
 
 // Loads the nested menu file and checks it in turn: false, with the
 // system's reason in error, when it cannot be read. A warning about opening
@@ -39,5 +38,3 @@ using NestedMenuOpener =
 void ReportCommandFindings(const MenuLineLog& log, const std::vector<MenuElement>& elements,
                            const DiscRoot& disc, unsigned codePage,
                            const NestedMenuOpener& openMenu, FindingSink& sink);
-
-#endif

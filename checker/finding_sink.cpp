@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-FindingSink::FindingSink(std::string file) : file(std::move(file))
-{
-}
+FindingSink::FindingSink(std::string file) : file(std::move(file)) {}
 
 void FindingSink::Note(int line, const std::string& message)
 {

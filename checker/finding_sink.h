@@ -1,6 +1,4 @@
-#ifndef KIVERON_CHECKER_FINDING_SINK_H
-#define KIVERON_CHECKER_FINDING_SINK_H
-
+#pragma once
 #include "checker/check_report.h"
 
 #include <string>
@@ -28,5 +26,3 @@ private:
     std::string file;
     std::vector<Finding> findings;
 };
-
-#endif

@@ -1,6 +1,6 @@
 #include "checker/language_findings.h"
 
-#include "app/main_window_rules.h"
+#include "app/startup_language.h"
 #include "checker/checker_text.h"
 #include "menu/localized_text.h"
 
@@ -68,13 +68,16 @@ std::string UndeclaredMessage(const MenuLineReport& line, const std::vector<std:
 {
     const std::string key = Quoted(KeyAsWritten(line));
     if (line.languageCode.empty())
-        return key + " has an empty language code, which no [Language] declares; its text is never shown";
+        return key +
+               " has an empty language code, which no [Language] declares; its text is never shown";
     const std::string code = Quoted(SuffixAsWritten(line));
     const std::string declaredCase = SameButForCase(declared, line.languageCode);
     if (!declaredCase.empty())
-        return "the language code " + code + " of " + key + " differs only in case from the declared " +
-               Quoted(Utf8FromAnsi(declaredCase)) + "; codes are compared exactly, so its text is never shown";
-    return "the language code " + code + " of " + key + " is declared by no [Language]; its texts are never shown";
+        return "the language code " + code + " of " + key +
+               " differs only in case from the declared " + Quoted(Utf8FromAnsi(declaredCase)) +
+               "; codes are compared exactly, so its text is never shown";
+    return "the language code " + code + " of " + key +
+           " is declared by no [Language]; its texts are never shown";
 }
 
 // Each code once, on the first line that uses it. A language without a
@@ -125,8 +128,9 @@ void ReportOwnLanguage(const MenuLineLog& log, const std::vector<MenuLanguage>& 
     }
     const std::string systemCode = SameButForCase(systemCodes, locale);
     if (!systemCode.empty())
-        sink.Warning(localeLine, "Locale " + Quoted(Utf8FromAnsi(locale)) + " differs only in case from " +
-                                     Quoted(systemCode) + ", the code Kiveron takes from the system's "
+        sink.Warning(localeLine, "Locale " + Quoted(Utf8FromAnsi(locale)) +
+                                     " differs only in case from " + Quoted(systemCode) +
+                                     ", the code Kiveron takes from the system's "
                                      "language; it is never chosen at start");
 }
 
@@ -173,11 +177,13 @@ void ReportEntryNames(const MenuElement& element, int header, const std::vector<
         if (!element.name.Lookup(code).empty())
             continue;
         if (code == kAnyLanguage)
-            sink.Warning(header, "the entry " + EntryName(element) + " has no Name without language "
-                                 "suffix, and no language is declared; it is never listed");
+            sink.Warning(header, "the entry " + EntryName(element) +
+                                     " has no Name without language "
+                                     "suffix, and no language is declared; it is never listed");
         else
             sink.Warning(header, "the entry " + EntryName(element) + " has no Name for language " +
-                                     Quoted(Utf8FromAnsi(code)) + " and none without suffix; it is "
+                                     Quoted(Utf8FromAnsi(code)) +
+                                     " and none without suffix; it is "
                                      "not listed in that language");
     }
 }
@@ -218,7 +224,8 @@ bool NoSystemLanguageFindsOne(const std::vector<std::string>& declaredLocales)
     if (declaredLocales.empty())
         return false;
     for (WORD primary = 0; primary < kPrimaryLanguageCount; ++primary)
-        if (ChooseStartupLanguage(declaredLocales, MAKELANGID(primary, SUBLANG_DEFAULT)) != kAnyLanguage)
+        if (ChooseStartupLanguage(declaredLocales, MAKELANGID(primary, SUBLANG_DEFAULT)) !=
+            kAnyLanguage)
             return false;
     return true;
 }
@@ -233,7 +240,9 @@ void ReportLanguageFindings(const MenuLineLog& log, const MenuDocument& document
     ReportOwnLanguages(log, ownLanguages, heldLocales, sink);
     ReportEntries(log, document, declared, sink);
     if (startupMenu && NoSystemLanguageFindsOne(DistinctLocales(declared)))
-        sink.Warning(0, "the menu declares languages, but neither \"en\" nor any code Kiveron takes "
-                        "from the system's language (" + JoinedCodes(SystemLanguageCodes()) +
-                        ") is among them: it always starts with the texts without language suffix");
+        sink.Warning(
+            0, "the menu declares languages, but neither \"en\" nor any code Kiveron takes "
+               "from the system's language (" +
+                   JoinedCodes(SystemLanguageCodes()) +
+                   ") is among them: it always starts with the texts without language suffix");
 }

@@ -1,6 +1,4 @@
-#ifndef KIVERON_CHECKER_LANGUAGE_FINDINGS_H
-#define KIVERON_CHECKER_LANGUAGE_FINDINGS_H
-
+#pragma once
 #include "checker/finding_sink.h"
 #include "checker/menu_line_log.h"
 #include "menu/menu_document.h"
@@ -28,5 +26,3 @@ std::vector<std::string> SystemLanguageCodes();
 // Whether Kiveron starts without any particular language ("*") whatever
 // the system's language, although the menu declares languages.
 bool NoSystemLanguageFindsOne(const std::vector<std::string>& declaredLocales);
-
-#endif

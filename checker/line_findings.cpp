@@ -9,14 +9,10 @@ namespace {
 const char* SectionName(SectionState section)
 {
     switch (section) {
-    case SectionState::Main:
-        return "[Main]";
-    case SectionState::Language:
-        return "[Language]";
-    case SectionState::Element:
-        return "[Element]";
-    case SectionState::None:
-        break;
+    case SectionState::Main: return "[Main]";
+    case SectionState::Language: return "[Language]";
+    case SectionState::Element: return "[Element]";
+    case SectionState::None: break;
     }
     return "no section";
 }
@@ -60,8 +56,8 @@ std::string MarkerMessage(const MenuLineLog& log, std::size_t i,
                           const std::vector<MenuElement>& elements)
 {
     const MenuLineReport& line = log.Lines()[i];
-    std::string message = "Marker " + Quoted(line.value) +
-                          " is neither Primary nor Secondary; the line is ignored";
+    std::string message =
+        "Marker " + Quoted(line.value) + " is neither Primary nor Secondary; the line is ignored";
     const int record = log.RecordOf(i);
     if (record >= 0 && static_cast<std::size_t>(record) < elements.size())
         message += " and the entry's marker is " + MarkerName(elements[record].marker);
@@ -85,8 +81,9 @@ void ReportNotes(const MenuLineLog& log, std::size_t i, FindingSink& sink)
     if (more == 0)
         sink.Note(log.Lines()[i].number, "a line without \"=\" is ignored (a note to the reader)");
     else
-        sink.Note(log.Lines()[i].number, "this line and the " + std::to_string(more) + " after it have "
-                                         "no \"=\" and are ignored (notes to the reader)");
+        sink.Note(log.Lines()[i].number, "this line and the " + std::to_string(more) +
+                                             " after it have "
+                                             "no \"=\" and are ignored (notes to the reader)");
 }
 
 void ReportRepeat(const MenuLineLog& log, std::size_t i, FindingSink& sink)
@@ -94,13 +91,11 @@ void ReportRepeat(const MenuLineLog& log, std::size_t i, FindingSink& sink)
     const MenuLineReport& line = log.Lines()[i];
     if (line.outcome == LineOutcome::KeptEarlier) {
         sink.Warning(line.number, KeyText(line) + " gives a second text " + LanguageOf(line) +
-                                      "; the first, on line " +
-                                      std::to_string(log.EarlierLine(i)) +
+                                      "; the first, on line " + std::to_string(log.EarlierLine(i)) +
                                       ", stays and this line is ignored");
     } else if (line.outcome == LineOutcome::Replaced) {
         sink.Warning(line.number, KeyText(line) + " replaces the value of line " +
-                                      std::to_string(log.EarlierLine(i)) +
-                                      "; the last one counts");
+                                      std::to_string(log.EarlierLine(i)) + "; the last one counts");
     }
 }
 
@@ -123,21 +118,19 @@ void ReportIgnoredLine(const MenuLineLog& log, std::size_t i,
     const MenuLineReport& line = log.Lines()[i];
     switch (line.outcome) {
     case LineOutcome::UnknownKey:
-        sink.Warning(line.number, Quoted(line.keyName) + " is not a known key; the line is ignored");
+        sink.Warning(line.number,
+                     Quoted(line.keyName) + " is not a known key; the line is ignored");
         break;
     case LineOutcome::WrongSection:
         sink.Warning(line.number, KeyText(line) + " does not belong in the " +
                                       SectionName(line.section) + " section; the line is ignored");
         break;
     case LineOutcome::BeforeAnySection:
-        sink.Warning(line.number, KeyText(line) + " stands before any section; the line is ignored");
+        sink.Warning(line.number,
+                     KeyText(line) + " stands before any section; the line is ignored");
         break;
-    case LineOutcome::NoEquals:
-        ReportNotes(log, i, sink);
-        break;
-    case LineOutcome::NotASection:
-        sink.Warning(line.number, NotASectionMessage(line));
-        break;
+    case LineOutcome::NoEquals: ReportNotes(log, i, sink); break;
+    case LineOutcome::NotASection: sink.Warning(line.number, NotASectionMessage(line)); break;
     case LineOutcome::AfterLastLineBreak:
         if (lineBreaks != LineBreakKind::EndsEarly)
             sink.Warning(line.number, LastLineMessage(line, lineBreaks));
@@ -145,8 +138,7 @@ void ReportIgnoredLine(const MenuLineLog& log, std::size_t i,
     case LineOutcome::MarkerNotRecognised:
         sink.Warning(line.number, MarkerMessage(log, i, elements));
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -178,12 +170,15 @@ const LocalizedText* TextsOfKey(const MenuLineReport& line, const LocalizedText 
 
 void ReportTextsGivenBefore(const MenuLineLog& log, const MenuDocument& startup, FindingSink& sink)
 {
-    const LocalizedText texts[3] = {startup.GetCaption(), startup.GetExitText(), startup.GetWarningMsg()};
+    const LocalizedText texts[3] = {startup.GetCaption(), startup.GetExitText(),
+                                    startup.GetWarningMsg()};
     for (const MenuLineReport& line : log.Lines()) {
         if (line.section != SectionState::Main || line.outcome != LineOutcome::Stored)
             continue;
         const LocalizedText* before = TextsOfKey(line, texts);
         if (before != nullptr && before->GetEntries().count(line.languageCode) > 0)
-            sink.Warning(line.number, KeyText(line) + " is never shown: the start-up menu gives a text " + LanguageOf(line) + " already, and the first stays");
+            sink.Warning(line.number, KeyText(line) +
+                                          " is never shown: the start-up menu gives a text " +
+                                          LanguageOf(line) + " already, and the first stays");
     }
 }

@@ -1,6 +1,4 @@
-#ifndef KIVERON_CHECKER_LINE_FINDINGS_H
-#define KIVERON_CHECKER_LINE_FINDINGS_H
-
+#pragma once
 #include "checker/finding_sink.h"
 #include "checker/menu_line_log.h"
 #include "menu/menu_document.h"
@@ -13,7 +11,8 @@
 enum class LineBreakKind {
     Read,
     CrOnly,
-    EndsEarly, // the text stops before the file does (UTF-16, a NUL byte); the encoding check says where
+    EndsEarly, // the text stops before the file does (UTF-16, a NUL byte); the encoding check says
+               // where
 };
 
 // Findings for the lines Kiveron ignores or reads otherwise than the author
@@ -27,5 +26,3 @@ void ReportLineFindings(const MenuLineLog& log, const std::vector<MenuElement>& 
 // show: the start-up menu, loaded first in every run of Kiveron, has a
 // text for the same language already, and the first one stays.
 void ReportTextsGivenBefore(const MenuLineLog& log, const MenuDocument& startup, FindingSink& sink);
-
-#endif

@@ -159,21 +159,22 @@ std::vector<MenuChecker::LoadedMenu> MenuChecker::CheckMenu(const LoadedMenu& me
     if (!menu.startup)
         ReportTextsGivenBefore(menu.log, startupDocument, sink);
     ReportAnsiLosses(menu.log, CodePage(), sink);
-    ReportLanguageFindings(menu.log, menu.document, menu.ownLanguages, menu.heldLocales, menu.startup,
-                           sink);
+    ReportLanguageFindings(menu.log, menu.document, menu.ownLanguages, menu.heldLocales,
+                           menu.startup, sink);
     if (GivesNoText(menu.document.GetExitText()))
         sink.Note(0, "the menu gives no ExitText; the exit link shows only its bullet");
-    ReportPictureFindings(menu.log, menu.document.GetPicture(), startupDocument.GetPicture(), menu.startup, *disc,
-                          CodePage(), sink);
+    ReportPictureFindings(menu.log, menu.document.GetPicture(), startupDocument.GetPicture(),
+                          menu.startup, *disc, CodePage(), sink);
     ReportDescriptionsCut(menu, sink);
 
     std::vector<LoadedMenu> nested;
     const MenuDocument& document = menu.document;
-    ReportCommandFindings(menu.log, elements, *disc, CodePage(),
-                          [&](const std::string& file, std::string& error, std::string& warning) {
-                              return OpenNestedMenu(document, file, nested, error, warning);
-                          },
-                          sink);
+    ReportCommandFindings(
+        menu.log, elements, *disc, CodePage(),
+        [&](const std::string& file, std::string& error, std::string& warning) {
+            return OpenNestedMenu(document, file, nested, error, warning);
+        },
+        sink);
     sink.MoveTo(report);
     return nested;
 }
@@ -234,14 +235,16 @@ std::string MenuChecker::ShownName(const std::string& file) const
     if (fromRoot == file)
         return Utf8FromAnsi(WithBackslashes(file));
     const std::string& given = options.menuPath;
-    return Utf8FromAnsi(WithBackslashes(given.substr(0, given.find_last_of("\\/:") + 1) + fromRoot));
+    return Utf8FromAnsi(
+        WithBackslashes(given.substr(0, given.find_last_of("\\/:") + 1) + fromRoot));
 }
 
 void MenuChecker::WritePreviews(const MenuDocument& document)
 {
     if (!CreateFolderTree(previewFolder)) {
         report.Add(Utf8FromAnsi(WithBackslashes(options.menuPath)), 0, FindingLevel::Error,
-                   "the preview folder " + Quoted(Utf8FromAnsi(previewFolder)) + " cannot be created");
+                   "the preview folder " + Quoted(Utf8FromAnsi(previewFolder)) +
+                       " cannot be created");
         return;
     }
     for (const std::string& language : PreviewLanguages(document))
@@ -254,22 +257,23 @@ void MenuChecker::WritePreview(const std::string& language)
     const std::string shownName = Utf8FromAnsi(WithBackslashes(options.menuPath));
     // The texts without suffix are the menu without languages, in the text
     // as in the file name.
-    const std::string quotedLanguage =
-        language == kAnyLanguage ? std::string("without languages") : "for language " + Quoted(Utf8FromAnsi(language));
-    const std::string guides = options.guides ? previewFolder + "\\" + GuidesFileName(language) : std::string();
+    const std::string quotedLanguage = language == kAnyLanguage
+                                           ? std::string("without languages")
+                                           : "for language " + Quoted(Utf8FromAnsi(language));
+    const std::string guides =
+        options.guides ? previewFolder + "\\" + GuidesFileName(language) : std::string();
     std::string error;
     if (WriteMenuPreview(instance, menuPath, language, file, error, guides)) {
         report.Add(shownName, 0, FindingLevel::Note,
                    "the preview " + quotedLanguage + " is " + Quoted(Utf8FromAnsi(file)));
         if (!guides.empty())
             report.Add(shownName, 0, FindingLevel::Note,
-                       "the preview " + quotedLanguage + " with the areas Kiveron draws over the picture is " +
+                       "the preview " + quotedLanguage +
+                           " with the areas Kiveron draws over the picture is " +
                            Quoted(Utf8FromAnsi(guides)));
-    }
-    else
+    } else
         report.Add(shownName, 0, FindingLevel::Error,
-                   "the preview " + quotedLanguage + " cannot be written: " +
-                       Utf8FromAnsi(error));
+                   "the preview " + quotedLanguage + " cannot be written: " + Utf8FromAnsi(error));
 }
 
 unsigned MenuChecker::CodePage() const

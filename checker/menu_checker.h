@@ -1,6 +1,4 @@
-#ifndef KIVERON_CHECKER_MENU_CHECKER_H
-#define KIVERON_CHECKER_MENU_CHECKER_H
-
+#pragma once
 #include "checker/check_options.h"
 #include "checker/check_report.h"
 #include "checker/description_fit.h"
@@ -65,8 +63,8 @@ private:
     CheckOptions options;
     CheckReport& report;
     HINSTANCE instance;
-    std::string menuPath;     // full path of the start-up menu
-    std::string previewFolder; // full path, or empty
+    std::string menuPath;           // full path of the start-up menu
+    std::string previewFolder;      // full path, or empty
     std::unique_ptr<DiscRoot> disc; // the folder of the start-up menu
     // Full paths in small letters: a menu is checked once however it is
     // named. With the number of languages each declares.
@@ -75,5 +73,3 @@ private:
     // The start-up menu alone: what it gives, every later menu finds there.
     MenuDocument startupDocument;
 };
-
-#endif

@@ -54,8 +54,8 @@ int MenuLineLog::IndexValue(const MenuLineReport& report)
     const bool kept = report.outcome == LineOutcome::KeptEarlier;
     if (!TookValue(report) && !kept)
         return 0;
-    ValueLines& where = values[KeyOf(report.section, currentRecord, report.keyName,
-                                     CodeKeptUnder(report))];
+    ValueLines& where =
+        values[KeyOf(report.section, currentRecord, report.keyName, CodeKeptUnder(report))];
     const int earlier = kept ? where.first : where.last;
     if (TookValue(report)) {
         if (where.first == 0)

@@ -1,6 +1,4 @@
-#ifndef KIVERON_CHECKER_MENU_LINE_LOG_H
-#define KIVERON_CHECKER_MENU_LINE_LOG_H
-
+#pragma once
 #include "menu/menu_file_observer.h"
 
 #include <cstddef>
@@ -79,5 +77,3 @@ bool IsKey(const MenuLineReport& line, const wchar_t* key);
 // A key that holds one value for every language, as the parser tells it
 // (Command, Locale, Marker): a suffix on it is ignored.
 bool TakesNoSuffix(const MenuLineReport& line);
-
-#endif

@@ -1,7 +1,7 @@
 #include "checker/menu_preview.h"
 
 #include "app/application.h"
-#include "app/dispatch_guard.h"
+#include "platform/dispatch_guard.h"
 #include "app/main_window.h"
 #include "checker/preview_canvas.h"
 #include "checker/preview_guides.h"
@@ -43,14 +43,14 @@ bool TakeDialogFailure(std::string& error)
 
 bool IsFileNameCharacter(char c)
 {
-    return static_cast<unsigned char>(c) >= 32 && std::string("<>:\"/\\|?*").find(c) == std::string::npos;
+    return static_cast<unsigned char>(c) >= 32 &&
+           std::string("<>:\"/\\|?*").find(c) == std::string::npos;
 }
 
 } // namespace
 
-bool WriteMenuPreview(HINSTANCE instance, const std::string& menuPath,
-                      const std::string& language, const std::string& bmpPath,
-                      std::string& error, const std::string& guidesPath)
+bool WriteMenuPreview(HINSTANCE instance, const std::string& menuPath, const std::string& language,
+                      const std::string& bmpPath, std::string& error, const std::string& guidesPath)
 {
     Application application(instance);
     std::unique_ptr<MainWindow> window;

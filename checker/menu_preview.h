@@ -1,6 +1,4 @@
-#ifndef KIVERON_CHECKER_MENU_PREVIEW_H
-#define KIVERON_CHECKER_MENU_PREVIEW_H
-
+#pragma once
 #include <windows.h>
 
 #include <string>
@@ -16,9 +14,9 @@
 // written. With a guidesPath, the same preview is saved there once more
 // with the areas of the list, the description, the language chooser and
 // the exit link framed over it.
-bool WriteMenuPreview(HINSTANCE instance, const std::string& menuPath,
-                      const std::string& language, const std::string& bmpPath,
-                      std::string& error, const std::string& guidesPath = std::string());
+bool WriteMenuPreview(HINSTANCE instance, const std::string& menuPath, const std::string& language,
+                      const std::string& bmpPath, std::string& error,
+                      const std::string& guidesPath = std::string());
 
 // The file name of the preview for a language code: "preview-de.bmp"; the
 // code "*" (a menu without languages) gives
@@ -27,5 +25,3 @@ bool WriteMenuPreview(HINSTANCE instance, const std::string& menuPath,
 std::string PreviewFileName(const std::string& language);
 // The same with "-guides" before the extension.
 std::string GuidesFileName(const std::string& language);
-
-#endif

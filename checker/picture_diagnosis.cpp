@@ -38,9 +38,15 @@ std::string Reason(const std::string& bytes)
     switch (DwordAt(bytes, 30)) {
     case BI_JPEG: return "holds a JPEG picture inside the BMP file";
     case BI_PNG: return "holds a PNG picture inside the BMP file";
-    case BI_RGB: case BI_RLE8: case BI_RLE4: case BI_BITFIELDS:
-        return "is damaged: its headers describe a layout Kiveron does not draw or more data than the file holds";
-    default: return "uses a compression Kiveron does not know (" + std::to_string(DwordAt(bytes, 30)) + ")";
+    case BI_RGB:
+    case BI_RLE8:
+    case BI_RLE4:
+    case BI_BITFIELDS:
+        return "is damaged: its headers describe a layout Kiveron does not draw or more data than "
+               "the file holds";
+    default:
+        return "uses a compression Kiveron does not know (" + std::to_string(DwordAt(bytes, 30)) +
+               ")";
     }
 }
 
@@ -52,8 +58,9 @@ PictureDiagnosis DiagnosePicture(const std::string& firstBytes, const std::strin
     diagnosis.reason = Reason(firstBytes);
     const std::string name = fileName.substr(fileName.find_last_of("\\/") + 1);
     const bool damaged = diagnosis.reason.compare(0, 10, "is damaged") == 0;
-    diagnosis.fix = (damaged ? "save it again from the original picture, e.g. `convert original.png BMP3:"
-                             : "convert it to an uncompressed BMP file, e.g. `convert " + name + " BMP3:") +
-                    name + "`";
+    diagnosis.fix =
+        (damaged ? "save it again from the original picture, e.g. `convert original.png BMP3:"
+                 : "convert it to an uncompressed BMP file, e.g. `convert " + name + " BMP3:") +
+        name + "`";
     return diagnosis;
 }

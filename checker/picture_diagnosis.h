@@ -1,6 +1,4 @@
-#ifndef KIVERON_CHECKER_PICTURE_DIAGNOSIS_H
-#define KIVERON_CHECKER_PICTURE_DIAGNOSIS_H
-
+#pragma once
 #include <string>
 
 // Why Kiveron's picture loader refused a file, told from the file's first
@@ -13,5 +11,3 @@ struct PictureDiagnosis {
 };
 
 PictureDiagnosis DiagnosePicture(const std::string& firstBytes, const std::string& fileName);
-
-#endif

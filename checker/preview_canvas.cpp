@@ -11,8 +11,7 @@ constexpr WORD kBmpSignature = 0x4D42; // "BM"
 } // namespace
 
 PreviewCanvas::PreviewCanvas(int width, int height)
-    : header(), dc(CreateCompatibleDC(nullptr)), bitmap(nullptr), previous(nullptr),
-      bits(nullptr)
+    : header(), dc(CreateCompatibleDC(nullptr)), bitmap(nullptr), previous(nullptr), bits(nullptr)
 {
     header.biSize = sizeof(header);
     header.biWidth = width;

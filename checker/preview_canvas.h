@@ -1,6 +1,4 @@
-#ifndef KIVERON_CHECKER_PREVIEW_CANVAS_H
-#define KIVERON_CHECKER_PREVIEW_CANVAS_H
-
+#pragma once
 #include <windows.h>
 
 #include <string>
@@ -30,5 +28,3 @@ private:
     HGDIOBJ previous;
     void* bits;
 };
-
-#endif

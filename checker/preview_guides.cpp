@@ -1,5 +1,7 @@
 #include "checker/preview_guides.h"
 
+#include "graphics/dc_scope.h"
+#include "graphics/owned_gdi_object.h"
 #include "resources/resource_ids.h"
 
 std::vector<PreviewGuide> DialogGuides(HWND dialog)
@@ -34,11 +36,11 @@ void DrawGuides(const std::vector<PreviewGuide>& guides, HDC dc)
     SelectObject(dc, GetStockObject(NULL_BRUSH));
     SetBkMode(dc, TRANSPARENT);
     for (const PreviewGuide& guide : guides) {
-        const HPEN pen = CreatePen(PS_SOLID, 1, guide.colour);
-        const HGDIOBJ previous = SelectObject(dc, pen);
-        Rectangle(dc, guide.area.left, guide.area.top, guide.area.right, guide.area.bottom);
-        SelectObject(dc, previous);
-        DeleteObject(pen);
+        const OwnedPen pen(CreatePen(PS_SOLID, 1, guide.colour));
+        {
+            SelectedObject selected(dc, pen.get());
+            Rectangle(dc, guide.area.left, guide.area.top, guide.area.right, guide.area.bottom);
+        }
         SetTextColor(dc, guide.colour);
         TextOutA(dc, guide.area.left + 2, guide.area.top + 1, guide.name, lstrlenA(guide.name));
     }

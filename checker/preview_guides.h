@@ -1,6 +1,4 @@
-#ifndef KIVERON_CHECKER_PREVIEW_GUIDES_H
-#define KIVERON_CHECKER_PREVIEW_GUIDES_H
-
+#pragma once
 #include <windows.h>
 
 #include <string>
@@ -22,5 +20,3 @@ std::vector<PreviewGuide> DialogGuides(HWND dialog);
 // Frames each area in its colour, one pixel inside its edge, with its name
 // in its top-left corner.
 void DrawGuides(const std::vector<PreviewGuide>& guides, HDC dc);
-
-#endif

@@ -62,8 +62,9 @@ void PrintOwnerDrawnField(HWND combo, HDC dc)
     const bool enabled = IsWindowEnabled(combo) != FALSE;
     const int saved = SaveDC(dc);
     SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(combo, WM_GETFONT, 0, 0)));
-    const LRESULT brush = SendMessageA(owner, enabled ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC,
-                                       reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(combo));
+    const LRESULT brush =
+        SendMessageA(owner, enabled ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC,
+                     reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(combo));
     RECT field = info.rcItem;
     InflateRect(&field, -1, -1);
     FillRect(dc, &field, brush ? reinterpret_cast<HBRUSH>(brush) : GetSysColorBrush(COLOR_WINDOW));

@@ -1,6 +1,4 @@
-#ifndef KIVERON_CHECKER_WINDOW_PRINT_H
-#define KIVERON_CHECKER_WINDOW_PRINT_H
-
+#pragma once
 #include <windows.h>
 
 // Paints a window's client area and its child windows into a device context
@@ -11,5 +9,3 @@
 // leaves them out, and its drop-down list leaves its field empty while hidden,
 // so an owner-drawn one is asked for its field the way it asks itself.
 void PrintWindowClient(HWND window, HDC dc);
-
-#endif

@@ -8,8 +8,8 @@ BYTE ControlFontCharset(bool unicodePlatform, BYTE dialogCharset, UINT ansiCodeP
         return dialogCharset;
     CHARSETINFO info = {};
     // TCI_SRCCODEPAGE takes the code page itself in place of the pointer.
-    if (!TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<DWORD_PTR>(ansiCodePage)),
-                              &info, TCI_SRCCODEPAGE))
+    if (!TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<DWORD_PTR>(ansiCodePage)), &info,
+                              TCI_SRCCODEPAGE))
         return DEFAULT_CHARSET;
     return static_cast<BYTE>(info.ciCharset);
 }
@@ -30,11 +30,6 @@ HFONT CreateControlFont(HWND control, LONG height)
     LOGFONTA description = ControlFontDescription(control);
     description.lfHeight = height;
     return CreateFontIndirectA(&description);
-}
-
-void FontDeleter::operator()(HFONT font) const
-{
-    DeleteObject(font);
 }
 
 void CaptionFonts::Create(HWND control, LONG cellHeight)

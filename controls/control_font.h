@@ -1,8 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include <memory>
-#include <type_traits>
+#include "graphics/owned_gdi_object.h"
 
 // The description of the font a dialog control was given (WM_GETFONT), as the
 // skinned controls derive their own fonts from it: each changes a few members
@@ -25,10 +24,7 @@ HFONT CreateControlFont(HWND control, LONG height);
 
 // A font that its holder made and deletes: when it takes another one, when it
 // is reset and when it goes.
-struct FontDeleter {
-    void operator()(HFONT font) const;
-};
-using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
+using OwnedFont = OwnedGdiObject<HFONT>;
 
 // The bold caption font of the exit link and the menu rows, with a fixed cell
 // height, and its underlined twin for the caption that is current. Both keep

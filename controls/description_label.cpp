@@ -1,12 +1,10 @@
 #include "controls/description_label.h"
 
-#include "app/dispatch_guard.h"
 #include "controls/text_fit.h"
 #include "controls/window_text.h"
 #include "graphics/client_dc.h"
 #include "graphics/dc_scope.h"
 #include "platform/text_layer.h"
-#include "platform/window_long.h"
 
 namespace {
 
@@ -18,24 +16,11 @@ constexpr UINT kTextFormat = DT_WORDBREAK | DT_VCENTER;
 
 } // namespace
 
-DescriptionLabel::~DescriptionLabel()
-{
-    Release();
-}
-
 void DescriptionLabel::Attach(MainWindow* owner, HWND window)
 {
-    this->owner = owner;
-    this->window = window;
-    binding.Bind(window, this, DescriptionLabelProc);
+    Bind(owner, window);
     StoreWindowText(window, text);
     font.reset(CreateControlFont(window, kFontHeight));
-}
-
-void DescriptionLabel::Release()
-{
-    font.reset();
-    text.clear();
 }
 
 void DescriptionLabel::SetText(const std::wstring& text)
@@ -58,15 +43,16 @@ void DescriptionLabel::DrawItem(const DRAWITEMSTRUCT& item)
     BackgroundMode transparent(dc, TRANSPARENT);
     // Wrapped lines that run past the bottom would be cut through the middle:
     // the last whole line ends with an ellipsis instead.
-    const std::wstring shown =
-        FitWithEllipsis(text, [&](const std::wstring& candidate) { return FitsIn(dc, area, candidate); });
+    const std::wstring shown = FitWithEllipsis(
+        text, [&](const std::wstring& candidate) { return FitsIn(dc, area, candidate); });
     DrawTextAuto(dc, shown, static_cast<int>(shown.size()), area, kTextFormat);
 }
 
 bool DescriptionLabel::FitsIn(HDC dc, const RECT& area, const std::wstring& candidate) const
 {
     RECT measured = {0, 0, area.right - area.left, 0};
-    DrawTextAuto(dc, candidate, static_cast<int>(candidate.size()), measured, kTextFormat | DT_CALCRECT);
+    DrawTextAuto(dc, candidate, static_cast<int>(candidate.size()), measured,
+                 kTextFormat | DT_CALCRECT);
     return measured.bottom <= area.bottom - area.top;
 }
 
@@ -79,17 +65,4 @@ bool DescriptionLabel::Fits(const std::wstring& candidate) const
     ClientDC dc(window);
     SelectedObject selectedFont(dc.Handle(), font.get());
     return FitsIn(dc.Handle(), area, candidate);
-}
-
-// The label handles no message itself; it is bound to its window like the
-// other skinned controls, so that the window leads to its object.
-LRESULT CALLBACK DescriptionLabel::DescriptionLabelProc(HWND window, UINT message,
-                                                        WPARAM wParam, LPARAM lParam)
-{
-    return GuardDispatch([&]() -> LRESULT {
-        const DescriptionLabel* label = GetWindowObject<DescriptionLabel>(window);
-        if (!label)
-            return DefWindowProcA(window, message, wParam, lParam);
-        return label->binding.CallPrevious(message, wParam, lParam);
-    });
 }

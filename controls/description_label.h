@@ -4,22 +4,18 @@
 #include <string>
 
 #include "controls/control_font.h"
-#include "controls/subclassed_window.h"
+#include "controls/skinned_control.h"
 
 class MainWindow;
 
 // The description of the current menu entry, drawn straight over the dialog's
 // picture in the owner-drawn static control 1001. The object keeps the text;
 // the control shows it when the dialog forwards its WM_DRAWITEM.
-class DescriptionLabel {
+class DescriptionLabel : public SkinnedControl {
 public:
     DescriptionLabel() = default;
-    ~DescriptionLabel();
-    DescriptionLabel(const DescriptionLabel&) = delete;
-    DescriptionLabel& operator=(const DescriptionLabel&) = delete;
 
     void Attach(MainWindow* owner, HWND window);
-    void Release();
 
     // Does not repaint: the owner invalidates the label's area on the dialog,
     // whose picture must be painted under the text first. The control's
@@ -33,12 +29,7 @@ public:
 
 private:
     bool FitsIn(HDC dc, const RECT& area, const std::wstring& candidate) const;
-    static LRESULT CALLBACK DescriptionLabelProc(HWND window, UINT message, WPARAM wParam,
-                                                 LPARAM lParam);
 
-    MainWindow* owner = nullptr;
-    HWND window = nullptr;
-    SubclassedWindow binding;
     OwnedFont font;
     std::wstring text;
 };

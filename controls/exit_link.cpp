@@ -1,15 +1,14 @@
 #include "controls/exit_link.h"
 
-#include "app/application.h"
-#include "app/dispatch_guard.h"
 #include "app/main_window.h"
 #include "controls/bitmap_copy.h"
 #include "controls/exit_link_layout.h"
+#include "controls/private_messages.h"
 #include "controls/window_text.h"
 #include "graphics/client_dc.h"
 #include "graphics/dc_scope.h"
+#include "platform/message_point.h"
 #include "platform/text_layer.h"
-#include "platform/window_long.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -20,33 +19,12 @@ constexpr UINT kTextFormat = DT_SINGLELINE | DT_VCENTER | DT_RIGHT;
 
 } // namespace
 
-ExitLink::~ExitLink()
-{
-    Release();
-}
-
 void ExitLink::Attach(MainWindow* owner, HWND window)
 {
     // Attached again, the link keeps its bullet and its text.
-    this->owner = owner;
-    this->window = window;
-    binding.Bind(window, this, ExitLinkProc);
+    Bind(owner, window);
     fonts.Create(window, kFontHeight);
     StoreWindowText(window, text);
-}
-
-void ExitLink::Release()
-{
-    SetBullet(nullptr);
-    fonts.Delete();
-    text.clear();
-}
-
-void ExitLink::SetBullet(HBITMAP bitmap)
-{
-    if (bullet && bullet != bitmap)
-        DeleteObject(bullet);
-    bullet = bitmap;
 }
 
 void ExitLink::SetText(const std::wstring& text)
@@ -62,7 +40,7 @@ void ExitLink::DrawItem(const DRAWITEMSTRUCT& item)
     RECT textArea = ExitLinkTextArea(item.rcItem, bullet != nullptr);
     // Copied opaque: its white corners show over the picture.
     const POINT origin = ExitLinkBulletOrigin(textArea);
-    CopyBitmap(dc, bullet, origin.x, origin.y, kExitBulletSize, kExitBulletSize);
+    CopyBitmap(dc, bullet.get(), origin.x, origin.y, kExitBulletSize, kExitBulletSize);
 
     // No colours are set: the text takes the colour the system prepared.
     SelectedObject font(dc, highlighted ? fonts.Underlined() : fonts.Normal());
@@ -111,24 +89,14 @@ void ExitLink::InvalidateOnDialog() const
     InvalidateRect(dialog, &area, FALSE);
 }
 
-LRESULT CALLBACK ExitLink::ExitLinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return GuardDispatch([&]() -> LRESULT {
-        ExitLink* link = GetWindowObject<ExitLink>(window);
-        if (!link)
-            return DefWindowProcA(window, message, wParam, lParam);
-        return link->HandleMessage(message, wParam, lParam);
-    });
-}
-
 LRESULT ExitLink::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_SETFOCUS:   return OnFocusChange(true);
-    case WM_KILLFOCUS:  return OnFocusChange(false);
-    case WM_SETCURSOR:  return OnSetCursor();
-    case WM_LBUTTONUP:  return OnLeftButtonUp(lParam);
-    default:            return binding.CallPrevious(message, wParam, lParam);
+    case WM_SETFOCUS: return OnFocusChange(true);
+    case WM_KILLFOCUS: return OnFocusChange(false);
+    case WM_SETCURSOR: return OnSetCursor();
+    case WM_LBUTTONUP: return OnLeftButtonUp(lParam);
+    default: return CallPrevious(message, wParam, lParam);
     }
 }
 
@@ -149,7 +117,7 @@ LRESULT ExitLink::OnSetCursor()
     ScreenToClient(window, &position);
     const bool overText = TextHitTest(position);
     if (overText)
-        SetCursor(LoadCursorA(owner->Owner()->Instance(), MAKEINTRESOURCEA(IDCUR_POINTING_HAND)));
+        SetCursor(LoadCursorA(Instance(), MAKEINTRESOURCEA(IDCUR_POINTING_HAND)));
     else
         SetCursor(LoadCursorA(nullptr, IDC_ARROW));
     SetHighlighted(overText);
@@ -159,7 +127,7 @@ LRESULT ExitLink::OnSetCursor()
 LRESULT ExitLink::OnLeftButtonUp(LPARAM position)
 {
     // Where the button went down does not matter, only where it comes up.
-    const POINT point = {LOWORD(position), HIWORD(position)};
+    const POINT point = PointFromLParam(position);
     if (TextHitTest(point))
         SendMessageA(owner->Dialog(), UM_EXITLINKCLICK, 0, 0);
     return 0;

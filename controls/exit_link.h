@@ -2,9 +2,11 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
 #include "controls/control_font.h"
-#include "controls/subclassed_window.h"
+#include "controls/skinned_control.h"
+#include "graphics/owned_gdi_object.h"
 
 class MainWindow;
 
@@ -13,18 +15,14 @@ class MainWindow;
 // bullet bitmap after it. Over the text the cursor becomes a hand and the text
 // is underlined; releasing the left button over the text sends
 // UM_EXITLINKCLICK to the dialog. Only the text's own box reacts.
-class ExitLink {
+class ExitLink : public SkinnedControl {
 public:
     ExitLink() = default;
-    ~ExitLink();
-    ExitLink(const ExitLink&) = delete;
-    ExitLink& operator=(const ExitLink&) = delete;
 
     void Attach(MainWindow* owner, HWND window);
-    void Release();
 
-    // Takes ownership of the bitmap; null means no bullet and no strip for it.
-    void SetBullet(HBITMAP bitmap);
+    // No bitmap means no bullet and no strip for it.
+    void SetBullet(OwnedBitmap bitmap) { bullet = std::move(bitmap); }
     // Does not repaint: the owner repaints the whole dialog after a refresh.
     // The control's window text follows, for screen readers.
     void SetText(const std::wstring& text);
@@ -34,9 +32,7 @@ public:
     bool TextHitTest(POINT point) const;
 
 private:
-    static LRESULT CALLBACK ExitLinkProc(HWND window, UINT message, WPARAM wParam,
-                                         LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     LRESULT OnFocusChange(bool focused);
     LRESULT OnSetCursor();
     LRESULT OnLeftButtonUp(LPARAM position);
@@ -45,11 +41,8 @@ private:
     void InvalidateOnDialog() const;
     SIZE MeasureText() const;
 
-    MainWindow* owner = nullptr;
-    HWND window = nullptr;
-    SubclassedWindow binding;
     CaptionFonts fonts;
     std::wstring text;
     bool highlighted = false;
-    HBITMAP bullet = nullptr;
+    OwnedBitmap bullet;
 };

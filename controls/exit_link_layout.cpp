@@ -11,14 +11,14 @@ RECT ExitLinkTextArea(const RECT& control, bool hasBullet)
 POINT ExitLinkBulletOrigin(const RECT& textArea)
 {
     const int height = textArea.bottom - textArea.top;
-    return POINT{textArea.right + kExitBulletGap,
-                 textArea.top + (height - kExitBulletSize) / 2};
+    return POINT{textArea.right + kExitBulletGap, textArea.top + (height - kExitBulletSize) / 2};
 }
 
 RECT ExitLinkTextBox(const RECT& control, SIZE textSize, bool hasBullet)
 {
     const int controlHeight = control.bottom - control.top;
-    const int top = control.top + (controlHeight > textSize.cy ? (controlHeight - textSize.cy) / 2 : 0);
+    const int top =
+        control.top + (controlHeight > textSize.cy ? (controlHeight - textSize.cy) / 2 : 0);
     const int right = ExitLinkTextArea(control, hasBullet).right;
     return RECT{right - textSize.cx, top, right, top + textSize.cy};
 }

@@ -1,6 +1,5 @@
 #include "controls/language_combo.h"
 
-#include "app/dispatch_guard.h"
 #include "controls/combo_item_style.h"
 #include "controls/window_text.h"
 #include "graphics/client_dc.h"
@@ -16,16 +15,9 @@ constexpr UINT kItemTextFormat = DT_SINGLELINE | DT_VCENTER;
 
 } // namespace
 
-LanguageCombo::~LanguageCombo()
-{
-    Release();
-}
-
 void LanguageCombo::Attach(MainWindow* owner, HWND window)
 {
-    this->owner = owner;
-    this->window = window;
-    binding.Bind(window, this, LanguageComboProc);
+    Bind(owner, window);
     itemFont.reset(CreateControlFont(window, kItemFontHeight));
     // The system passes an item's text between processes only for a combo
     // whose style says it has strings; a screen reader asks from its own
@@ -33,12 +25,6 @@ void LanguageCombo::Attach(MainWindow* owner, HWND window)
     // answered here, from the item texts.
     const LONG_PTR style = GetWindowLongAuto(window, GWL_STYLE);
     SetWindowLongAuto(window, GWL_STYLE, style | CBS_HASSTRINGS);
-}
-
-void LanguageCombo::Release()
-{
-    itemFont.reset();
-    itemTexts.clear();
 }
 
 void LanguageCombo::Clear()
@@ -109,26 +95,14 @@ void LanguageCombo::DrawItem(const DRAWITEMSTRUCT& item)
     const ItemColours colours = ComboItemColours(item.itemState, saved);
     SetTextColor(dc, colours.text);
     SetBkColor(dc, colours.background);
-    const HBRUSH fill = CreateSolidBrush(colours.background);
-    FillRect(dc, &item.rcItem, fill);
-    DeleteObject(fill);
+    const OwnedBrush fill(CreateSolidBrush(colours.background));
+    FillRect(dc, &item.rcItem, fill.get());
 
     RECT textArea = ComboItemTextArea(item.rcItem);
     DrawTextAuto(dc, text, static_cast<int>(text.size()), textArea, kItemTextFormat);
 
     SetTextColor(dc, saved.text);
     SetBkColor(dc, saved.background);
-}
-
-LRESULT CALLBACK LanguageCombo::LanguageComboProc(HWND window, UINT message, WPARAM wParam,
-                                                  LPARAM lParam)
-{
-    return GuardDispatch([&]() -> LRESULT {
-        LanguageCombo* combo = GetWindowObject<LanguageCombo>(window);
-        if (!combo)
-            return DefWindowProcA(window, message, wParam, lParam);
-        return combo->HandleMessage(message, wParam, lParam);
-    });
 }
 
 LRESULT LanguageCombo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -140,10 +114,8 @@ LRESULT LanguageCombo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 1;
     // Screen readers read the chosen language from the window text and the
     // items' names with CB_GETLBTEXT; the control itself keeps no strings.
-    case WM_GETTEXT:
-        return CopyTextOut(SelectedText(), wParam, lParam);
-    case WM_GETTEXTLENGTH:
-        return TextLengthOut(SelectedText());
+    case WM_GETTEXT: return CopyTextOut(SelectedText(), wParam, lParam);
+    case WM_GETTEXTLENGTH: return TextLengthOut(SelectedText());
     case CB_GETLBTEXT:
         if (wParam >= itemTexts.size())
             return CB_ERR;
@@ -152,8 +124,7 @@ LRESULT LanguageCombo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (wParam >= itemTexts.size())
             return CB_ERR;
         return TextLengthOut(itemTexts[wParam]);
-    default:
-        return binding.CallPrevious(message, wParam, lParam);
+    default: return CallPrevious(message, wParam, lParam);
     }
 }
 

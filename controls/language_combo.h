@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "controls/control_font.h"
-#include "controls/subclassed_window.h"
+#include "controls/skinned_control.h"
 
 class MainWindow;
 
@@ -14,15 +14,11 @@ class MainWindow;
 // object keeps the item texts, index-aligned with the control's items, and
 // draws every item itself in the dialog's font at 11 pixels. It answers the
 // requests for its texts from them too, for screen readers.
-class LanguageCombo {
+class LanguageCombo : public SkinnedControl {
 public:
     LanguageCombo() = default;
-    ~LanguageCombo();
-    LanguageCombo(const LanguageCombo&) = delete;
-    LanguageCombo& operator=(const LanguageCombo&) = delete;
 
     void Attach(MainWindow* owner, HWND window);
-    void Release();
 
     void Clear();
     // The new item's index, counted by this object from the last Clear.
@@ -40,15 +36,10 @@ public:
     void DrawItem(const DRAWITEMSTRUCT& item);
 
 private:
-    static LRESULT CALLBACK LanguageComboProc(HWND window, UINT message, WPARAM wParam,
-                                              LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     // The chosen language's name, or an empty text.
     std::wstring SelectedText() const;
 
-    MainWindow* owner = nullptr;
-    HWND window = nullptr;
-    SubclassedWindow binding;
     OwnedFont itemFont;
     std::vector<std::wstring> itemTexts;
 };

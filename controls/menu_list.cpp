@@ -2,17 +2,15 @@
 
 #include <algorithm>
 
-#include "app/application.h"
-#include "app/dispatch_guard.h"
 #include "app/main_window.h"
 #include "controls/bitmap_copy.h"
 #include "controls/list_keyboard.h"
 #include "controls/menu_row_layout.h"
+#include "controls/private_messages.h"
 #include "graphics/client_dc.h"
 #include "graphics/dc_scope.h"
 #include "graphics/draw_surface.h"
-#include "graphics/memory_dc.h"
-#include "graphics/window_dc.h"
+#include "platform/message_point.h"
 #include "platform/text_layer.h"
 #include "platform/window_long.h"
 #include "resources/resource_ids.h"
@@ -30,72 +28,39 @@ bool ChangesRowHeights(UINT message)
            message == LB_RESETCONTENT || message == LB_SETITEMHEIGHT || message == LB_SETCOUNT;
 }
 
-POINT PointFromLParam(LPARAM lParam)
-{
-    return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-}
-
-template <class Handle>
-void DeleteHandle(Handle& handle)
-{
-    if (handle)
-        DeleteObject(handle);
-    handle = nullptr;
-}
-
 } // namespace
 
 MenuList::MenuList()
-    : owner(nullptr), window(nullptr), primaryBullet(nullptr), secondaryBullet(nullptr),
-      upArrow(nullptr), upArrowPressed(nullptr), downArrow(nullptr), downArrowPressed(nullptr),
-      thumbTop(nullptr), thumbBottom(nullptr), thumbMiddle(nullptr), hoverIndex(-1), timerId(0),
-      captured(false), repeatDelay(0), pressed(false), dragTop(0), lastY(0),
-      part(ScrollPart::None), firstFocus(true), opening(false), pressOnCaption(false)
+    : scrollBar(*this), hoverIndex(-1), firstFocus(true), opening(false), pressOnCaption(false)
 {
 }
 
 MenuList::~MenuList()
 {
-    Unbind();
+    Detach();
 }
 
-void MenuList::Unbind()
+void MenuList::Detach()
 {
-    StopTracking();
-    // The main window destroys the dialog first, so mostly there is no
-    // window left to give its procedure back.
-    binding.Unbind();
+    // The bar's timer and capture end while the window is still bound. The
+    // main window destroys the dialog first, so mostly there is no window
+    // left to give its procedure back.
+    scrollBar.StopTracking();
+    Unbind();
     fonts.Delete();
-    DeleteHandle(primaryBullet);
-    DeleteHandle(secondaryBullet);
-    DeleteHandle(upArrow);
-    DeleteHandle(upArrowPressed);
-    DeleteHandle(downArrow);
-    DeleteHandle(downArrowPressed);
-    DeleteHandle(thumbTop);
-    DeleteHandle(thumbBottom);
-    DeleteHandle(thumbMiddle);
+    primaryBullet.reset();
+    secondaryBullet.reset();
 }
 
 void MenuList::Attach(MainWindow* newOwner, HWND newWindow)
 {
-    Unbind();
-    owner = newOwner;
-    window = newWindow;
+    Detach();
+    Bind(newOwner, newWindow);
 
-    const HINSTANCE instance = owner->Owner()->Instance();
-    auto load = [instance](int id) { return LoadBitmapA(instance, MAKEINTRESOURCEA(id)); };
-    primaryBullet = load(IDB_PRIMARY_BULLET);
-    secondaryBullet = load(IDB_SECONDARY_BULLET);
-    upArrow = load(IDB_UP_ARROW);
-    upArrowPressed = load(IDB_UP_ARROW_PRESSED);
-    downArrow = load(IDB_DOWN_ARROW);
-    downArrowPressed = load(IDB_DOWN_ARROW_PRESSED);
-    thumbTop = load(IDB_THUMB_TOP);
-    thumbBottom = load(IDB_THUMB_BOTTOM);
-    thumbMiddle = load(IDB_THUMB_MIDDLE);
-
-    binding.Bind(window, this, WindowProc);
+    const HINSTANCE instance = Instance();
+    primaryBullet.reset(LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_PRIMARY_BULLET)));
+    secondaryBullet.reset(LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_SECONDARY_BULLET)));
+    scrollBar.Attach(window, instance);
     fonts.Create(window, kCaptionFontHeight);
 }
 
@@ -179,8 +144,8 @@ void MenuList::DrawItem(const DRAWITEMSTRUCT& item)
         owner->Picture().DrawUnder(dc, rowRect, dialogClient, underRow, false);
     }
 
-    const HBITMAP bullet = markers[index] == 0   ? primaryBullet
-                           : markers[index] == 1 ? secondaryBullet
+    const HBITMAP bullet = markers[index] == 0   ? primaryBullet.get()
+                           : markers[index] == 1 ? secondaryBullet.get()
                                                  : nullptr;
     CopyBitmap(dc, bullet, rowRect.left + kBulletInset, rowRect.top + kBulletInset, kBulletSize,
                kBulletSize);
@@ -191,26 +156,21 @@ void MenuList::DrawItem(const DRAWITEMSTRUCT& item)
     DrawTextAuto(dc, texts[index], -1, box, kCaptionFormat);
 }
 
-LRESULT CALLBACK MenuList::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT MenuList::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    MenuList* list = GetWindowObject<MenuList>(window);
-    if (!list)  // not bound any more: the object gave the list its procedure back
-        return DefWindowProcA(window, message, wParam, lParam);
-    return GuardDispatch([&] {
-        const LRESULT top = list->TopIndexNow();
-        const LRESULT result = list->HandleMessage(message, wParam, lParam);
-        list->RedrawIfScrolled(top);
-        if (ChangesRowHeights(message))
-            list->rowsHeight = -1;
-        return result;
-    });
+    const LRESULT top = TopIndexNow();
+    const LRESULT result = Dispatch(message, wParam, lParam);
+    RedrawIfScrolled(top);
+    if (ChangesRowHeights(message))
+        scrollBar.ForgetRowsHeight();
+    return result;
 }
 
 LRESULT MenuList::TopIndexNow() const
 {
     // Asked of the list box's own procedure: sent to the window, the
     // question would come back through this one.
-    return window ? binding.CallPrevious(LB_GETTOPINDEX, 0, 0) : LB_ERR;
+    return window ? CallPrevious(LB_GETTOPINDEX, 0, 0) : LB_ERR;
 }
 
 void MenuList::RedrawIfScrolled(LRESULT previousTop) const
@@ -219,34 +179,34 @@ void MenuList::RedrawIfScrolled(LRESULT previousTop) const
         InvalidateList();
 }
 
-LRESULT MenuList::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT MenuList::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 {
     // A press on the scroll bar makes no release an activation.
     if (message == WM_NCLBUTTONDOWN || message == WM_NCLBUTTONDBLCLK)
         pressOnCaption = false;
     switch (message) {
-    case WM_SETFOCUS:        return OnSetFocus(wParam, lParam);
-    case WM_KILLFOCUS:       return OnKillFocus(wParam, lParam);
-    case WM_ERASEBKGND:      return OnEraseBackground(reinterpret_cast<HDC>(wParam));
-    case WM_SETCURSOR:       return OnSetCursor(reinterpret_cast<HWND>(wParam));
-    case WM_NCCALCSIZE:      return OnNcCalcSize(wParam, lParam);
-    case WM_NCHITTEST:       return OnNcHitTest(PointFromLParam(lParam));
-    case WM_NCPAINT:         return OnNcPaint(wParam);
-    case WM_PRINT:           return OnPrint(reinterpret_cast<HDC>(wParam), lParam);
-    case WM_NCLBUTTONDOWN:   return OnNcLeftButtonDown(PointFromLParam(lParam));
-    case WM_NCLBUTTONDBLCLK: return OnNcLeftButtonDoubleClick(PointFromLParam(lParam));
-    case WM_KEYDOWN:         return OnKeyDown(wParam, lParam);
-    case WM_TIMER:           return OnTimer(wParam, lParam);
-    case WM_MOUSEMOVE:       return OnMouseMove(wParam, lParam);
-    case WM_CAPTURECHANGED:  return OnCaptureChanged(wParam, lParam);
-    case WM_LBUTTONDOWN:     return OnLeftButtonDown(wParam, lParam);
-    case WM_LBUTTONDBLCLK:   return OnLeftButtonDoubleClick(wParam, lParam);
-    case WM_LBUTTONUP:       return OnLeftButtonUp(PointFromLParam(lParam));
+    case WM_SETFOCUS: return OnSetFocus(wParam, lParam);
+    case WM_KILLFOCUS: return OnKillFocus(wParam, lParam);
+    case WM_ERASEBKGND: return OnEraseBackground(reinterpret_cast<HDC>(wParam));
+    case WM_SETCURSOR: return OnSetCursor(reinterpret_cast<HWND>(wParam));
+    case WM_NCCALCSIZE: return scrollBar.OnNcCalcSize(wParam, lParam);
+    case WM_NCHITTEST: return scrollBar.OnNcHitTest(PointFromLParam(lParam));
+    case WM_NCPAINT: return scrollBar.OnNcPaint(wParam);
+    case WM_PRINT: return OnPrint(reinterpret_cast<HDC>(wParam), lParam);
+    case WM_NCLBUTTONDOWN: return scrollBar.OnNcLeftButtonDown(PointFromLParam(lParam));
+    case WM_NCLBUTTONDBLCLK: return scrollBar.OnNcLeftButtonDoubleClick(PointFromLParam(lParam));
+    case WM_KEYDOWN: return OnKeyDown(wParam, lParam);
+    case WM_TIMER: return scrollBar.OnTimer(wParam, lParam);
+    case WM_MOUSEMOVE: return scrollBar.OnMouseMove(wParam, lParam);
+    case WM_CAPTURECHANGED: return scrollBar.OnCaptureChanged(wParam, lParam);
+    case WM_LBUTTONDOWN: return OnLeftButtonDown(wParam, lParam);
+    case WM_LBUTTONDBLCLK: return OnLeftButtonDoubleClick(wParam, lParam);
+    case WM_LBUTTONUP: return OnLeftButtonUp(PointFromLParam(lParam));
     // The list box would search its strings for a typed letter and select
     // the row it finds, past the keyboard handling here; its strings are
     // there for screen readers only.
-    case WM_CHAR:            return 0;
-    default:                 return binding.CallPrevious(message, wParam, lParam);
+    case WM_CHAR: return 0;
+    default: return CallPrevious(message, wParam, lParam);
     }
 }
 
@@ -318,8 +278,7 @@ void MenuList::SetHover(int index)
     if (hoverIndex == -1) {
         SetCursor(LoadCursorA(nullptr, IDC_ARROW));
     } else {
-        const HINSTANCE instance = owner->Owner()->Instance();
-        SetCursor(LoadCursorA(instance, MAKEINTRESOURCEA(IDCUR_POINTING_HAND)));
+        SetCursor(LoadCursorA(Instance(), MAKEINTRESOURCEA(IDCUR_POINTING_HAND)));
         InvalidateItem(hoverIndex);
     }
     SendToDialog(UM_CURRENTITEM, hoverIndex);
@@ -330,7 +289,7 @@ LRESULT MenuList::OnLeftButtonDown(WPARAM wParam, LPARAM lParam)
     // Only a press that went down on a caption makes the release an
     // activation; the list box still selects the row under the pointer.
     pressOnCaption = TextHitTest(PointFromLParam(lParam)) != -1;
-    return binding.CallPrevious(WM_LBUTTONDOWN, wParam, lParam);
+    return CallPrevious(WM_LBUTTONDOWN, wParam, lParam);
 }
 
 LRESULT MenuList::OnLeftButtonDoubleClick(WPARAM wParam, LPARAM lParam)
@@ -338,103 +297,24 @@ LRESULT MenuList::OnLeftButtonDoubleClick(WPARAM wParam, LPARAM lParam)
     // The second press of a double click follows a release that activated
     // already, and the row under it may by now belong to a nested menu.
     pressOnCaption = false;
-    return binding.CallPrevious(WM_LBUTTONDBLCLK, wParam, lParam);
+    return CallPrevious(WM_LBUTTONDBLCLK, wParam, lParam);
 }
 
 LRESULT MenuList::OnLeftButtonUp(POINT point)
 {
     const bool armed = pressOnCaption;
     pressOnCaption = false;
-    StopTracking();
+    scrollBar.StopTracking();
     // The list box's own press, which selected the row, took the capture; the
     // release that would end it comes here instead of to the list box.
     if (GetCapture() == window)
         ReleaseCapture();
-    InvalidateOnDialog(ScrollBarRect());
+    InvalidateOnDialog(scrollBar.BarRect());
     // Released over any caption, as a menu is, once the press was on one.
     const int hit = armed ? TextHitTest(point) : -1;
     if (hit != -1)
         SendToDialog(UM_ACTIVATEITEM, hit);
     return 0;
-}
-
-LRESULT MenuList::OnKeyDown(WPARAM key, LPARAM lParam)
-{
-    switch (key) {
-    case VK_RETURN: return ActivateSelection(key, lParam);
-    case VK_LEFT:
-    case VK_UP:     return MoveUp();
-    case VK_RIGHT:
-    case VK_DOWN:   return MoveDown();
-    default:        return DefWindowProcA(window, WM_KEYDOWN, key, lParam);
-    }
-}
-
-LRESULT MenuList::ActivateSelection(WPARAM key, LPARAM lParam)
-{
-    // A row that is only hovered is not activated by Enter, and a held key
-    // (its repeats carry bit 30, the key was down before) starts it once.
-    const bool repeat = (lParam & (1 << 30)) != 0;
-    const int selection = GetCurSel();
-    if (selection != -1 && !repeat)
-        SendToDialog(UM_ACTIVATEITEM, selection);
-    return DefWindowProcA(window, WM_KEYDOWN, key, lParam);
-}
-
-LRESULT MenuList::MoveUp()
-{
-    const int current = GetCurrent();
-    if (current == 0)
-        return 0;
-    const ListBoxControl list = ListBox();
-    const int top = list.GetTopIndex();
-    if (current == top) {
-        // At the top of the view the list scrolls by exactly one row.
-        hoverIndex = -1;
-        list.SetTopIndex(current - 1);
-        list.SetCurSel(current - 1);
-        InvalidateList();
-    } else {
-        SelectWithinView(current, current - 1, top);
-    }
-    SendToDialog(UM_CURRENTITEM, list.GetCurSel());
-    return 0;
-}
-
-LRESULT MenuList::MoveDown()
-{
-    const int current = GetCurrent();
-    const int next = current + 1;
-    const ListBoxControl list = ListBox();
-    if (next >= list.Count())
-        return 0;
-    const std::vector<int> heights = list.ItemHeights();
-    const int top = list.GetTopIndex();
-    const int clientHeight = ClientHeight();
-    if (RowReachesBottom(heights, top, next, clientHeight)) {
-        // Scroll by whole rows until the next row ends inside the view.
-        list.SetTopIndex(TopToReveal(heights, top, next, clientHeight));
-        list.SetCurSel(next);
-        hoverIndex = -1;
-        InvalidateList();
-    } else {
-        SelectWithinView(current, next, top);
-    }
-    SendToDialog(UM_CURRENTITEM, list.GetCurSel());
-    return 0;
-}
-
-void MenuList::SelectWithinView(int current, int target, int top)
-{
-    const ListBoxControl list = ListBox();
-    if (current == -1) {
-        list.SetCurSel(top);
-    } else {
-        InvalidateItem(current);
-        list.SetCurSel(target);
-    }
-    hoverIndex = -1;
-    InvalidateItem(list.GetCurSel());
 }
 
 RECT MenuList::MeasureCaption(int index, const RECT& row) const
@@ -498,143 +378,11 @@ void MenuList::InvalidateList() const
     InvalidateOnDialog(whole);
 }
 
-// ---- The scroll bar in the non-client area ---------------------------------
-
-namespace {
-
-// The bar's auto-repeat: the first step comes with the press, the next ones
-// after this many ticks, while the pointer stays over the pressed part.
-constexpr UINT_PTR kRepeatTimerId = 100;
-constexpr UINT kRepeatInterval = 100;
-constexpr int kTicksBeforeRepeat = 5;
-
-constexpr COLORREF kTrackFrameColour = RGB(185, 185, 185);
-
-void DrawLine(HDC dc, int fromX, int fromY, int toX, int toY)
-{
-    MoveToEx(dc, fromX, fromY, nullptr);
-    LineTo(dc, toX, toY);
-}
-
-int Sum(const std::vector<int>& values, size_t count)
-{
-    int sum = 0;
-    for (size_t i = 0; i < count && i < values.size(); ++i)
-        sum += values[i];
-    return sum;
-}
-
-} // namespace
-
 int MenuList::ClientHeight() const
 {
     RECT client;
     GetClientRect(window, &client);
     return client.bottom - client.top;
-}
-
-int MenuList::TotalHeight() const
-{
-    // Kept from one change of the rows to the next: the bar is painted and
-    // hit-tested on every move of the mouse, however many rows there are.
-    if (rowsHeight < 0) {
-        const std::vector<int> heights = ListBox().ItemHeights();
-        rowsHeight = Sum(heights, heights.size());
-    }
-    return rowsHeight;
-}
-
-bool MenuList::HasClientEdge() const
-{
-    return (GetWindowLongAuto(window, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0;
-}
-
-RECT MenuList::WindowFrame() const
-{
-    RECT windowRect;
-    GetWindowRect(window, &windowRect);
-    return ScrollFrame(windowRect, HasClientEdge());
-}
-
-RECT MenuList::ScrollBarRect() const
-{
-    return ScrollBarRectIn(WindowFrame());
-}
-
-ScrollBarLayout MenuList::Layout() const
-{
-    const ListBoxControl list = ListBox();
-    const int top = list.GetTopIndex();
-    int above = 0;
-    for (int i = 0; i < top; ++i)
-        above += list.GetItemHeight(i);
-    return LayoutScrollBar(ScrollBarRect(), ClientHeight(), TotalHeight(), above);
-}
-
-ScrollPart MenuList::HitTestPart(POINT clientPoint) const
-{
-    return ::HitTestPart(Layout(), clientPoint);
-}
-
-POINT MenuList::ToClient(POINT screenPoint) const
-{
-    ScreenToClient(window, &screenPoint);
-    return screenPoint;
-}
-
-POINT MenuList::CursorInClient() const
-{
-    POINT cursor;
-    GetCursorPos(&cursor);
-    return ToClient(cursor);
-}
-
-LRESULT MenuList::OnNcCalcSize(WPARAM calcValidRects, LPARAM params)
-{
-    if (!calcValidRects)
-        return 0;
-    RECT& proposed = reinterpret_cast<NCCALCSIZE_PARAMS*>(params)->rgrc[0];
-    if (HasClientEdge())
-        InflateRect(&proposed, -1, -1);
-    if (proposed.bottom - proposed.top < TotalHeight())
-        proposed.right -= kScrollBarReserve;
-    return 0;
-}
-
-LRESULT MenuList::OnNcHitTest(POINT screenPoint)
-{
-    const POINT point = ToClient(screenPoint);
-    const bool overflow = Overflows();
-    const RECT frame = WindowFrame();
-    const RECT bar = ScrollBarRectIn(frame);
-    if (overflow && PtInRect(&bar, point))
-        return HTVSCROLL;
-    RECT client = frame;
-    if (overflow)
-        client.right -= kScrollBarReserve;
-    if (PtInRect(&client, point))
-        return HTCLIENT;
-    RECT windowRect;
-    GetWindowRect(window, &windowRect);
-    OffsetRect(&windowRect, -windowRect.left, -windowRect.top);
-    return PtInRect(&windowRect, point) ? HTBORDER : HTNOWHERE;
-}
-
-LRESULT MenuList::OnNcPaint(WPARAM updateRegion)
-{
-    // A row repainted on the dialog reaches the list's frame too; the bar is
-    // drawn again only when the update covers part of it (1: all of it).
-    if (updateRegion > 1) {
-        RECT bar = ScrollBarRect();
-        RECT windowRect;
-        GetWindowRect(window, &windowRect);
-        OffsetRect(&bar, windowRect.left, windowRect.top);
-        if (!RectInRegion(reinterpret_cast<HRGN>(updateRegion), &bar))
-            return 0;
-    }
-    WindowDC dc(window);
-    PaintNonClient(dc.Handle());
-    return 0;
 }
 
 LRESULT MenuList::OnPrint(HDC dc, LPARAM flags)
@@ -643,218 +391,15 @@ LRESULT MenuList::OnPrint(HDC dc, LPARAM flags)
     // the list box then erases and paints its client area, from the client's
     // own origin inside the window.
     if (flags & PRF_NONCLIENT)
-        PaintNonClient(dc);
+        scrollBar.PaintNonClient(dc);
     POINT client = {0, 0};
     ClientToScreen(window, &client);
     RECT windowRect;
     GetWindowRect(window, &windowRect);
     POINT previous;
     OffsetViewportOrgEx(dc, client.x - windowRect.left, client.y - windowRect.top, &previous);
-    const LRESULT result = binding.CallPrevious(WM_PRINT, reinterpret_cast<WPARAM>(dc),
-                                                flags & ~static_cast<LPARAM>(PRF_NONCLIENT));
+    const LRESULT result = CallPrevious(WM_PRINT, reinterpret_cast<WPARAM>(dc),
+                                        flags & ~static_cast<LPARAM>(PRF_NONCLIENT));
     SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
     return result;
-}
-
-void MenuList::PaintNonClient(HDC windowDC)
-{
-    if (HasClientEdge()) {
-        RECT windowRect;
-        GetWindowRect(window, &windowRect);
-        SelectedObject noFill(windowDC, GetStockObject(NULL_BRUSH));
-        Rectangle(windowDC, 0, 0, windowRect.right - windowRect.left,
-                  windowRect.bottom - windowRect.top);
-    }
-    if (Overflows()) {
-        const ScrollBarLayout layout = Layout();
-        PaintArrow(windowDC, layout.upArrow, upArrow, upArrowPressed);
-        PaintTrackAndThumb(windowDC, layout);
-        PaintArrow(windowDC, layout.downArrow, downArrow, downArrowPressed);
-    }
-}
-
-void MenuList::PaintArrow(HDC windowDC, const RECT& arrow, HBITMAP normal, HBITMAP pressedImage)
-{
-    const POINT cursor = CursorInClient();
-    const bool showPressed = pressed && PtInRect(&arrow, cursor);
-    CopyBitmap(windowDC, showPressed ? pressedImage : normal, arrow.left, arrow.top,
-               kScrollBarWidth, kArrowHeight);
-}
-
-void MenuList::PaintTrackAndThumb(HDC windowDC, const ScrollBarLayout& layout)
-{
-    // A grey frame inside the track; its outer rows and its inside are left
-    // alone, so the picture shows there.
-    const RECT& track = layout.track;
-    const HPEN framePen = CreatePen(PS_SOLID, 1, kTrackFrameColour);
-    {
-        SelectedObject pen(windowDC, framePen);
-        DrawLine(windowDC, track.left, track.top + 2, track.left, track.bottom - 2);
-        DrawLine(windowDC, track.right - 1, track.top + 2, track.right - 1, track.bottom - 2);
-        DrawLine(windowDC, track.left, track.top + 1, track.right, track.top + 1);
-        DrawLine(windowDC, track.left, track.bottom - 2, track.right, track.bottom - 2);
-    }
-    DeleteObject(framePen);
-
-    RECT thumb = layout.thumb;
-    if (captured && part == ScrollPart::Thumb)
-        OffsetRect(&thumb, 0, dragTop - thumb.top);
-    const ThumbSlices slices = SliceThumb(thumb.bottom - thumb.top);
-    CopyBitmap(windowDC, thumbTop, thumb.left, thumb.top, kScrollBarWidth, slices.topRows);
-    CopyBitmap(windowDC, thumbBottom, thumb.left, thumb.bottom - slices.bottomRows,
-               kScrollBarWidth, slices.bottomRows, kThumbEdgeRows - slices.bottomRows);
-    if (slices.middleRows > 0 && thumbMiddle) {
-        MemoryDC memory(windowDC);
-        SelectedObject middle(memory.Handle(), thumbMiddle);
-        StretchBlt(windowDC, thumb.left, thumb.top + kThumbEdgeRows, kScrollBarWidth,
-                   slices.middleRows, memory.Handle(), 0, 0, kScrollBarWidth, kThumbEdgeRows, SRCCOPY);
-    }
-}
-
-LRESULT MenuList::OnNcLeftButtonDown(POINT screenPoint)
-{
-    part = HitTestPart(ToClient(screenPoint));
-    if (part == ScrollPart::Thumb) {
-        SetCapture(window);
-        captured = true;
-        lastY = screenPoint.y;
-        pressed = true;
-        dragTop = Layout().thumb.top;
-    } else if (IsStepPart(part)) {
-        StartRepeating();
-        ScrollStep();
-    }
-    // The pressed arrow shows at once, also where the step changes nothing.
-    if (part != ScrollPart::None)
-        InvalidateOnDialog(ScrollBarRect());
-    return 0;
-}
-
-void MenuList::StartRepeating()
-{
-    if (timerId != 0) {
-        KillTimer(window, timerId);
-        timerId = 0;
-    }
-    timerId = SetTimer(window, kRepeatTimerId, kRepeatInterval, nullptr);
-    SetCapture(window);
-    captured = true;
-    repeatDelay = kTicksBeforeRepeat;
-    pressed = true;
-}
-
-LRESULT MenuList::OnNcLeftButtonDoubleClick(POINT screenPoint)
-{
-    // The second press of a double click steps once more and does not repeat.
-    part = HitTestPart(ToClient(screenPoint));
-    if (IsStepPart(part)) {
-        StopTracking();
-        ScrollStep();
-    }
-    return 0;
-}
-
-LRESULT MenuList::OnTimer(WPARAM wParam, LPARAM lParam)
-{
-    DefWindowProcA(window, WM_TIMER, wParam, lParam);
-    // A tick still queued when the press ended must not step.
-    if (wParam != kRepeatTimerId || timerId == 0)
-        return 0;
-    if (repeatDelay > 0) {
-        --repeatDelay;
-        return 0;
-    }
-    if (HitTestPart(CursorInClient()) == part)
-        ScrollStep();
-    return 0;
-}
-
-LRESULT MenuList::OnMouseMove(WPARAM wParam, LPARAM lParam)
-{
-    DefWindowProcA(window, WM_MOUSEMOVE, wParam, lParam);
-    if (captured && part == ScrollPart::Thumb) {
-        POINT point = PointFromLParam(lParam);
-        ClientToScreen(window, &point);
-        DragThumb(point.y);
-    }
-    return 0;
-}
-
-void MenuList::DragThumb(int screenY)
-{
-    const int delta = screenY - lastY;
-    // The pointer's position is remembered even when the thumb could not
-    // follow it, so moving back moves the thumb at once.
-    lastY = screenY;
-    if (delta == 0)
-        return;
-    const ScrollBarLayout layout = Layout();
-    if (!ThumbMoveFits(layout, dragTop, delta))
-        return;
-    dragTop += delta;
-    const int row = RowAtContentOffset(ListBox().ItemHeights(), ContentOffsetOfThumb(layout, dragTop));
-    if (row != -1)
-        SetTopIndex(row);
-    InvalidateOnDialog(layout.track);
-}
-
-LRESULT MenuList::OnCaptureChanged(WPARAM wParam, LPARAM lParam)
-{
-    DefWindowProcA(window, WM_CAPTURECHANGED, wParam, lParam);
-    StopTracking();
-    return 0;
-}
-
-void MenuList::ScrollStep()
-{
-    const ListBoxControl list = ListBox();
-    const int top = list.GetTopIndex();
-    switch (part) {
-    case ScrollPart::UpArrow:
-        if (top > 0)
-            SetTopIndex(top - 1);
-        break;
-    case ScrollPart::PageUp:
-        if (top > 0)
-            SetTopIndex(PageUpTarget(list.ItemHeights(), top, ClientHeight()));
-        break;
-    case ScrollPart::PageDown: {
-        // No row ends above the client bottom: the list stays where it is.
-        const int target = PageDownTarget(list.ItemHeights(), top, ClientHeight());
-        if (target != -1)
-            SetTopIndex(target);
-        break;
-    }
-    case ScrollPart::DownArrow:
-        if (CanStepDown(list.ItemHeights(), top, ClientHeight()))
-            SetTopIndex(top + 1);
-        break;
-    case ScrollPart::Thumb:
-    case ScrollPart::None:
-        break;
-    }
-}
-
-void MenuList::SetTopIndex(int index)
-{
-    ListBox().SetTopIndex(index);
-    InvalidateList();
-}
-
-void MenuList::StopTracking()
-{
-    if (timerId != 0) {
-        KillTimer(window, timerId);
-        timerId = 0;
-    }
-    if (captured) {
-        // Cleared first: releasing the capture sends WM_CAPTURECHANGED, which
-        // comes back here. A capture that another window has taken meanwhile
-        // is not ours to release.
-        captured = false;
-        if (GetCapture() == window)
-            ReleaseCapture();
-    }
-    pressed = false;
-    repeatDelay = 0;
 }

@@ -6,22 +6,20 @@
 
 #include "controls/control_font.h"
 #include "controls/list_box_control.h"
-#include "controls/scroll_bar_geometry.h"
-#include "controls/subclassed_window.h"
+#include "controls/list_scroll_bar.h"
+#include "controls/skinned_control.h"
 
 class MainWindow;
 
 // The dialog's list box turned into the menu: it keeps each row's caption and
 // bullet kind, draws the rows over the dialog's picture, tracks the caption
 // under the mouse, drives a keyboard selection and tells the dialog which row
-// is current and which one the user activated. Its vertical scroll bar is
-// drawn from bitmaps in the non-client area and handled here as well.
-class MenuList {
+// is current and which one the user activated. Its vertical scroll bar, a
+// ListScrollBar, lives in the non-client area.
+class MenuList : public SkinnedControl {
 public:
     MenuList();
-    ~MenuList();
-    MenuList(const MenuList&) = delete;
-    MenuList& operator=(const MenuList&) = delete;
+    ~MenuList() override;
 
     // Binds the object to the dialog's list box: loads the bitmaps, makes the
     // caption fonts and takes over the list's window procedure.
@@ -52,20 +50,25 @@ public:
     const std::wstring& ItemText(int index) const { return texts.at(index); }
     int ItemMarker(int index) const { return markers.at(index); }
 
+    // Repaints a part of the list, or all of it, where the dialog shows it:
+    // the dialog paints its picture first, and the list draws over it.
+    void InvalidateOnDialog(RECT listRect) const;
+    void InvalidateList() const;
+
     // The dialog's owner-draw requests for the list.
     void DrawItem(const DRAWITEMSTRUCT& item);
     void MeasureItem(MEASUREITEMSTRUCT& item);
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     // After a message that moved the top row (the wheel, keys, the bar):
     // the list box scrolled by copying pixels, which puts the rows out of
     // line with the picture and leaves the bar as it was.
     void RedrawIfScrolled(LRESULT previousTop) const;
     LRESULT TopIndexNow() const;
     // Gives a bound window its procedure back and deletes fonts and bitmaps.
-    void Unbind();
+    void Detach();
 
     // Row behaviour.
     LRESULT OnSetFocus(WPARAM wParam, LPARAM lParam);
@@ -84,23 +87,7 @@ private:
     void SelectWithinView(int current, int target, int top);
     void SetHover(int index);
 
-    // Scroll bar behaviour.
-    LRESULT OnNcCalcSize(WPARAM calcValidRects, LPARAM params);
-    LRESULT OnNcHitTest(POINT screenPoint);
-    LRESULT OnNcPaint(WPARAM updateRegion);
     LRESULT OnPrint(HDC dc, LPARAM flags);
-    void PaintNonClient(HDC windowDC);
-    LRESULT OnNcLeftButtonDown(POINT screenPoint);
-    LRESULT OnNcLeftButtonDoubleClick(POINT screenPoint);
-    LRESULT OnTimer(WPARAM wParam, LPARAM lParam);
-    LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam);
-    LRESULT OnCaptureChanged(WPARAM wParam, LPARAM lParam);
-    void StartRepeating();
-    void DragThumb(int screenY);
-    void PaintArrow(HDC windowDC, const RECT& arrow, HBITMAP normal, HBITMAP pressedImage);
-    void PaintTrackAndThumb(HDC windowDC, const ScrollBarLayout& layout);
-    void ScrollStep();
-    void StopTracking();
 
     // Measurements.
     ListBoxControl ListBox() const { return ListBoxControl(window); }
@@ -110,51 +97,21 @@ private:
     RECT MeasureCaption(int index, const RECT& row) const;
     int TextHitTest(POINT point) const;
     int ClientHeight() const;
-    int TotalHeight() const;
-    bool Overflows() const { return ClientHeight() < TotalHeight(); }
-    bool HasClientEdge() const;
-    RECT WindowFrame() const;
-    RECT ScrollBarRect() const;
-    ScrollBarLayout Layout() const;
-    ScrollPart HitTestPart(POINT clientPoint) const;
-    POINT ToClient(POINT screenPoint) const;
-    POINT CursorInClient() const;
-    void SetTopIndex(int index);
 
     // Reports go to the dialog, and so do repaints: it paints its picture
     // first, and the list draws over it.
     void SendToDialog(UINT message, int index) const;
-    void InvalidateOnDialog(RECT listRect) const;
     void InvalidateItem(int index) const;
-    void InvalidateList() const;
 
-    MainWindow* owner;
-    HWND window;
     std::vector<std::wstring> texts;
     std::vector<int> markers;
-    SubclassedWindow binding;
     CaptionFonts fonts;
-    HBITMAP primaryBullet;
-    HBITMAP secondaryBullet;
-    HBITMAP upArrow;
-    HBITMAP upArrowPressed;
-    HBITMAP downArrow;
-    HBITMAP downArrowPressed;
-    HBITMAP thumbTop;
-    HBITMAP thumbBottom;
-    HBITMAP thumbMiddle;
+    ListScrollBar scrollBar;
+    OwnedBitmap primaryBullet;
+    OwnedBitmap secondaryBullet;
     int hoverIndex;
-    UINT_PTR timerId;
-    bool captured;
-    int repeatDelay;
-    bool pressed;
-    int dragTop;
-    int lastY;
-    ScrollPart part;
     bool firstFocus;
     bool opening;
-    // The sum of the rows' heights, or -1 until it is asked for again.
-    mutable int rowsHeight = -1;
     // The last left press went down on a caption: its release may activate.
     bool pressOnCaption;
 };

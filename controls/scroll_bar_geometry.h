@@ -41,7 +41,8 @@ RECT ScrollBarRectIn(const RECT& frame);
 
 // Everything else follows from the bar, the visible height, the height of all
 // rows and the height of the rows above the top one.
-ScrollBarLayout LayoutScrollBar(const RECT& bar, int clientHeight, int totalHeight, int heightAbove);
+ScrollBarLayout LayoutScrollBar(const RECT& bar, int clientHeight, int totalHeight,
+                                int heightAbove);
 
 // The thumb's height is the visible share of the content on the track.
 int ThumbHeight(int clientHeight, int totalHeight, int trackLength);

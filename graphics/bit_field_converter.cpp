@@ -2,7 +2,8 @@
 
 #include <cstring>
 
-bool BitFieldConverter::Accepts(const DWORD (&masks)[3], WORD bitCount) {
+bool BitFieldConverter::Accepts(const DWORD (&masks)[3], WORD bitCount)
+{
     if (bitCount != 16 && bitCount != 32)
         return false;
     for (DWORD mask : masks) {
@@ -18,9 +19,13 @@ bool BitFieldConverter::Accepts(const DWORD (&masks)[3], WORD bitCount) {
 }
 
 BitFieldConverter::BitFieldConverter(const DWORD (&masks)[3], WORD bitCount)
-    : bitCount(bitCount), blue(ChannelOf(masks[2])), green(ChannelOf(masks[1])), red(ChannelOf(masks[0])) {}
+    : bitCount(bitCount), blue(ChannelOf(masks[2])), green(ChannelOf(masks[1])),
+      red(ChannelOf(masks[0]))
+{
+}
 
-BitFieldConverter::Channel BitFieldConverter::ChannelOf(DWORD mask) {
+BitFieldConverter::Channel BitFieldConverter::ChannelOf(DWORD mask)
+{
     Channel channel{mask, 0, 0};
     for (; mask != 0 && (mask & 1) == 0; mask >>= 1)
         ++channel.shift;
@@ -29,7 +34,8 @@ BitFieldConverter::Channel BitFieldConverter::ChannelOf(DWORD mask) {
     return channel;
 }
 
-BYTE BitFieldConverter::Widen(DWORD pixel, const Channel& channel) {
+BYTE BitFieldConverter::Widen(DWORD pixel, const Channel& channel)
+{
     if (channel.length == 0)
         return 0;
     DWORD value = (pixel & channel.mask) >> channel.shift;
@@ -40,7 +46,8 @@ BYTE BitFieldConverter::Widen(DWORD pixel, const Channel& channel) {
 }
 
 void BitFieldConverter::Convert(BYTE* rows, LONG width, LONG height, std::size_t inRowSize,
-                                std::size_t outRowSize) const {
+                                std::size_t outRowSize) const
+{
     const std::size_t inPixel = bitCount / 8, outPixel = OutputBitCount(bitCount) / 8;
     // From the last pixel back to the first: each pixel's output starts at or
     // after its input, and past every earlier pixel's input, so nothing is
@@ -48,7 +55,8 @@ void BitFieldConverter::Convert(BYTE* rows, LONG width, LONG height, std::size_t
     for (LONG y = height - 1; y >= 0; --y) {
         for (LONG x = width - 1; x >= 0; --x) {
             DWORD pixel = 0;
-            std::memcpy(&pixel, rows + std::size_t(y) * inRowSize + std::size_t(x) * inPixel, inPixel);
+            std::memcpy(&pixel, rows + std::size_t(y) * inRowSize + std::size_t(x) * inPixel,
+                        inPixel);
             BYTE* const out = rows + std::size_t(y) * outRowSize + std::size_t(x) * outPixel;
             out[0] = Widen(pixel, blue);
             out[1] = Widen(pixel, green);

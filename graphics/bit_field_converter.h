@@ -1,6 +1,4 @@
-#ifndef KIVERON_GRAPHICS_BIT_FIELD_CONVERTER_H
-#define KIVERON_GRAPHICS_BIT_FIELD_CONVERTER_H
-
+#pragma once
 #include <windows.h>
 
 #include <cstddef>
@@ -22,7 +20,8 @@ public:
 
     // Converts height rows in place: they are read at inRowSize bytes each and
     // written at outRowSize (>= inRowSize) bytes each from the same start.
-    void Convert(BYTE* rows, LONG width, LONG height, std::size_t inRowSize, std::size_t outRowSize) const;
+    void Convert(BYTE* rows, LONG width, LONG height, std::size_t inRowSize,
+                 std::size_t outRowSize) const;
 
 private:
     struct Channel {
@@ -36,5 +35,3 @@ private:
     WORD bitCount;
     Channel blue, green, red;
 };
-
-#endif

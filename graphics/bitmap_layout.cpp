@@ -16,45 +16,56 @@ constexpr std::uint64_t kSmallPicture = 1u << 20;
 
 // Depths that GDI draws from an uncompressed DIB. Others would make GDI
 // expect a colour table that ColorTableEntries does not count.
-bool IsDrawableDepth(WORD bitCount) {
+bool IsDrawableDepth(WORD bitCount)
+{
     switch (bitCount) {
-    case 1: case 4: case 8: case 16: case 24: case 32:
-        return true;
-    default:
-        return false;
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32: return true;
+    default: return false;
     }
 }
 
-bool IsKnownHeaderSize(DWORD size) {
+bool IsKnownHeaderSize(DWORD size)
+{
     return size == BitmapLayout::kInfoHeaderSize || size == BitmapLayout::kV4HeaderSize ||
            size == BitmapLayout::kV5HeaderSize;
 }
 
-WORD ReadWord(const BYTE* bytes) {
+WORD ReadWord(const BYTE* bytes)
+{
     return static_cast<WORD>(bytes[0] | (bytes[1] << 8));
 }
 
-DWORD ReadDword(const BYTE* bytes) {
+DWORD ReadDword(const BYTE* bytes)
+{
     DWORD value = 0;
     std::memcpy(&value, bytes, sizeof value);
     return value;
 }
 
-std::uint64_t Magnitude(LONG value) {
-    return value < 0 ? std::uint64_t(0) - static_cast<std::uint64_t>(static_cast<std::int64_t>(value))
-                     : static_cast<std::uint64_t>(value);
+std::uint64_t Magnitude(LONG value)
+{
+    return value < 0
+               ? std::uint64_t(0) - static_cast<std::uint64_t>(static_cast<std::int64_t>(value))
+               : static_cast<std::uint64_t>(value);
 }
 
 } // namespace
 
-bool BitmapLayout::ReadFileHeader(const BYTE (&bytes)[kFileHeaderSize], DWORD& pixelOffset) {
+bool BitmapLayout::ReadFileHeader(const BYTE (&bytes)[kFileHeaderSize], DWORD& pixelOffset)
+{
     if (ReadWord(bytes) != kBitmapSignature || ReadWord(bytes + 6) != 0 || ReadWord(bytes + 8) != 0)
         return false;
     pixelOffset = ReadDword(bytes + 10);
     return true;
 }
 
-DWORD BitmapLayout::ColorTableEntries(const BITMAPINFOHEADER& header) {
+DWORD BitmapLayout::ColorTableEntries(const BITMAPINFOHEADER& header)
+{
     if (header.biClrUsed != 0)
         return header.biClrUsed;
     switch (header.biBitCount) {
@@ -65,23 +76,28 @@ DWORD BitmapLayout::ColorTableEntries(const BITMAPINFOHEADER& header) {
     }
 }
 
-std::uint64_t BitmapLayout::RowSize(WORD bitCount, LONG width) {
+std::uint64_t BitmapLayout::RowSize(WORD bitCount, LONG width)
+{
     const std::uint64_t bits = std::uint64_t(bitCount) * Magnitude(width);
     return (bits + 31) / 32 * 4;
 }
 
 bool BitmapLayout::Plan(const BITMAPINFOHEADER& header, DWORD pixelOffset, std::uint64_t fileSize,
-                        BitmapLayout& layout) {
+                        BitmapLayout& layout)
+{
     // GDI draws nothing from a DIB of more or fewer than one plane.
-    if (!IsKnownHeaderSize(header.biSize) || header.biPlanes != 1 || header.biWidth <= 0 || header.biHeight == 0)
+    if (!IsKnownHeaderSize(header.biSize) || header.biPlanes != 1 || header.biWidth <= 0 ||
+        header.biHeight == 0)
         return false;
     const WORD bits = header.biBitCount;
     const DWORD compression = header.biCompression;
-    const bool bitFields = compression == BI_BITFIELDS, rle = compression == BI_RLE8 || compression == BI_RLE4;
+    const bool bitFields = compression == BI_BITFIELDS,
+               rle = compression == BI_RLE8 || compression == BI_RLE4;
     if (compression == BI_RGB ? !IsDrawableDepth(bits)
-        : bitFields ? bits != 16 && bits != 32
-        // Compressed streams are bottom-up and state their length.
-        : !rle || bits != (compression == BI_RLE8 ? 8 : 4) || header.biHeight < 0 || header.biSizeImage == 0)
+        : bitFields           ? bits != 16 && bits != 32
+                    // Compressed streams are bottom-up and state their length.
+                    : !rle || bits != (compression == BI_RLE8 ? 8 : 4) || header.biHeight < 0 ||
+                          header.biSizeImage == 0)
         return false;
     const WORD blockBits = bitFields ? BitFieldConverter::OutputBitCount(bits) : bits;
 
@@ -125,7 +141,8 @@ bool BitmapLayout::Plan(const BITMAPINFOHEADER& header, DWORD pixelOffset, std::
         return false;
 
     const std::uint64_t tableStart =
-        kFileHeaderSize + header.biSize + (bitFields && header.biSize == kInfoHeaderSize ? kMasksSize : 0);
+        kFileHeaderSize + header.biSize +
+        (bitFields && header.biSize == kInfoHeaderSize ? kMasksSize : 0);
     const std::uint64_t tableEnd = tableStart + table + skipped;
     const std::uint64_t pixelStart = pixelOffset != 0 ? pixelOffset : tableEnd;
     if (tableEnd > fileSize || pixelStart + stored > fileSize)
@@ -141,7 +158,8 @@ bool BitmapLayout::Plan(const BITMAPINFOHEADER& header, DWORD pixelOffset, std::
     return true;
 }
 
-BITMAPINFOHEADER BitmapLayout::BlockHeader(const BITMAPINFOHEADER& fileHeader) const {
+BITMAPINFOHEADER BitmapLayout::BlockHeader(const BITMAPINFOHEADER& fileHeader) const
+{
     BITMAPINFOHEADER header = fileHeader;
     header.biSize = kInfoHeaderSize;
     header.biBitCount = blockBitCount;
@@ -152,6 +170,8 @@ BITMAPINFOHEADER BitmapLayout::BlockHeader(const BITMAPINFOHEADER& fileHeader) c
     return header;
 }
 
-std::size_t BitmapLayout::BlockSize() const {
-    return kInfoHeaderSize + std::size_t(colorTableEntries) * sizeof(RGBQUAD) + imageSize + scratchSize;
+std::size_t BitmapLayout::BlockSize() const
+{
+    return kInfoHeaderSize + std::size_t(colorTableEntries) * sizeof(RGBQUAD) + imageSize +
+           scratchSize;
 }

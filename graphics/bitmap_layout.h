@@ -1,6 +1,4 @@
-#ifndef KIVERON_GRAPHICS_BITMAP_LAYOUT_H
-#define KIVERON_GRAPHICS_BITMAP_LAYOUT_H
-
+#pragma once
 #include <windows.h>
 
 #include <cstddef>
@@ -77,5 +75,3 @@ private:
     DWORD scratchSize = 0;
     WORD blockBitCount = 0;
 };
-
-#endif

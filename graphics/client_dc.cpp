@@ -2,7 +2,8 @@
 
 ClientDC::ClientDC(HWND window) : window(window), dc(GetDC(window)) {}
 
-ClientDC::~ClientDC() {
+ClientDC::~ClientDC()
+{
     if (dc != nullptr)
         ReleaseDC(window, dc);
 }

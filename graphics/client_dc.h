@@ -1,6 +1,4 @@
-#ifndef KIVERON_GRAPHICS_CLIENT_DC_H
-#define KIVERON_GRAPHICS_CLIENT_DC_H
-
+#pragma once
 #include <windows.h>
 
 // The client-area device context of a window (of the screen for a null
@@ -19,5 +17,3 @@ private:
     HWND window;
     HDC dc;
 };
-
-#endif

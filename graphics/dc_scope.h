@@ -1,6 +1,4 @@
-#ifndef KIVERON_GRAPHICS_DC_SCOPE_H
-#define KIVERON_GRAPHICS_DC_SCOPE_H
-
+#pragma once
 #include <windows.h>
 
 // Device-context settings that last for a scope: each is made on construction
@@ -31,5 +29,3 @@ private:
     HDC dc;
     int previous;
 };
-
-#endif

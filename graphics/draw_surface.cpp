@@ -10,16 +10,19 @@
 #include "graphics/image_palette.h"
 #include "graphics/rle_decoder.h"
 
-static_assert(sizeof(BITMAPINFOHEADER) == BitmapLayout::kInfoHeaderSize, "the block starts with the file's info header");
+static_assert(sizeof(BITMAPINFOHEADER) == BitmapLayout::kInfoHeaderSize,
+              "the block starts with the file's info header");
 
 namespace {
 
-bool ReadExactly(HANDLE file, void* buffer, DWORD size) {
+bool ReadExactly(HANDLE file, void* buffer, DWORD size)
+{
     DWORD read = 0;
     return ReadFile(file, buffer, size, &read, nullptr) && read == size;
 }
 
-bool FileSize(HANDLE file, std::uint64_t& size) {
+bool FileSize(HANDLE file, std::uint64_t& size)
+{
     DWORD high = 0;
     const DWORD low = GetFileSize(file, &high);
     if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR)
@@ -28,7 +31,8 @@ bool FileSize(HANDLE file, std::uint64_t& size) {
     return true;
 }
 
-bool SeekTo(HANDLE file, DWORD offset) {
+bool SeekTo(HANDLE file, DWORD offset)
+{
     LONG high = 0;
     SetLastError(NO_ERROR);
     const DWORD low = SetFilePointer(file, static_cast<LONG>(offset), &high, FILE_BEGIN);
@@ -39,8 +43,10 @@ bool SeekTo(HANDLE file, DWORD offset) {
 // and refuses the negative source height that a stretch of the whole
 // picture would pass. The block therefore always holds the rows bottom-up,
 // so that one set of drawing calls serves pictures stored either way.
-void StoreRowsBottomUp(BITMAPINFOHEADER& header, BYTE* rows) {
-    const std::size_t rowSize = static_cast<std::size_t>(BitmapLayout::RowSize(header.biBitCount, header.biWidth));
+void StoreRowsBottomUp(BITMAPINFOHEADER& header, BYTE* rows)
+{
+    const std::size_t rowSize =
+        static_cast<std::size_t>(BitmapLayout::RowSize(header.biBitCount, header.biWidth));
     const LONG height = -header.biHeight;
     for (LONG top = 0, bottom = height - 1; top < bottom; ++top, --bottom)
         std::swap_ranges(rows + top * rowSize, rows + (top + 1) * rowSize, rows + bottom * rowSize);
@@ -50,35 +56,42 @@ void StoreRowsBottomUp(BITMAPINFOHEADER& header, BYTE* rows) {
 // Gives the room the compressed stream took back once it has been expanded;
 // a block that cannot shrink is kept as it is.
 template <typename Block>
-void ShrinkToImage(Block& block, std::size_t size) {
+void ShrinkToImage(Block& block, std::size_t size)
+{
     if (BYTE* const smaller = static_cast<BYTE*>(std::realloc(block.get(), size))) {
         block.release();
         block.reset(smaller);
     }
 }
 
-int WidthOf(const RECT& rect) {
+int WidthOf(const RECT& rect)
+{
     return rect.right - rect.left;
 }
 
-int HeightOf(const RECT& rect) {
+int HeightOf(const RECT& rect)
+{
     return rect.bottom - rect.top;
 }
 
 } // namespace
 
-void CDrawSurface7::BlockDeleter::operator()(BYTE* block) const {
+void CDrawSurface7::BlockDeleter::operator()(BYTE* block) const
+{
     std::free(block);
 }
 
 CDrawSurface7::CDrawSurface7() : pixels(nullptr), palette(nullptr), topDown(false) {}
 
-CDrawSurface7::~CDrawSurface7() {
+CDrawSurface7::~CDrawSurface7()
+{
     DeletePalette();
 }
 
-bool CDrawSurface7::LoadBitmapFile(const std::string& path) {
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+bool CDrawSurface7::LoadBitmapFile(const std::string& path)
+{
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     bool storedTopDown = false;
@@ -87,9 +100,11 @@ bool CDrawSurface7::LoadBitmapFile(const std::string& path) {
     if (!loaded)
         return false;
 
-    const DWORD entries = BitmapLayout::ColorTableEntries(*reinterpret_cast<const BITMAPINFOHEADER*>(loaded.get()));
+    const DWORD entries =
+        BitmapLayout::ColorTableEntries(*reinterpret_cast<const BITMAPINFOHEADER*>(loaded.get()));
     BYTE* const colorTable = loaded.get() + BitmapLayout::kInfoHeaderSize;
-    const HPALETTE newPalette = CreateImagePalette(reinterpret_cast<const RGBQUAD*>(colorTable), entries);
+    const HPALETTE newPalette =
+        CreateImagePalette(reinterpret_cast<const RGBQUAD*>(colorTable), entries);
 
     // The old picture goes only now that the new one is complete.
     DeletePalette();
@@ -100,10 +115,12 @@ bool CDrawSurface7::LoadBitmapFile(const std::string& path) {
     return true;
 }
 
-CDrawSurface7::ImageBlock CDrawSurface7::ReadImageBlock(HANDLE file, bool& storedTopDown) {
+CDrawSurface7::ImageBlock CDrawSurface7::ReadImageBlock(HANDLE file, bool& storedTopDown)
+{
     BYTE fileHeader[BitmapLayout::kFileHeaderSize];
     DWORD pixelOffset = 0;
-    if (!ReadExactly(file, fileHeader, sizeof fileHeader) || !BitmapLayout::ReadFileHeader(fileHeader, pixelOffset))
+    if (!ReadExactly(file, fileHeader, sizeof fileHeader) ||
+        !BitmapLayout::ReadFileHeader(fileHeader, pixelOffset))
         return nullptr;
 
     // Longer headers begin with the same 40 bytes; bit-field masks are the
@@ -114,7 +131,8 @@ CDrawSurface7::ImageBlock CDrawSurface7::ReadImageBlock(HANDLE file, bool& store
     BitmapLayout layout;
     if (!ReadExactly(file, &header, sizeof header) ||
         (header.biCompression == BI_BITFIELDS &&
-         (!ReadExactly(file, masks, sizeof masks) || !BitFieldConverter::Accepts(masks, header.biBitCount))) ||
+         (!ReadExactly(file, masks, sizeof masks) ||
+          !BitFieldConverter::Accepts(masks, header.biBitCount))) ||
         !FileSize(file, fileSize) || !BitmapLayout::Plan(header, pixelOffset, fileSize, layout))
         return nullptr;
 
@@ -134,15 +152,18 @@ CDrawSurface7::ImageBlock CDrawSurface7::ReadImageBlock(HANDLE file, bool& store
         return nullptr;
 
     const LONG width = header.biWidth, height = std::abs(header.biHeight);
-    const std::size_t blockRowSize = static_cast<std::size_t>(BitmapLayout::RowSize(layout.BlockBitCount(), width));
+    const std::size_t blockRowSize =
+        static_cast<std::size_t>(BitmapLayout::RowSize(layout.BlockBitCount(), width));
     if (header.biCompression == BI_RLE8 || header.biCompression == BI_RLE4) {
         // Pixels the stream leaves out show the colour table's first colour.
         std::memset(rows, 0, layout.ImageSize());
-        RleDecoder::Decode(stored, layout.StoredSize(), header.biBitCount, width, height, rows, blockRowSize);
+        RleDecoder::Decode(stored, layout.StoredSize(), header.biBitCount, width, height, rows,
+                           blockRowSize);
         ShrinkToImage(loaded, layout.BlockSize() - layout.ScratchSize());
     } else if (header.biCompression == BI_BITFIELDS) {
         BitFieldConverter(masks, header.biBitCount)
-            .Convert(rows, width, height, static_cast<std::size_t>(BitmapLayout::RowSize(header.biBitCount, width)),
+            .Convert(rows, width, height,
+                     static_cast<std::size_t>(BitmapLayout::RowSize(header.biBitCount, width)),
                      blockRowSize);
     }
     storedTopDown = header.biHeight < 0;
@@ -151,7 +172,8 @@ CDrawSurface7::ImageBlock CDrawSurface7::ReadImageBlock(HANDLE file, bool& store
     return loaded;
 }
 
-SIZE CDrawSurface7::GetSize() const {
+SIZE CDrawSurface7::GetSize() const
+{
     SIZE size = {0, 0};
     if (HasImage()) {
         size.cx = Header().biWidth;
@@ -160,7 +182,8 @@ SIZE CDrawSurface7::GetSize() const {
     return size;
 }
 
-bool CDrawSurface7::Draw(HDC dc, const RECT& dest, bool forceBackground) const {
+bool CDrawSurface7::Draw(HDC dc, const RECT& dest, bool forceBackground) const
+{
     if (!PrepareTarget(dc, forceBackground))
         return false;
     const BITMAPINFOHEADER& header = Header();
@@ -169,41 +192,45 @@ bool CDrawSurface7::Draw(HDC dc, const RECT& dest, bool forceBackground) const {
     if (width <= header.biWidth && height <= header.biHeight) {
         // DIB coordinates start at the bottom-left: this shows the picture's
         // left columns and bottom rows.
-        return SetDIBitsToDevice(dc, dest.left, dest.top, width, height, 0, 0, 0, height, pixels, Info(),
-                                 DIB_RGB_COLORS) != 0;
+        return SetDIBitsToDevice(dc, dest.left, dest.top, width, height, 0, 0, 0, height, pixels,
+                                 Info(), DIB_RGB_COLORS) != 0;
     }
-    return StretchDIBits(dc, dest.left, dest.top, width, height, 0, 0, header.biWidth, header.biHeight, pixels,
-                         Info(), DIB_RGB_COLORS, SRCCOPY) != 0;
+    return StretchDIBits(dc, dest.left, dest.top, width, height, 0, 0, header.biWidth,
+                         header.biHeight, pixels, Info(), DIB_RGB_COLORS, SRCCOPY) != 0;
 }
 
-bool CDrawSurface7::DrawPart(HDC dc, const RECT& source, bool forceBackground) const {
+bool CDrawSurface7::DrawPart(HDC dc, const RECT& source, bool forceBackground) const
+{
     if (!PrepareTarget(dc, forceBackground))
         return false;
     const int width = WidthOf(source);
     const int height = HeightOf(source);
-    return StretchDIBits(dc, 0, 0, width, height, source.left, Header().biHeight - source.bottom, width, height,
-                         pixels, Info(), DIB_RGB_COLORS, SRCCOPY) != 0;
+    return StretchDIBits(dc, 0, 0, width, height, source.left, Header().biHeight - source.bottom,
+                         width, height, pixels, Info(), DIB_RGB_COLORS, SRCCOPY) != 0;
 }
 
-bool CDrawSurface7::DrawPartTo(HDC dc, const RECT& dest, const RECT& source, bool forceBackground) const {
+bool CDrawSurface7::DrawPartTo(HDC dc, const RECT& dest, const RECT& source,
+                               bool forceBackground) const
+{
     if (!PrepareTarget(dc, forceBackground))
         return false;
     return StretchDIBits(dc, dest.left, dest.top, WidthOf(dest), HeightOf(dest), source.left,
-                         Header().biHeight - source.bottom, WidthOf(source), HeightOf(source), pixels, Info(),
-                         DIB_RGB_COLORS, SRCCOPY) != 0;
+                         Header().biHeight - source.bottom, WidthOf(source), HeightOf(source),
+                         pixels, Info(), DIB_RGB_COLORS, SRCCOPY) != 0;
 }
 
 bool CDrawSurface7::DrawUnder(HDC dc, const RECT& dest, const RECT& client, const RECT& area,
-                              bool forceBackground) const {
+                              bool forceBackground) const
+{
     if (!PrepareTarget(dc, forceBackground))
         return false;
     const BITMAPINFOHEADER& header = Header();
     if (WidthOf(client) <= header.biWidth && HeightOf(client) <= header.biHeight) {
         // Draw puts the picture's bottom-left corner at the client's: the
         // client's bottom edge is DIB row 0, and area is copied 1:1 from there.
-        return StretchDIBits(dc, dest.left, dest.top, WidthOf(dest), HeightOf(dest), area.left - client.left,
-                             client.bottom - area.bottom, WidthOf(dest), HeightOf(dest), pixels, Info(),
-                             DIB_RGB_COLORS, SRCCOPY) != 0;
+        return StretchDIBits(dc, dest.left, dest.top, WidthOf(dest), HeightOf(dest),
+                             area.left - client.left, client.bottom - area.bottom, WidthOf(dest),
+                             HeightOf(dest), pixels, Info(), DIB_RGB_COLORS, SRCCOPY) != 0;
     }
     // Stretched, the pixels under area depend on the whole stretch: the whole
     // picture is stretched as Draw does, shifted and clipped to dest.
@@ -216,7 +243,8 @@ bool CDrawSurface7::DrawUnder(HDC dc, const RECT& dest, const RECT& client, cons
     return drawn;
 }
 
-HPALETTE CDrawSurface7::CreateImagePalette(const RGBQUAD* colorTable, DWORD count) {
+HPALETTE CDrawSurface7::CreateImagePalette(const RGBQUAD* colorTable, DWORD count)
+{
     const PaletteEntries entries = ChooseImagePalette(ReadScreenPaletteFacts(), colorTable, count);
     struct {
         WORD palVersion;
@@ -229,15 +257,18 @@ HPALETTE CDrawSurface7::CreateImagePalette(const RGBQUAD* colorTable, DWORD coun
     return CreatePalette(reinterpret_cast<const LOGPALETTE*>(&logical));
 }
 
-const BITMAPINFOHEADER& CDrawSurface7::Header() const {
+const BITMAPINFOHEADER& CDrawSurface7::Header() const
+{
     return *reinterpret_cast<const BITMAPINFOHEADER*>(block.get());
 }
 
-const BITMAPINFO* CDrawSurface7::Info() const {
+const BITMAPINFO* CDrawSurface7::Info() const
+{
     return reinterpret_cast<const BITMAPINFO*>(block.get());
 }
 
-bool CDrawSurface7::PrepareTarget(HDC dc, bool forceBackground) const {
+bool CDrawSurface7::PrepareTarget(HDC dc, bool forceBackground) const
+{
     if (!HasImage())
         return false;
     // The previous palette is not selected back: the dialog paints with the
@@ -249,7 +280,8 @@ bool CDrawSurface7::PrepareTarget(HDC dc, bool forceBackground) const {
     return true;
 }
 
-void CDrawSurface7::DeletePalette() {
+void CDrawSurface7::DeletePalette()
+{
     if (palette != nullptr)
         DeleteObject(palette);
     palette = nullptr;

@@ -1,6 +1,4 @@
-#ifndef KIVERON_GRAPHICS_DRAW_SURFACE_H
-#define KIVERON_GRAPHICS_DRAW_SURFACE_H
-
+#pragma once
 #include <windows.h>
 
 #include <memory>
@@ -83,5 +81,3 @@ private:
     // The file stored the rows top-down: its height is reported negative.
     bool topDown;
 };
-
-#endif

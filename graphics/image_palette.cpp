@@ -8,7 +8,8 @@ namespace {
 
 constexpr int kPaletteSize = 256;
 
-PALETTEENTRY Entry(BYTE red, BYTE green, BYTE blue, BYTE flags) {
+PALETTEENTRY Entry(BYTE red, BYTE green, BYTE blue, BYTE flags)
+{
     PALETTEENTRY entry;
     entry.peRed = red;
     entry.peGreen = green;
@@ -17,20 +18,24 @@ PALETTEENTRY Entry(BYTE red, BYTE green, BYTE blue, BYTE flags) {
     return entry;
 }
 
-PALETTEENTRY FromTable(const RGBQUAD& colour) {
+PALETTEENTRY FromTable(const RGBQUAD& colour)
+{
     return Entry(colour.rgbRed, colour.rgbGreen, colour.rgbBlue, PC_NOCOLLAPSE);
 }
 
-PALETTEENTRY WithFlags(PALETTEENTRY entry, BYTE flags) {
+PALETTEENTRY WithFlags(PALETTEENTRY entry, BYTE flags)
+{
     entry.peFlags = flags;
     return entry;
 }
 
-int UsableColours(const RGBQUAD* colorTable, DWORD count) {
+int UsableColours(const RGBQUAD* colorTable, DWORD count)
+{
     return colorTable == nullptr ? 0 : static_cast<int>(std::min<DWORD>(count, kPaletteSize));
 }
 
-PaletteEntries NoStaticPalette(const RGBQUAD* colorTable, int colours) {
+PaletteEntries NoStaticPalette(const RGBQUAD* colorTable, int colours)
+{
     PaletteEntries entries;
     entries.fill(Entry(0, 0, 0, PC_NOCOLLAPSE));
     for (int i = 0; i < colours; ++i)
@@ -40,7 +45,9 @@ PaletteEntries NoStaticPalette(const RGBQUAD* colorTable, int colours) {
     return entries;
 }
 
-PaletteEntries StaticPalette(const ScreenPaletteFacts& screen, const RGBQUAD* colorTable, int colours) {
+PaletteEntries StaticPalette(const ScreenPaletteFacts& screen, const RGBQUAD* colorTable,
+                             int colours)
+{
     // NUMCOLORS is -1 on displays without a palette, which leaves no static
     // colours; a value beyond the palette's size cannot be honoured and
     // would otherwise index past it.
@@ -58,14 +65,17 @@ PaletteEntries StaticPalette(const ScreenPaletteFacts& screen, const RGBQUAD* co
 
 } // namespace
 
-PaletteEntries ChooseImagePalette(const ScreenPaletteFacts& screen, const RGBQUAD* colorTable, DWORD count) {
+PaletteEntries ChooseImagePalette(const ScreenPaletteFacts& screen, const RGBQUAD* colorTable,
+                                  DWORD count)
+{
     const int colours = UsableColours(colorTable, count);
     if (screen.systemPaletteUse == SYSPAL_NOSTATIC)
         return NoStaticPalette(colorTable, colours);
     return StaticPalette(screen, colorTable, colours);
 }
 
-ScreenPaletteFacts ReadScreenPaletteFacts() {
+ScreenPaletteFacts ReadScreenPaletteFacts()
+{
     ScreenPaletteFacts screen;
     screen.systemEntries.fill(PALETTEENTRY{0, 0, 0, 0});
     ClientDC display(nullptr);

@@ -1,6 +1,4 @@
-#ifndef KIVERON_GRAPHICS_IMAGE_PALETTE_H
-#define KIVERON_GRAPHICS_IMAGE_PALETTE_H
-
+#pragma once
 #include <windows.h>
 
 #include <array>
@@ -10,8 +8,8 @@ using PaletteEntries = std::array<PALETTEENTRY, 256>;
 // The screen facts that decide how a picture's colours share a 256-colour
 // display with the system.
 struct ScreenPaletteFacts {
-    UINT systemPaletteUse;       // GetSystemPaletteUse: SYSPAL_STATIC, SYSPAL_NOSTATIC, ...
-    int numColors;               // GetDeviceCaps(NUMCOLORS); -1 on true-colour displays
+    UINT systemPaletteUse;        // GetSystemPaletteUse: SYSPAL_STATIC, SYSPAL_NOSTATIC, ...
+    int numColors;                // GetDeviceCaps(NUMCOLORS); -1 on true-colour displays
     PaletteEntries systemEntries; // GetSystemPaletteEntries(0, 256); zeroed where there are none
 };
 
@@ -24,9 +22,8 @@ struct ScreenPaletteFacts {
 // end and the picture's colours fill the slots between, each at its own
 // index; the picture's first and last NUMCOLORS / 2 colours are not taken.
 // Picture slots carry PC_NOCOLLAPSE so that they are realised as given.
-PaletteEntries ChooseImagePalette(const ScreenPaletteFacts& screen, const RGBQUAD* colorTable, DWORD count);
+PaletteEntries ChooseImagePalette(const ScreenPaletteFacts& screen, const RGBQUAD* colorTable,
+                                  DWORD count);
 
 // Asks the screen for the facts above.
 ScreenPaletteFacts ReadScreenPaletteFacts();
-
-#endif

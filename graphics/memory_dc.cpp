@@ -2,7 +2,8 @@
 
 MemoryDC::MemoryDC(HDC reference) : dc(CreateCompatibleDC(reference)) {}
 
-MemoryDC::~MemoryDC() {
+MemoryDC::~MemoryDC()
+{
     if (dc != nullptr)
         DeleteDC(dc);
 }

@@ -1,6 +1,4 @@
-#ifndef KIVERON_GRAPHICS_MEMORY_DC_H
-#define KIVERON_GRAPHICS_MEMORY_DC_H
-
+#pragma once
 #include <windows.h>
 
 // A memory device context compatible with a reference context (the screen
@@ -19,5 +17,3 @@ public:
 private:
     HDC dc;
 };
-
-#endif

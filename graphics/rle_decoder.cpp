@@ -8,21 +8,29 @@ namespace {
 class RowCursor {
 public:
     RowCursor(WORD bitCount, LONG width, LONG height, BYTE* rows, std::size_t rowSize)
-        : bitCount(bitCount), width(width), height(height), rows(rows), rowSize(rowSize) {}
+        : bitCount(bitCount), width(width), height(height), rows(rows), rowSize(rowSize)
+    {
+    }
 
     // A delta moves right and up; false when it leaves the image. Like a
     // run, it stops at the row's end.
-    bool Skip(unsigned dx, unsigned dy) {
+    bool Skip(unsigned dx, unsigned dy)
+    {
         x = std::min(x + LONG(dx), width);
         y += LONG(dy);
         return y < height;
     }
     // False once the last row has been closed.
-    bool NextRow() { x = 0; return ++y < height; }
+    bool NextRow()
+    {
+        x = 0;
+        return ++y < height;
+    }
 
     // Pixels past the row's end are dropped, as GDI drops them: encoders
     // (ImageMagick's among them) run their rows on to the padded width.
-    void Put(BYTE index) {
+    void Put(BYTE index)
+    {
         if (x >= width)
             return;
         BYTE* const row = rows + std::size_t(y) * rowSize;
@@ -44,14 +52,16 @@ private:
 };
 
 // The index of the k-th pixel that a run or literal byte stands for.
-BYTE IndexOf(BYTE value, unsigned k, WORD bitCount) {
+BYTE IndexOf(BYTE value, unsigned k, WORD bitCount)
+{
     return bitCount == 8 ? value : BYTE((k & 1) ? value & 0x0F : value >> 4);
 }
 
 } // namespace
 
 RleDecoder::End RleDecoder::Decode(const BYTE* stream, std::size_t size, WORD bitCount, LONG width,
-                                   LONG height, BYTE* rows, std::size_t rowSize) {
+                                   LONG height, BYTE* rows, std::size_t rowSize)
+{
     RowCursor cursor(bitCount, width, height, rows, rowSize);
     std::size_t at = 0;
     while (size - at >= 2) {

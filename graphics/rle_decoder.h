@@ -1,6 +1,4 @@
-#ifndef KIVERON_GRAPHICS_RLE_DECODER_H
-#define KIVERON_GRAPHICS_RLE_DECODER_H
-
+#pragma once
 #include <windows.h>
 
 #include <cstddef>
@@ -16,9 +14,9 @@
 class RleDecoder {
 public:
     enum class End {
-        EndOfBitmap,   // the stream's own end-of-bitmap mark, or its last row closed
-        StreamEnded,   // the bytes ran out first
-        OutOfBounds,   // a delta left the image
+        EndOfBitmap, // the stream's own end-of-bitmap mark, or its last row closed
+        StreamEnded, // the bytes ran out first
+        OutOfBounds, // a delta left the image
     };
 
     // rows: |height| rows of rowSize bytes, the bottom row first; bitCount
@@ -26,5 +24,3 @@ public:
     static End Decode(const BYTE* stream, std::size_t size, WORD bitCount, LONG width, LONG height,
                       BYTE* rows, std::size_t rowSize);
 };
-
-#endif

@@ -2,7 +2,8 @@
 
 WindowDC::WindowDC(HWND window) : window(window), dc(GetWindowDC(window)) {}
 
-WindowDC::~WindowDC() {
+WindowDC::~WindowDC()
+{
     if (dc != nullptr)
         ReleaseDC(window, dc);
 }

@@ -1,6 +1,4 @@
-#ifndef KIVERON_GRAPHICS_WINDOW_DC_H
-#define KIVERON_GRAPHICS_WINDOW_DC_H
-
+#pragma once
 #include <windows.h>
 
 // The device context of a whole window, non-client area included (the menu
@@ -20,5 +18,3 @@ private:
     HWND window;
     HDC dc;
 };
-
-#endif

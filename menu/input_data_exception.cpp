@@ -1,8 +1,6 @@
 #include "menu/input_data_exception.h"
 
-InputDataException::InputDataException(const std::string& message) : message(message)
-{
-}
+InputDataException::InputDataException(const std::string& message) : message(message) {}
 
 std::string InputDataException::Message() const
 {

@@ -1,6 +1,4 @@
-#ifndef KIVERON_MENU_INPUT_DATA_EXCEPTION_H
-#define KIVERON_MENU_INPUT_DATA_EXCEPTION_H
-
+#pragma once
 #include <string>
 
 // Why a menu could not be loaded: the only error that leaves
@@ -17,5 +15,3 @@ public:
 private:
     std::string message;
 };
-
-#endif

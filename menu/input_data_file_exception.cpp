@@ -1,8 +1,6 @@
 #include "menu/input_data_file_exception.h"
 
-InputDataFileException::InputDataFileException(const std::string& message) : message(message)
-{
-}
+InputDataFileException::InputDataFileException(const std::string& message) : message(message) {}
 
 std::string InputDataFileException::Message() const
 {

@@ -1,6 +1,4 @@
-#ifndef KIVERON_MENU_INPUT_DATA_FILE_EXCEPTION_H
-#define KIVERON_MENU_INPUT_DATA_FILE_EXCEPTION_H
-
+#pragma once
 #include <string>
 
 // Why a menu file could not be opened or read. Raised by the text file
@@ -17,5 +15,3 @@ public:
 private:
     std::string message;
 };
-
-#endif

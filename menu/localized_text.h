@@ -1,6 +1,4 @@
-#ifndef KIVERON_MENU_LOCALIZED_TEXT_H
-#define KIVERON_MENU_LOCALIZED_TEXT_H
-
+#pragma once
 #include <map>
 #include <string>
 
@@ -30,5 +28,3 @@ public:
 private:
     Entries entries;
 };
-
-#endif

@@ -1,6 +1,4 @@
-#ifndef KIVERON_MENU_MENU_DOCUMENT_H
-#define KIVERON_MENU_MENU_DOCUMENT_H
-
+#pragma once
 #include "menu/input_data_exception.h"
 #include "menu/localized_text.h"
 #include "menu/menu_element.h"
@@ -56,5 +54,3 @@ private:
     std::vector<MenuLanguage> languages;
     std::vector<MenuElement> elements;
 };
-
-#endif

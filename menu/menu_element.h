@@ -1,6 +1,4 @@
-#ifndef KIVERON_MENU_MENU_ELEMENT_H
-#define KIVERON_MENU_MENU_ELEMENT_H
-
+#pragma once
 #include "menu/localized_text.h"
 
 #include <string>
@@ -20,5 +18,3 @@ struct MenuElement {
     std::string command;
     MarkerKind marker = MarkerKind::Primary;
 };
-
-#endif

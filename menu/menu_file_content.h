@@ -1,6 +1,4 @@
-#ifndef KIVERON_MENU_MENU_FILE_CONTENT_H
-#define KIVERON_MENU_MENU_FILE_CONTENT_H
-
+#pragma once
 #include "menu/localized_text.h"
 #include "menu/menu_element.h"
 #include "menu/menu_language.h"
@@ -21,5 +19,3 @@ struct MenuFileContent {
     std::vector<MenuLanguage> languages;
     std::vector<MenuElement> elements;
 };
-
-#endif

@@ -1,6 +1,4 @@
-#ifndef KIVERON_MENU_MENU_FILE_OBSERVER_H
-#define KIVERON_MENU_MENU_FILE_OBSERVER_H
-
+#pragma once
 #include <string>
 
 // The section that the lines being read belong to.
@@ -13,28 +11,28 @@ enum class SectionState {
 
 // What the parser made of one line of a menu file.
 enum class LineOutcome {
-    Blank,              // nothing but white space
-    SectionOpened,      // a known section header; section is the one it opens
-    NotASection,        // starts with "[" but names no known section: the section goes on
-    NoEquals,           // neither a section line nor a key line
-    BeforeAnySection,   // a key line before the first section line
-    UnknownKey,         // a key name that is none of the known keys
-    WrongSection,       // a known key that the current section does not take
-    Stored,             // the value was taken
-    KeptEarlier,        // a second text for a language code: the first one stays
-    Replaced,           // a Picture, Command or Locale that replaces an earlier one
-    MarkerNotRecognised,// a Marker that is neither Primary nor Secondary: the marker stays
-    AfterLastLineBreak, // text that no line break ends: it is never read
+    Blank,               // nothing but white space
+    SectionOpened,       // a known section header; section is the one it opens
+    NotASection,         // starts with "[" but names no known section: the section goes on
+    NoEquals,            // neither a section line nor a key line
+    BeforeAnySection,    // a key line before the first section line
+    UnknownKey,          // a key name that is none of the known keys
+    WrongSection,        // a known key that the current section does not take
+    Stored,              // the value was taken
+    KeptEarlier,         // a second text for a language code: the first one stays
+    Replaced,            // a Picture, Command or Locale that replaces an earlier one
+    MarkerNotRecognised, // a Marker that is neither Primary nor Secondary: the marker stays
+    AfterLastLineBreak,  // text that no line break ends: it is never read
 };
 
 // One line as the parser saw it. The key fields are filled for key lines only.
 struct MenuLineReport {
-    int number = 0;          // 1-based; a line is the text up to a line break
+    int number = 0; // 1-based; a line is the text up to a line break
     LineOutcome outcome = LineOutcome::Blank;
     SectionState section = SectionState::None;
-    std::wstring text;       // the line, trimmed
-    std::wstring keyName;    // as written, without its suffix
-    bool hasSuffix = false;  // the key has a "_" suffix
+    std::wstring text;      // the line, trimmed
+    std::wstring keyName;   // as written, without its suffix
+    bool hasSuffix = false; // the key has a "_" suffix
     std::string languageCode;
     std::wstring value;
     bool takesLanguage = false; // a known key stored per language; others ignore a suffix
@@ -51,5 +49,3 @@ public:
 protected:
     ~MenuFileObserver() = default;
 };
-
-#endif

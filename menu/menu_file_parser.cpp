@@ -17,9 +17,9 @@ struct KnownKey {
 };
 
 const KnownKey kKnownKeys[] = {
-    {L"Caption", true, false},   {L"Picture", true, true},   {L"Name", true, false},
-    {L"Description", true, false}, {L"Command", false, true}, {L"Locale", false, true},
-    {L"ExitText", true, false},  {L"WarningMsg", true, false}, {L"Marker", false, false},
+    {L"Caption", true, false},     {L"Picture", true, true},     {L"Name", true, false},
+    {L"Description", true, false}, {L"Command", false, true},    {L"Locale", false, true},
+    {L"ExitText", true, false},    {L"WarningMsg", true, false}, {L"Marker", false, false},
 };
 
 bool SameName(const std::wstring& name, const wchar_t* known)
@@ -138,17 +138,12 @@ void MenuFileParser::ParseKeyLine()
     SplitLanguageSuffix(lineKey, keyName, languageCode);
     LineOutcome outcome = LineOutcome::BeforeAnySection;
     switch (state) {
-    case SectionState::Main:
-        outcome = ApplyMainKey(keyName, languageCode, lineValue);
-        break;
+    case SectionState::Main: outcome = ApplyMainKey(keyName, languageCode, lineValue); break;
     case SectionState::Language:
         outcome = ApplyLanguageKey(keyName, languageCode, lineValue);
         break;
-    case SectionState::Element:
-        outcome = ApplyElementKey(keyName, languageCode, lineValue);
-        break;
-    case SectionState::None:
-        break;
+    case SectionState::Element: outcome = ApplyElementKey(keyName, languageCode, lineValue); break;
+    case SectionState::None: break;
     }
     if (observer == nullptr)
         return;

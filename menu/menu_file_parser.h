@@ -1,6 +1,4 @@
-#ifndef KIVERON_MENU_MENU_FILE_PARSER_H
-#define KIVERON_MENU_MENU_FILE_PARSER_H
-
+#pragma once
 #include "menu/menu_file_content.h"
 #include "menu/menu_file_observer.h"
 
@@ -48,5 +46,3 @@ private:
     bool pendingHasCommand;
     MenuFileContent content;
 };
-
-#endif

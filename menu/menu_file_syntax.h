@@ -1,5 +1,4 @@
-#ifndef KIVERON_MENU_MENU_FILE_SYNTAX_H
-#define KIVERON_MENU_MENU_FILE_SYNTAX_H
+#pragma once
 
 // The lexical rules of the menu file: line breaks, lines, key lines and
 // language suffixes. Free functions, so that each rule can be checked alone.
@@ -31,5 +30,3 @@ bool SplitKeyLine(const std::wstring& line, std::wstring& key, std::wstring& val
 // (converted to the ANSI code page, kept as written, possibly empty). A key
 // without "_" is all name, and its code is the one for any language.
 void SplitLanguageSuffix(const std::wstring& key, std::wstring& name, std::string& code);
-
-#endif

@@ -1,6 +1,4 @@
-#ifndef KIVERON_MENU_MENU_LANGUAGE_H
-#define KIVERON_MENU_MENU_LANGUAGE_H
-
+#pragma once
 #include "menu/localized_text.h"
 
 #include <string>
@@ -13,5 +11,3 @@ struct MenuLanguage {
     // The language's own name, itself given per current language.
     LocalizedText name;
 };
-
-#endif

@@ -142,8 +142,7 @@ void AppendUtf8(const unsigned char* bytes, std::size_t count, std::wstring& tex
     }
 }
 
-void AppendUtf16(const unsigned char* bytes, std::size_t count, bool bigEndian,
-                 std::wstring& text)
+void AppendUtf16(const unsigned char* bytes, std::size_t count, bool bigEndian, std::wstring& text)
 {
     const std::size_t units = count / 2;
     text.reserve(text.size() + units + count % 2);

@@ -1,5 +1,4 @@
-#ifndef KIVERON_MENU_TEXT_DECODING_H
-#define KIVERON_MENU_TEXT_DECODING_H
+#pragma once
 
 // Decoding of a menu file's bytes into UTF-16, done here rather than by the
 // system: Windows 95 has no UTF-8 code page, and the NT family before Vista
@@ -33,7 +32,4 @@ bool IsWellFormedUtf8(const unsigned char* bytes, std::size_t count);
 // U+FFFD, one per maximal subpart of UTF-8, one per unpaired surrogate or
 // stray last byte of UTF-16. NUL bytes and units stay in the text.
 void AppendUtf8(const unsigned char* bytes, std::size_t count, std::wstring& text);
-void AppendUtf16(const unsigned char* bytes, std::size_t count, bool bigEndian,
-                 std::wstring& text);
-
-#endif
+void AppendUtf16(const unsigned char* bytes, std::size_t count, bool bigEndian, std::wstring& text);

@@ -87,9 +87,7 @@ void TextFileReader::Decode(DWORD byteCount)
     const TextEncoding encoding = DetectTextEncoding(start, byteCount, markSize);
     text.clear();
     switch (encoding) {
-    case TextEncoding::Utf8:
-        AppendUtf8(start + markSize, byteCount - markSize, text);
-        break;
+    case TextEncoding::Utf8: AppendUtf8(start + markSize, byteCount - markSize, text); break;
     case TextEncoding::Utf16LittleEndian:
     case TextEncoding::Utf16BigEndian:
         AppendUtf16(start + markSize, byteCount - markSize,

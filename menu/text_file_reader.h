@@ -1,6 +1,4 @@
-#ifndef KIVERON_MENU_TEXT_FILE_READER_H
-#define KIVERON_MENU_TEXT_FILE_READER_H
-
+#pragma once
 #include <windows.h>
 
 #include <memory>
@@ -44,5 +42,3 @@ private:
     std::unique_ptr<char[]> bytes;
     std::wstring text;
 };
-
-#endif

@@ -13,9 +13,9 @@ const unsigned long kLastDispatchError = 0x8004FFFFUL;
 std::string FormatSystemMessage(unsigned long code)
 {
     char* buffer = nullptr;
-    const DWORD length = FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM, nullptr, code,
-        MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<char*>(&buffer), 0, nullptr);
+    const DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM,
+                                        nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
+                                        reinterpret_cast<char*>(&buffer), 0, nullptr);
     if (buffer == nullptr)
         return std::string();
     std::string message(buffer, length);
@@ -52,8 +52,9 @@ std::string FallbackErrorText(unsigned long code)
 // match one of them.
 wchar_t FoldAsciiLetter(wchar_t character)
 {
-    return (character >= L'A' && character <= L'Z') ? static_cast<wchar_t>(character + (L'a' - L'A'))
-                                                     : character;
+    return (character >= L'A' && character <= L'Z')
+               ? static_cast<wchar_t>(character + (L'a' - L'A'))
+               : character;
 }
 
 } // namespace

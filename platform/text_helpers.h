@@ -1,5 +1,4 @@
-#ifndef KIVERON_PLATFORM_TEXT_HELPERS_H
-#define KIVERON_PLATFORM_TEXT_HELPERS_H
+#pragma once
 
 // Text helpers without any window: the system's text for an error code and
 // the two string operations of the menu parser.
@@ -28,5 +27,3 @@ std::wstring TrimWhitespace(const std::wstring& text);
 // buffer instead of making a new string for each.
 void AssignTrimmed(const std::wstring& source, std::size_t begin, std::size_t end,
                    std::wstring& target);
-
-#endif

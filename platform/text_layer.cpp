@@ -77,8 +77,8 @@ std::string WideToCodePage(const std::wstring& text, UINT codePage)
     if (needed <= 1)
         return std::string();
     std::string converted(static_cast<std::size_t>(needed), '\0');
-    const int written = WideCharToMultiByte(codePage, 0, text.c_str(), -1, &converted[0], needed,
-                                            nullptr, nullptr);
+    const int written =
+        WideCharToMultiByte(codePage, 0, text.c_str(), -1, &converted[0], needed, nullptr, nullptr);
     converted.resize(written > 0 ? static_cast<std::size_t>(written - 1) : 0);
     return converted;
 }
@@ -115,8 +115,7 @@ SIZE GetTextExtentAuto(HDC dc, const std::wstring& text, int count)
     return size;
 }
 
-int MessageBoxAuto(HWND owner, const std::wstring& text, const std::wstring& caption,
-                   UINT type)
+int MessageBoxAuto(HWND owner, const std::wstring& text, const std::wstring& caption, UINT type)
 {
     if (IsUnicodePlatform())
         return MessageBoxW(owner, text.c_str(), caption.c_str(), type);

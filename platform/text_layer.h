@@ -1,5 +1,4 @@
-#ifndef KIVERON_PLATFORM_TEXT_LAYER_H
-#define KIVERON_PLATFORM_TEXT_LAYER_H
+#pragma once
 
 // The choice between the UTF-16 ("W") and the ANSI ("A") variants of the
 // system's text functions, and the conversions between UTF-16 and the ANSI
@@ -36,7 +35,4 @@ void DrawTextAuto(HDC dc, const std::wstring& text, int count, RECT& rect, UINT 
 // count is a number of UTF-16 units of text; -1 measures the whole text.
 SIZE GetTextExtentAuto(HDC dc, const std::wstring& text, int count);
 
-int MessageBoxAuto(HWND owner, const std::wstring& text, const std::wstring& caption,
-                   UINT type);
-
-#endif
+int MessageBoxAuto(HWND owner, const std::wstring& text, const std::wstring& caption, UINT type);

@@ -1,5 +1,4 @@
-#ifndef KIVERON_RESOURCES_RESOURCE_IDS_H
-#define KIVERON_RESOURCES_RESOURCE_IDS_H
+#pragma once
 
 /* Ids of the resources built into the program. Plain integer macros only:
    resources/kiveron.rc includes this header too, and the resource compiler
@@ -36,5 +35,3 @@
 /* The application manifest and the version block. */
 #define IDR_APPLICATION_MANIFEST 1
 #define IDV_VERSION_INFO 1
-
-#endif

@@ -42,8 +42,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     const std::string arguments = Arguments();
     const std::string message = "This demo program was started from the sample disc.\n\n"
-                                "Program: " + OwnPath() + "\n"
-                                "Arguments: " + (arguments.empty() ? "(none)" : arguments);
+                                "Program: " +
+                                OwnPath() +
+                                "\n"
+                                "Arguments: " +
+                                (arguments.empty() ? "(none)" : arguments);
     MessageBoxA(nullptr, message.c_str(), "Kiveron sample disc", MB_OK | MB_ICONINFORMATION);
     return 0;
 }

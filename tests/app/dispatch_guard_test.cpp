@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "app/dispatch_guard.h"
+#include "platform/dispatch_guard.h"
 
 namespace {
 

@@ -4,7 +4,8 @@
 // row under the mouse.
 #include <gtest/gtest.h>
 
-#include "app/main_window_rules.h"
+#include "app/dialog_scaling.h"
+#include "app/startup_language.h"
 #include "resources/resource_ids.h"
 #include "support/desktop_input.h"
 #include "support/menu_process.h"
@@ -38,7 +39,10 @@ std::string WithPicture(const std::string& name, const std::string& bitmapFile)
 }
 
 using Edges = std::vector<LONG>;
-Edges EdgesOf(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+Edges EdgesOf(const RECT& r)
+{
+    return {r.left, r.top, r.right, r.bottom};
+}
 
 Edges ClientEdges(HWND window)
 {
@@ -109,11 +113,21 @@ TEST_F(Window, CaptionComboAndRowsFollowTheStartupLanguage)
     } cases[] = {
         {kTwoLanguages, "en", L"English caption", {0, 2}, true, 1},
         {"[Main]\nCaption_en=English\nCaption=Plain\n[Element]\nName_en=Hidden\n"
-         "[Element]\nName=Shown\n", "*", L"Plain", {1}, false, -1},
+         "[Element]\nName=Shown\n",
+         "*",
+         L"Plain",
+         {1},
+         false,
+         -1},
         // No caption at all replaces the template's.
         {"[Language]\nLocale=en\nName=English\n[Element]\nName=Row\n", "en", L"", {0}, false, 0},
         {"[Language]\nLocale=fr\nName=Francais\n[Language]\nLocale=ru\nName=Russkij\n"
-         "[Element]\nName=Row\n", "*", L"", {0}, true, 0},
+         "[Element]\nName=Row\n",
+         "*",
+         L"",
+         {0},
+         true,
+         0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.menu);
@@ -124,7 +138,8 @@ TEST_F(Window, CaptionComboAndRowsFollowTheStartupLanguage)
         EXPECT_EQ(rows, SendMessageA(menu.Control(IDC_MENU_LIST), LB_GETCOUNT, 0, 0));
         for (int row = -1; row <= rows; ++row)
             EXPECT_EQ(row >= 0 && row < rows ? c.elementOfRow[row] : -1,
-                      menu.Window().ElementOfRow(row)) << row;
+                      menu.Window().ElementOfRow(row))
+                << row;
         EXPECT_EQ(c.comboShown, IsWindowVisible(menu.Control(IDC_LANGUAGE_COMBO)) != FALSE);
         EXPECT_EQ(c.comboSelected, menu.Window().Languages().GetCurSel());
     }
@@ -164,7 +179,8 @@ TEST_F(Window, FitsItselfToThePictureFromItsTopLeftCornerAndWithoutOneKeepsTheTe
     const LONG width = 640 + 2 * GetSystemMetrics(SM_CXDLGFRAME);
     const LONG height = 480 + 2 * GetSystemMetrics(SM_CYDLGFRAME) + GetSystemMetrics(SM_CYCAPTION);
     EXPECT_EQ((Edges{plainWindow.left, plainWindow.top, plainWindow.left + width,
-                     plainWindow.top + height}), EdgesOf(frame));
+                     plainWindow.top + height}),
+              EdgesOf(frame));
 
     // The combo and the list (the first two) round, the description and the
     // exit link floor.
@@ -206,10 +222,21 @@ TEST_F(Window, RefreshAndEachLanguageChangeRebuildEverythingInTheSameWindow)
         const wchar_t* descriptionOfSecondRow;
         COLORREF picture;
     } languages[] = {
-        {"en", L"Disc", {L"English", L"German", L""}, {L"Install", L"Everywhere"}, {0, 1}, L"Exit",
-         L"English description", RGB(200, 0, 0)},
-        {"de", L"Scheibe", {L"Englisch", L"Deutsch", L""},
-         {L"Installieren", L"Nur deutsch", L"Everywhere"}, {0, 1, 1}, L"Beenden", L"Only German",
+        {"en",
+         L"Disc",
+         {L"English", L"German", L""},
+         {L"Install", L"Everywhere"},
+         {0, 1},
+         L"Exit",
+         L"English description",
+         RGB(200, 0, 0)},
+        {"de",
+         L"Scheibe",
+         {L"Englisch", L"Deutsch", L""},
+         {L"Installieren", L"Nur deutsch", L"Everywhere"},
+         {0, 1, 1},
+         L"Beenden",
+         L"Only German",
          RGB(0, 0, 200)},
         {"ru", L"", {L"", L"", L"Russian only"}, {L"Everywhere"}, {1}, L"", L"", RGB(0, 0, 200)},
     };
@@ -303,9 +330,11 @@ namespace {
 
 TEST(NestedMenuLoad, TakesTheOldDescriptionAndTheRowUnderTheMouseAway)
 {
-    RunningMenu menu("[Element]\r\nName=Install\r\nDescription=Installs\r\n[Element]\r\nName=Two\r\n");
-    const std::string nested = RunningMenu::WriteBeside(
-        "nested.lst", "[Element]\r\nName=New one\r\nDescription=New description\r\n[Element]\r\nName=New two\r\n");
+    RunningMenu menu(
+        "[Element]\r\nName=Install\r\nDescription=Installs\r\n[Element]\r\nName=Two\r\n");
+    const std::string nested =
+        RunningMenu::WriteBeside("nested.lst", "[Element]\r\nName=New one\r\nDescription=New "
+                                               "description\r\n[Element]\r\nName=New two\r\n");
     PointAtRow(menu, 0);
     ASSERT_EQ(L"Installs", menu.Window().Description().Text());
     ASSERT_TRUE(menu.Window().Launch(nested));
@@ -353,7 +382,8 @@ Sight TakeSight(HWND dialog)
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&sight.list), 2);
     sight.rows = SendMessageA(list, LB_GETCOUNT, 0, 0);
     // The combo's own flag: while the dialog is hidden no child counts as visible.
-    sight.comboShown = (GetWindowLongPtrA(GetDlgItem(dialog, IDC_LANGUAGE_COMBO), GWL_STYLE) & WS_VISIBLE) != 0;
+    sight.comboShown =
+        (GetWindowLongPtrA(GetDlgItem(dialog, IDC_LANGUAGE_COMBO), GWL_STYLE) & WS_VISIBLE) != 0;
     return sight;
 }
 
@@ -363,21 +393,24 @@ LRESULT CALLBACK BeforeEachMessage(int code, WPARAM wParam, LPARAM lParam)
 {
     const CWPSTRUCT& message = *reinterpret_cast<const CWPSTRUCT*>(lParam);
     const bool topLevel = (GetWindowLongPtrA(message.hwnd, GWL_STYLE) & WS_CHILD) == 0;
-    if (code == HC_ACTION && message.message == WM_SHOWWINDOW && message.wParam != FALSE && topLevel &&
-        !firstSight.taken)
+    if (code == HC_ACTION && message.message == WM_SHOWWINDOW && message.wParam != FALSE &&
+        topLevel && !firstSight.taken)
         firstSight = TakeSight(message.hwnd);
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 TEST(FirstSight, TheDialogBecomesVisibleOnlyFittedCaptionedAndFilled)
 {
-    const std::string picture = RunningMenu::WriteBeside("sight.bmp", SolidBitmapFile(700, 500, RGB(90, 60, 20)));
+    const std::string picture =
+        RunningMenu::WriteBeside("sight.bmp", SolidBitmapFile(700, 500, RGB(90, 60, 20)));
     firstSight = Sight();
-    const HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, BeforeEachMessage, nullptr, GetCurrentThreadId());
+    const HHOOK hook =
+        SetWindowsHookExA(WH_CALLWNDPROC, BeforeEachMessage, nullptr, GetCurrentThreadId());
     ASSERT_NE(nullptr, hook);
-    RunningMenu menu("[Main]\r\nCaption=First sight\r\nPicture=" + picture +
-                     "\r\n[Language]\r\nLocale=en\r\nName=English\r\n"
-                     "[Element]\r\nName=One\r\n[Element]\r\nName=Two\r\n[Element]\r\nName=Three\r\n");
+    RunningMenu menu(
+        "[Main]\r\nCaption=First sight\r\nPicture=" + picture +
+        "\r\n[Language]\r\nLocale=en\r\nName=English\r\n"
+        "[Element]\r\nName=One\r\n[Element]\r\nName=Two\r\n[Element]\r\nName=Three\r\n");
     UnhookWindowsHookEx(hook);
 
     ASSERT_TRUE(firstSight.taken);

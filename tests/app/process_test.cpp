@@ -2,7 +2,7 @@
 // with or without arguments, closed every way a user closes it.
 #include <gtest/gtest.h>
 
-#include "app/main_window_rules.h"
+#include "app/launch_candidates.h"
 #include "platform/text_helpers.h"
 #include "support/menu_process.h"
 #include "support/temp_folder.h"
@@ -19,8 +19,8 @@ TEST(KiveronProcess, AMissingMenuFileShowsOneErrorBoxAndNoDialog)
     ASSERT_NE(nullptr, box);
     EXPECT_EQ(std::vector<HWND>{box}, process.TopLevelWindows());
     // The box names the file and gives the system's reason.
-    const std::string expected = MenuLoadFailureText(folder.PathOf("kiveron.lst"),
-                                                     SystemErrorText(ERROR_FILE_NOT_FOUND));
+    const std::string expected =
+        MenuLoadFailureText(folder.PathOf("kiveron.lst"), SystemErrorText(ERROR_FILE_NOT_FOUND));
     EXPECT_EQ(std::wstring(expected.begin(), expected.end()), MessageBoxText(box));
     EXPECT_NE(std::wstring::npos, MessageBoxText(box).find(L"kiveron.lst"));
     PostMessageA(box, WM_COMMAND, IDOK, 0);
@@ -32,7 +32,12 @@ TEST(KiveronProcess, EveryWayOfClosingEndsWithExitCodeZeroAndArgumentsChangeNoth
     TempFolder folder;
     folder.WriteFile("kiveron.lst", "[Main]\r\nCaption=Process test\r\n"
                                     "[Element]\r\nName=First\r\n[Element]\r\nName=Second\r\n");
-    const struct { const char* way; UINT message; WPARAM wParam; LPARAM lParam; } ways[] = {
+    const struct {
+        const char* way;
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    } ways[] = {
         {"close box", WM_SYSCOMMAND, SC_CLOSE, 0},
         {"IDCANCEL", WM_COMMAND, IDCANCEL, 0},
         {"Alt+F4", WM_SYSKEYDOWN, VK_F4, 1 << 29},

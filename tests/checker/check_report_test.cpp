@@ -17,9 +17,8 @@ TEST(CheckReport, WritesOneLineAFindingThenTheSummaryAndExitsByTheWorstLevel)
 
     std::ostringstream out;
     report.Write(out);
-    EXPECT_EQ(out.str(),
-              "kiveron.lst: note: the window is 640 x 480\n"
-              "tools\\tools.lst:12: warning: unknown key \"Colour\"\n"
-              "x.lst: error: cannot be read\n"
-              "1 error, 1 warning, 1 note\n");
+    EXPECT_EQ(out.str(), "kiveron.lst: note: the window is 640 x 480\n"
+                         "tools\\tools.lst:12: warning: unknown key \"Colour\"\n"
+                         "x.lst: error: cannot be read\n"
+                         "1 error, 1 warning, 1 note\n");
 }

@@ -57,8 +57,9 @@ CheckRun RunChecker(const std::string& arguments, const std::string& folder)
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     std::string commandLine = "\"" + HostPath(KIVERON_CHECK_EXE) + "\" " + arguments;
     PROCESS_INFORMATION process = {};
-    const BOOL started = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE,
-                                        CREATE_NO_WINDOW, nullptr, folder.c_str(), &startup, &process);
+    const BOOL started =
+        CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                       folder.c_str(), &startup, &process);
     CloseHandle(writeEnd);
     if (started) {
         run.output = ReadUntilExit(readEnd, process.hProcess);
@@ -92,15 +93,18 @@ TEST(CheckerProcess, ExitsWithZeroOneOrTwoAndPrintsOneLineAFinding)
 
     const CheckRun typo = RunChecker("typo.lst", folder.Path());
     EXPECT_EQ(typo.status, 1u);
-    EXPECT_EQ(typo.output, "typo.lst:17: warning: \"Comand\" is not a known key; the line is ignored\r\n"
-                           "0 errors, 1 warning, 0 notes\r\n");
+    EXPECT_EQ(typo.output,
+              "typo.lst:17: warning: \"Comand\" is not a known key; the line is ignored\r\n"
+              "0 errors, 1 warning, 0 notes\r\n");
 
     // Missing, a folder, and held by another program against every reader.
     const HeldFile held(folder.WriteFile("held.lst", kCleanMenu), GENERIC_READ, 0);
     for (const char* menu : {"missing.lst", ".", "held.lst"}) {
         const CheckRun unreadable = RunChecker(menu, folder.Path());
         EXPECT_EQ(unreadable.status, 2u) << menu;
-        EXPECT_EQ(unreadable.output.rfind(std::string(menu) + ": error: the menu cannot be read: ", 0), 0u)
+        EXPECT_EQ(
+            unreadable.output.rfind(std::string(menu) + ": error: the menu cannot be read: ", 0),
+            0u)
             << unreadable.output;
     }
 

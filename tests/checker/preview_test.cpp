@@ -49,12 +49,17 @@ Pixels ReadPreview(const std::string& path)
 // The same dialog shown on the desktop, with the pointer away from it.
 struct ShownMenu {
     ShownMenu(const std::string& menu, const std::string& language)
-        : application(GetModuleHandleA(nullptr)), window(new MainWindow(&application, menu, language))
+        : application(GetModuleHandleA(nullptr)),
+          window(new MainWindow(&application, menu, language))
     {
         window->Create();
         MovePointerTo(POINT{0, 0}, PumpAll);
     }
-    ~ShownMenu() { window.reset(); PumpAll(); }
+    ~ShownMenu()
+    {
+        window.reset();
+        PumpAll();
+    }
     HWND Dialog() const { return window->Dialog(); }
     Application application;
     std::unique_ptr<MainWindow> window;
@@ -86,12 +91,13 @@ TEST(Preview, PrintsTheDialogOfEachLanguageAsTheDesktopShowsIt)
     // English: a patterned picture and two rows; German: a plain one and
     // rows enough to bring up the list's own scroll bar.
     TempFolder folder;
-    std::string menu = "[Main]\r\nExitText=Exit\r\nPicture_en=" +
-                       folder.WriteFile("en.bmp", Pattern(360, 250, 24).Bytes()) +
-                       "\r\nPicture_de=" + folder.WriteFile("de.bmp", SolidBitmapFile(420, 280, kGerman)) +
-                       "\r\n[Language]\r\nLocale=en\r\nName=English\r\n"
-                       "[Language]\r\nLocale=de\r\nName=Deutsch\r\n"
-                       "[Element]\r\nName=Install\r\n[Element]\r\nName=Read me\r\nMarker=Secondary\r\n";
+    std::string menu =
+        "[Main]\r\nExitText=Exit\r\nPicture_en=" +
+        folder.WriteFile("en.bmp", Pattern(360, 250, 24).Bytes()) +
+        "\r\nPicture_de=" + folder.WriteFile("de.bmp", SolidBitmapFile(420, 280, kGerman)) +
+        "\r\n[Language]\r\nLocale=en\r\nName=English\r\n"
+        "[Language]\r\nLocale=de\r\nName=Deutsch\r\n"
+        "[Element]\r\nName=Install\r\n[Element]\r\nName=Read me\r\nMarker=Secondary\r\n";
     for (int i = 0; i < 12; ++i)
         menu += "[Element]\r\nName_de=Eintrag " + std::to_string(i) + "\r\n";
     const std::string menuPath = folder.WriteFile("kiveron.lst", menu);
@@ -105,8 +111,10 @@ TEST(Preview, PrintsTheDialogOfEachLanguageAsTheDesktopShowsIt)
         const std::string bmp = folder.PathOf(PreviewFileName(c.language));
         std::string error;
         shows = 0;
-        const HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, CountShows, nullptr, GetCurrentThreadId());
-        const bool written = WriteMenuPreview(GetModuleHandleA(nullptr), menuPath, c.language, bmp, error);
+        const HHOOK hook =
+            SetWindowsHookExA(WH_CALLWNDPROC, CountShows, nullptr, GetCurrentThreadId());
+        const bool written =
+            WriteMenuPreview(GetModuleHandleA(nullptr), menuPath, c.language, bmp, error);
         UnhookWindowsHookEx(hook);
         ASSERT_TRUE(written) << error;
         EXPECT_EQ(0, shows) << "the dialog must never be shown";
@@ -121,7 +129,8 @@ TEST(Preview, PrintsTheDialogOfEachLanguageAsTheDesktopShowsIt)
         HWND list = GetDlgItem(shown.Dialog(), IDC_MENU_LIST);
         RECT row;
         SendMessageA(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
-        POINT bullet = {row.left + kBulletInset + kBulletSize / 2, row.top + kBulletInset + kBulletSize / 2};
+        POINT bullet = {row.left + kBulletInset + kBulletSize / 2,
+                        row.top + kBulletInset + kBulletSize / 2};
         MapWindowPoints(list, shown.Dialog(), &bullet, 1);
         EXPECT_NE(english ? PatternColour(24, bullet.x, bullet.y) : kGerman,
                   preview.At(bullet.x, bullet.y));
@@ -159,11 +168,14 @@ TEST(Preview, FileNamesHoldOnlyWhatAFileNameCan)
 TEST(Preview, GuidesFrameTheAreasKiveronDrawsOverThePicture)
 {
     TempFolder folder;
-    const std::string menuPath = folder.WriteFile("kiveron.lst", "[Main]\r\nExitText=Exit\r\nPicture=" +
-        folder.WriteFile("back.bmp", SolidBitmapFile(400, 260, kGerman)) + "\r\n[Element]\r\nName=Row\r\n");
+    const std::string menuPath = folder.WriteFile(
+        "kiveron.lst", "[Main]\r\nExitText=Exit\r\nPicture=" +
+                           folder.WriteFile("back.bmp", SolidBitmapFile(400, 260, kGerman)) +
+                           "\r\n[Element]\r\nName=Row\r\n");
     const std::string plain = folder.PathOf("plain.bmp"), guides = folder.PathOf("guides.bmp");
     std::string error;
-    ASSERT_TRUE(WriteMenuPreview(GetModuleHandleA(nullptr), menuPath, "*", plain, error, guides)) << error;
+    ASSERT_TRUE(WriteMenuPreview(GetModuleHandleA(nullptr), menuPath, "*", plain, error, guides))
+        << error;
     const Pixels before = ReadPreview(plain), after = ReadPreview(guides);
     ASSERT_EQ(before.colours.size(), after.colours.size());
 
@@ -171,8 +183,10 @@ TEST(Preview, GuidesFrameTheAreasKiveronDrawsOverThePicture)
     const struct {
         int id;
         COLORREF colour; // none for the chooser: one language hides it
-    } areas[] = {{IDC_MENU_LIST, RGB(230, 0, 0)}, {IDC_DESCRIPTION, RGB(0, 0, 230)},
-                 {IDC_EXIT_LINK, RGB(200, 0, 200)}, {IDC_LANGUAGE_COMBO, CLR_INVALID}};
+    } areas[] = {{IDC_MENU_LIST, RGB(230, 0, 0)},
+                 {IDC_DESCRIPTION, RGB(0, 0, 230)},
+                 {IDC_EXIT_LINK, RGB(200, 0, 200)},
+                 {IDC_LANGUAGE_COMBO, CLR_INVALID}};
     std::vector<RECT> framed;
     for (const auto& area : areas) {
         RECT rect;
@@ -180,14 +194,17 @@ TEST(Preview, GuidesFrameTheAreasKiveronDrawsOverThePicture)
         MapWindowPoints(nullptr, shown.Dialog(), reinterpret_cast<POINT*>(&rect), 2);
         const POINT corners[] = {{rect.left, rect.bottom - 1}, {rect.right - 1, rect.top}};
         for (POINT p : corners)
-            EXPECT_EQ(area.colour == CLR_INVALID ? before.At(p.x, p.y) : area.colour, after.At(p.x, p.y)) << area.id;
+            EXPECT_EQ(area.colour == CLR_INVALID ? before.At(p.x, p.y) : area.colour,
+                      after.At(p.x, p.y))
+                << area.id;
         if (area.colour != CLR_INVALID)
             framed.push_back(rect);
     }
     int outside = 0;
     for (int i = 0; i < after.width * after.height; ++i) {
         const POINT p{i % after.width, i / after.width};
-        const bool inFrame = std::any_of(framed.begin(), framed.end(), [&](const RECT& r) { return PtInRect(&r, p) != 0; });
+        const bool inFrame = std::any_of(framed.begin(), framed.end(),
+                                         [&](const RECT& r) { return PtInRect(&r, p) != 0; });
         outside += !inFrame && before.At(p.x, p.y) != after.At(p.x, p.y);
     }
     EXPECT_EQ(0, outside) << "guides change only the areas they frame";

@@ -17,9 +17,12 @@ class ControlsTest : public ::testing::Test {
 protected:
     explicit ControlsTest(const std::string& mainKeys = "", const std::string& elements = "")
         : menu("[Main]\r\nPicture=" +
-               RunningMenu::WriteBeside("controls_picture.bmp", SolidBitmapFile(640, 480, kPictureColour)) +
-               "\r\n" + mainKeys + "[Language]\r\nLocale=en\r\nName=English\r\n"
-               "[Language]\r\nLocale=de\r\nName=Deutsch\r\n" + elements)
+               RunningMenu::WriteBeside("controls_picture.bmp",
+                                        SolidBitmapFile(640, 480, kPictureColour)) +
+               "\r\n" + mainKeys +
+               "[Language]\r\nLocale=en\r\nName=English\r\n"
+               "[Language]\r\nLocale=de\r\nName=Deutsch\r\n" +
+               elements)
     {
     }
 

@@ -13,8 +13,11 @@ std::string Elements()
     for (int i = 0; i < 60; ++i)
         words += "lorem ipsum ";
     return "[Element]\r\nName=Short\r\nDescription=Short text\r\n"
-           "[Element]\r\nName=Long\r\nDescription=" + words + "\r\n"
-           "[Element]\r\nName=Wide\r\nDescription=" + std::string(120, 'W') + "\r\n";
+           "[Element]\r\nName=Long\r\nDescription=" +
+           words +
+           "\r\n"
+           "[Element]\r\nName=Wide\r\nDescription=" +
+           std::string(120, 'W') + "\r\n";
 }
 
 class DescriptionLabelTest : public ControlsTest {
@@ -32,7 +35,8 @@ protected:
     {
         SendMessageA(menu.Dialog(), UM_CURRENTITEM, static_cast<WPARAM>(row), 0);
         menu.Pump();
-        return InkBounds(CaptureClient(menu.Dialog(), RECT{area.left, area.top, area.right + 4, area.bottom + 2}));
+        return InkBounds(CaptureClient(menu.Dialog(),
+                                       RECT{area.left, area.top, area.right + 4, area.bottom + 2}));
     }
 
     RECT area = {};
@@ -76,8 +80,8 @@ TEST_F(DescriptionLabelTest, AmpersandUnderlinesTheNextCharacterAndTwoShowOne)
     const RECT plain = inkOf(L"WW");
     const RECT prefixed = inkOf(L"W&W");
     const RECT doubled = inkOf(L"W&&W");
-    EXPECT_EQ(plain.right, prefixed.right);    // the ampersand takes no room
-    EXPECT_GT(prefixed.bottom, plain.bottom);  // the underline below the second W
-    EXPECT_GT(doubled.right, plain.right);     // one ampersand is shown
+    EXPECT_EQ(plain.right, prefixed.right);   // the ampersand takes no room
+    EXPECT_GT(prefixed.bottom, plain.bottom); // the underline below the second W
+    EXPECT_GT(doubled.right, plain.right);    // one ampersand is shown
     EXPECT_EQ(plain.bottom, doubled.bottom);
 }

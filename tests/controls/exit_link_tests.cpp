@@ -13,7 +13,8 @@ const HCURSOR kArrow = LoadCursorA(nullptr, IDC_ARROW);
 
 class ExitLinkTest : public ControlsTest {
 protected:
-    ExitLinkTest() : ControlsTest("ExitText=Exit\r\n"), link(menu.Control(IDC_EXIT_LINK)), log(menu.Dialog())
+    ExitLinkTest()
+        : ControlsTest("ExitText=Exit\r\n"), link(menu.Control(IDC_EXIT_LINK)), log(menu.Dialog())
     {
         GetClientRect(link, &client);
         text = InkBounds(Shown(), RECT{0, 0, client.right - 15, client.bottom});
@@ -26,7 +27,10 @@ protected:
         UpdateWindow(menu.Dialog());
         return CaptureClient(link);
     }
-    bool Underlined() { return HasUnderline(Shown(), RECT{text.left, text.top, text.right, client.bottom}); }
+    bool Underlined()
+    {
+        return HasUnderline(Shown(), RECT{text.left, text.top, text.right, client.bottom});
+    }
     size_t Clicks() const { return log.Of(UM_EXITLINKCLICK).size(); }
     void ReleaseButtonAt(int x, int y) { SendMessageA(link, WM_LBUTTONUP, 0, MAKELPARAM(x, y)); }
     // Moves the pointer onto a point of the link; returns how often the
@@ -43,7 +47,7 @@ protected:
     HWND link;
     MessageLog log;
     RECT client = {};
-    RECT text = {};  // the text's ink
+    RECT text = {}; // the text's ink
     int middle = 0;
 };
 
@@ -55,7 +59,8 @@ TEST_F(ExitLinkTest, OnlyAButtonUpOnTheTextEndsTheMenuWhereverTheButtonWentDown)
     const int centre = (text.left + text.right) / 2;
     // The bullet, between text and bullet, left of, above and below the text.
     for (POINT miss : {POINT{client.right - 8, client.bottom / 2}, POINT{client.right - 14, middle},
-                       POINT{text.left - 3, middle}, POINT{centre, text.top - 5}, POINT{centre, text.bottom + 5}})
+                       POINT{text.left - 3, middle}, POINT{centre, text.top - 5},
+                       POINT{centre, text.bottom + 5}})
         ReleaseButtonAt(miss.x, miss.y);
     menu.Pump();
     EXPECT_EQ(0u, Clicks());
@@ -88,10 +93,10 @@ TEST_F(ExitLinkTest, HandCursorAndUnderlineFollowTheText)
     EXPECT_GE(PointAt(text.left + 1, middle), 1u);
     EXPECT_EQ(kHand, GetCursor());
     EXPECT_TRUE(Underlined());
-    EXPECT_EQ(0u, PointAt(text.right - 2, middle));  // still on the text: nothing to repaint
+    EXPECT_EQ(0u, PointAt(text.right - 2, middle)); // still on the text: nothing to repaint
     EXPECT_EQ(kHand, GetCursor());
 
-    EXPECT_GE(PointAt(client.right - 8, client.bottom / 2), 1u);  // the bullet
+    EXPECT_GE(PointAt(client.right - 8, client.bottom / 2), 1u); // the bullet
     EXPECT_EQ(kArrow, GetCursor());
     EXPECT_FALSE(Underlined());
 
@@ -112,7 +117,8 @@ TEST_F(ExitLinkTest, TextEndsAtTheRightEdgeUntilABulletTakesItsStripAndAnEmptyTe
     EXPECT_TRUE(object.TextHitTest(POINT{149, 15}));
 
     const COLORREF bulletRed = RGB(255, 1, 1);
-    object.SetBullet(LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_EXIT_BULLET)));
+    object.SetBullet(
+        OwnedBitmap(LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_EXIT_BULLET))));
     const Pixels withBullet = DrawnBy(object, 150, 30);
     EXPECT_TRUE(HasColour(withBullet, bulletRed, RECT{137, 9, 148, 20}));
     EXPECT_FALSE(HasColour(withBullet, bulletRed, RECT{0, 0, 137, 30}));

@@ -21,7 +21,8 @@ protected:
     // Whether the closed field, repainted, shows a colour.
     bool FieldShows(COLORREF colour)
     {
-        RedrawWindow(menu.Dialog(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        RedrawWindow(menu.Dialog(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         menu.Pump();
         return HasColour(CaptureClient(combo, info.rcItem), colour);
     }
@@ -76,7 +77,7 @@ TEST_F(LanguageComboTest, AnObjectErasesNothingAndCountsItemsFromEachClear)
 {
     LanguageCombo object;
     ExtraControl extra(menu.Dialog(), "ComboBox", kComboStyle, 100, 90);
-    MessageLog passedOn(extra.window);  // under the object's own procedure
+    MessageLog passedOn(extra.window); // under the object's own procedure
     object.Attach(&menu.Window(), extra.window);
     LRESULT answer = 0;
     const Pixels after = CaptureDrawing(40, 20, [&](HDC dc) {
@@ -86,7 +87,7 @@ TEST_F(LanguageComboTest, AnObjectErasesNothingAndCountsItemsFromEachClear)
     EXPECT_TRUE(passedOn.Of(WM_ERASEBKGND).empty());
     EXPECT_EQ(0, InkBounds(after).right);
 
-    LanguageCombo detached;  // as while the dialog initialises: no control answers
+    LanguageCombo detached; // as while the dialog initialises: no control answers
     for (LanguageCombo* counting : {&object, &detached}) {
         EXPECT_EQ(0, counting->AddItem(L"a"));
         EXPECT_EQ(1, counting->AddItem(L"b"));

@@ -6,6 +6,7 @@
 #include "controls/exit_link.h"
 #include "controls/language_combo.h"
 #include "controls_fixture.h"
+#include "platform/window_long.h"
 
 TEST_F(ControlsTest, ObjectsBoundAgainLeaveEveryWindowWorking)
 {
@@ -20,7 +21,7 @@ TEST_F(ControlsTest, ObjectsBoundAgainLeaveEveryWindowWorking)
     combo.Attach(&menu.Window(), leftCombo.window);
     combo.AddItem(L"a");
     exitLink.Attach(&menu.Window(), leftLink.window);
-    for (int binding = 0; binding < 2; ++binding) {  // twice to the same window
+    for (int binding = 0; binding < 2; ++binding) { // twice to the same window
         combo.Attach(&menu.Window(), boundCombo.window);
         label.Attach(&menu.Window(), boundLabel.window);
         exitLink.Attach(&menu.Window(), boundLink.window);
@@ -42,4 +43,32 @@ TEST_F(ControlsTest, ObjectsBoundAgainLeaveEveryWindowWorking)
         menu.Pump();
         EXPECT_EQ(window == boundLink.window, menu.QuitSeen());
     }
+}
+
+// An object that goes before its window gives the window its own procedure
+// back: a message that came later would otherwise look for the object gone.
+TEST_F(ControlsTest, ObjectsGoneLeaveTheirWindowsPlainControls)
+{
+    ExtraControl comboWindow(menu.Dialog(), "ComboBox", kComboStyle, 100, 90);
+    ExtraControl labelWindow(menu.Dialog(), "Static", SS_OWNERDRAW, 100, 30);
+    ExtraControl linkWindow(menu.Dialog(), "Static", SS_OWNERDRAW | SS_NOTIFY, 150, 30);
+    const HWND windows[] = {comboWindow.window, labelWindow.window, linkWindow.window};
+    LONG_PTR ownProcedures[3];
+    for (int i = 0; i < 3; ++i)
+        ownProcedures[i] = GetWindowLongAuto(windows[i], GWLP_WNDPROC);
+    {
+        LanguageCombo combo;
+        DescriptionLabel label;
+        ExitLink exitLink;
+        combo.Attach(&menu.Window(), comboWindow.window);
+        label.Attach(&menu.Window(), labelWindow.window);
+        exitLink.Attach(&menu.Window(), linkWindow.window);
+        for (int i = 0; i < 3; ++i)
+            ASSERT_NE(ownProcedures[i], GetWindowLongAuto(windows[i], GWLP_WNDPROC));
+    }
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(ownProcedures[i], GetWindowLongAuto(windows[i], GWLP_WNDPROC)) << i;
+        EXPECT_EQ(0, GetWindowLongAuto(windows[i], GWLP_USERDATA)) << i;
+    }
+    EXPECT_EQ(0, SendMessageA(comboWindow.window, CB_ADDSTRING, 0, 0));
 }

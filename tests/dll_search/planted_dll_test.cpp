@@ -35,11 +35,15 @@ TEST(PlantedDll, IsFoundBesideTheProgramOrInItsFolderOnlyUntilTheSearchIsNarrowe
     TempFolder programFolder, plantedFolder, emptyFolder;
     const std::string probe = programFolder.PathOf("dll_search_probe.exe");
     ASSERT_TRUE(CopyFileA(HostPath(PROBE_EXE).c_str(), probe.c_str(), FALSE));
-    ASSERT_TRUE(CopyFileA(HostPath(PLANTED_DLL).c_str(),
-                          plantedFolder.PathOf(kPlantedName).c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(HostPath(PLANTED_DLL).c_str(), plantedFolder.PathOf(kPlantedName).c_str(),
+                          FALSE));
     const std::string besideProbe = programFolder.PathOf(kPlantedName);
     // 100, +1 found, +2 current folder out of the search, +4 system folder only.
-    const struct { const char* mode; DWORD beside; DWORD inCurrentFolder; } cases[] = {
+    const struct {
+        const char* mode;
+        DWORD beside;
+        DWORD inCurrentFolder;
+    } cases[] = {
         {"none", 101, 101},
         // Windows leaves the current folder out after SetDllDirectoryA(""),
         // Wine 8 keeps searching it (103): only the app folder is checked.
@@ -49,8 +53,8 @@ TEST(PlantedDll, IsFoundBesideTheProgramOrInItsFolderOnlyUntilTheSearchIsNarrowe
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.mode);
-        ASSERT_TRUE(CopyFileA(plantedFolder.PathOf(kPlantedName).c_str(), besideProbe.c_str(),
-                              FALSE));
+        ASSERT_TRUE(
+            CopyFileA(plantedFolder.PathOf(kPlantedName).c_str(), besideProbe.c_str(), FALSE));
         EXPECT_EQ(c.beside, RunProbe(probe, c.mode, emptyFolder.Path()));
         ASSERT_TRUE(DeleteFileA(besideProbe.c_str()));
         if (c.inCurrentFolder != 0) {
@@ -84,15 +88,15 @@ bool LoadLibraryInProcess(DWORD processId, const std::string& library)
 {
     // The system's libraries lie at the same address in every process of a
     // session, LoadLibraryA with them.
-    const auto start = reinterpret_cast<LPTHREAD_START_ROUTINE>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")));
+    const auto start = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")));
     HANDLE process = OpenProcess(PROCESS_CREATE_THREAD | PROCESS_QUERY_INFORMATION |
                                      PROCESS_VM_OPERATION | PROCESS_VM_WRITE | PROCESS_VM_READ,
                                  FALSE, processId);
     if (process == nullptr)
         return false;
-    void* argument = VirtualAllocEx(process, nullptr, library.size() + 1,
-                                    MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    void* argument = VirtualAllocEx(process, nullptr, library.size() + 1, MEM_COMMIT | MEM_RESERVE,
+                                    PAGE_READWRITE);
     bool ran = false;
     if (argument != nullptr &&
         WriteProcessMemory(process, argument, library.c_str(), library.size() + 1, nullptr)) {

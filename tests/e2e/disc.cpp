@@ -24,9 +24,9 @@ bool DefineUnixDrive(char letter, const std::string& unixPath)
 {
     const DWORD defineUnixDrive =
         CTL_CODE(0x6d /* 'm' */, 32, METHOD_BUFFERED, FILE_READ_ACCESS | FILE_WRITE_ACCESS);
-    HANDLE manager = CreateFileW(L"\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,
-                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                                 nullptr);
+    HANDLE manager =
+        CreateFileW(L"\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     if (manager == INVALID_HANDLE_VALUE)
         return false;
     std::vector<char> request(sizeof(MountManagerUnixDrive) + unixPath.size() + 1);
@@ -40,9 +40,9 @@ bool DefineUnixDrive(char letter, const std::string& unixPath)
                     unixPath.size() + 1);
     }
     DWORD returned = 0;
-    const BOOL done = DeviceIoControl(manager, defineUnixDrive, request.data(),
-                                      static_cast<DWORD>(request.size()), nullptr, 0, &returned,
-                                      nullptr);
+    const BOOL done =
+        DeviceIoControl(manager, defineUnixDrive, request.data(),
+                        static_cast<DWORD>(request.size()), nullptr, 0, &returned, nullptr);
     CloseHandle(manager);
     return done != FALSE;
 }
@@ -147,7 +147,9 @@ std::string WaitForFileContent(const std::string& path)
 int PixelsUnlike(HWND window, const RECT& area, COLORREF colour)
 {
     const std::vector<POINT> corners = {
-        {area.left, area.top}, {area.right - 1, area.top}, {area.left, area.bottom - 1},
+        {area.left, area.top},
+        {area.right - 1, area.top},
+        {area.left, area.bottom - 1},
         {area.right - 1, area.bottom - 1},
         {(area.left + area.right) / 2, (area.top + area.bottom) / 2}};
     const int width = area.right - area.left;

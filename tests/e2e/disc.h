@@ -48,7 +48,9 @@ struct RegistryValue {
                   const std::string& ownKey = "")
         : root(root), ownKey(ownKey.empty() ? key : ownKey),
           set(SHSetValueA(root, key.c_str(), name, REG_SZ, value.c_str(),
-                          static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS) {}
+                          static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS)
+    {
+    }
     ~RegistryValue() { SHDeleteKeyA(root, ownKey.c_str()); }
     const HKEY root;
     const std::string ownKey;

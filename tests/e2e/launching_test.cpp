@@ -28,16 +28,20 @@ TEST_F(Launching, ProgramsGetTheirArgumentsDocumentsTheirProgramAndMissingNamesN
     // No warning message: each activation runs to its end without a box. The
     // entry without a command would otherwise open the drive's folder.
     std::string menuFile = "\xEF\xBB\xBF[Main]\r\nCaption=Launch disc\r\n[Element]\r\nName=Row\r\n";
-    for (const char* command : {"\\not-on-this-disc.exe", "missing folder\\missing.doc",
-                                "\\MORE.LST", "\\docs\\guide.kivdoc",
-                                "\\setup\\install.exe /lang ru \"two words\""})
+    for (const char* command :
+         {"\\not-on-this-disc.exe", "missing folder\\missing.doc", "\\MORE.LST",
+          "\\docs\\guide.kivdoc", "\\setup\\install.exe /lang ru \"two words\""})
         menuFile += std::string("[Element]\r\nName=Row\r\nCommand=") + command + "\r\n";
     WriteOnDisc("kiveron.lst", menuFile);
     WriteOnDisc("menu\\kiveron.lst", menuFile);
     // From a folder of the disc the program beside the menu is found second,
     // the folder keeping its trailing separator before the command's own;
     // from the root, where the program is put last, the first place tried.
-    const struct { const char* exeName; const char* program; const char* started; } cases[] = {
+    const struct {
+        const char* exeName;
+        const char* program;
+        const char* started;
+    } cases[] = {
         {"menu\\kiveron.exe", "menu\\setup\\install.exe", "menu\\\\setup\\install.exe"},
         {"kiveron.exe", "setup\\install.exe", "setup\\install.exe"},
     };
@@ -79,8 +83,9 @@ TEST_F(Launching, AShortcutGivenWithArgumentsStartsItsTargetWithThem)
     link->SetPath(PathOf("tools\\target.exe").c_str());
     const std::string root = Root();
     const std::wstring shortcut = std::wstring(root.begin(), root.end()) + L"tool.lnk";
-    const bool saved = SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
-                       SUCCEEDED(file->Save(shortcut.c_str(), TRUE));
+    const bool saved =
+        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+        SUCCEEDED(file->Save(shortcut.c_str(), TRUE));
     if (file != nullptr)
         file->Release();
     link->Release();

@@ -5,13 +5,15 @@
 
 namespace {
 
-const wchar_t kMenu[] = L"[Main]\r\nCaption=Men\u00FC f\u00FCr Gr\u00F6\u00DFen\r\n"
-                        L"[Element]\r\nName=\u00DCbersicht\r\nCommand=\\setup.exe Gr\u00F6\u00DFe\r\n"
-                        L"[Element]\r\nName=Zur\u00FCck\r\n";
+const wchar_t kMenu[] =
+    L"[Main]\r\nCaption=Men\u00FC f\u00FCr Gr\u00F6\u00DFen\r\n"
+    L"[Element]\r\nName=\u00DCbersicht\r\nCommand=\\setup.exe Gr\u00F6\u00DFe\r\n"
+    L"[Element]\r\nName=Zur\u00FCck\r\n";
 const wchar_t kCaption[] = L"Men\u00FC f\u00FCr Gr\u00F6\u00DFen";
 // What the program started by the first row finds on its command line, in
 // code page 1252.
-const char kArgument[] = " Gr\xF6\xDF" "e";
+const char kArgument[] = " Gr\xF6\xDF"
+                         "e";
 
 std::string Utf16WithMark(const std::wstring& text, bool bigEndian)
 {
@@ -50,7 +52,8 @@ TEST_F(SavedEncoding, Utf16InBothByteOrdersAndAnsiShowTheMenuAsWritten)
         WriteOnDisc("kiveron.lst", c.bytes);
         MenuProcess menu(KIVERON_EXE, Root(), {"", "kiveron.exe", {"LC_ALL=de_DE.UTF-8"}});
         HWND dialog = menu.WaitForWindow(kCaption);
-        ASSERT_NE(nullptr, dialog) << "no caption with umlauts; is the de_DE.UTF-8 locale installed?";
+        ASSERT_NE(nullptr, dialog)
+            << "no caption with umlauts; is the de_DE.UTF-8 locale installed?";
         EXPECT_EQ(2, RowCount(dialog));
         ASSERT_TRUE(Activate(dialog, 0));
         const std::string commandLine = WaitForFileContent(record);

@@ -15,7 +15,8 @@ protected:
     int Starts(const std::string& name) const
     {
         WIN32_FIND_DATAA found;
-        const HANDLE search = FindFirstFileA(PathOf("tools\\" + name + ".*.started").c_str(), &found);
+        const HANDLE search =
+            FindFirstFileA(PathOf("tools\\" + name + ".*.started").c_str(), &found);
         if (search == INVALID_HANDLE_VALUE)
             return 0;
         int count = 1;
@@ -37,7 +38,8 @@ TEST_F(MouseActivation, ADoubleClickStartsOnceAndAPressOnTheScrollBarNothing)
     PutRecorder("tools\\never.exe");
     const std::string done = PutRecorder("tools\\done.exe");
     // More rows than the list shows, so that it has its scroll bar.
-    std::string menuFile = "[Main]\r\nCaption=Mouse\r\n[Element]\r\nName=Once\r\nCommand=\\tools\\once.exe\r\n";
+    std::string menuFile =
+        "[Main]\r\nCaption=Mouse\r\n[Element]\r\nName=Once\r\nCommand=\\tools\\once.exe\r\n";
     for (int row = 1; row < 29; ++row)
         menuFile += "[Element]\r\nName=Never\r\nCommand=\\tools\\never.exe\r\n";
     menuFile += "[Element]\r\nName=Done\r\nCommand=\\tools\\done.exe\r\n";
@@ -68,7 +70,8 @@ TEST_F(MouseActivation, ADoubleClickStartsOnceAndAPressOnTheScrollBarNothing)
     EXPECT_TRUE(WaitUntil([&] { return menu.ChildProcessIds().empty(); }));
     EXPECT_EQ(1, Starts("once"));
     EXPECT_EQ(0, Starts("never"));
-    EXPECT_EQ(1, static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0))) << "the arrow was not hit";
+    EXPECT_EQ(1, static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0)))
+        << "the arrow was not hit";
     EXPECT_EQ(0u, menu.Close(dialog));
 }
 

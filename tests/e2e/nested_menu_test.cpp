@@ -3,7 +3,7 @@
 // nested menu that cannot be read is reported, and the menu shown stays.
 #include "disc.h"
 
-#include "app/main_window_rules.h"
+#include "app/launch_candidates.h"
 
 #include "platform/text_helpers.h"
 #include "platform/text_layer.h"
@@ -51,7 +51,8 @@ TEST_F(NestedMenu, ABrokenOneIsReportedAndAReadableOneReplacesTheMenuInTheSameWi
     PostActivate(dialog, 1);
     HWND box = menu.WaitForWindow(L"Kiveron");
     ASSERT_NE(nullptr, box) << "no error box";
-    EXPECT_EQ(AnsiToWide(MenuLoadFailureText(PathOf("tools\\missing.lst"), SystemErrorText(ERROR_FILE_NOT_FOUND))),
+    EXPECT_EQ(AnsiToWide(MenuLoadFailureText(PathOf("tools\\missing.lst"),
+                                             SystemErrorText(ERROR_FILE_NOT_FOUND))),
               MessageBoxText(box));
     EXPECT_EQ(dialog, GetWindow(box, GW_OWNER));
     PostMessageA(box, WM_COMMAND, IDOK, 0);

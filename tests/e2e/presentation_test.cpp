@@ -1,6 +1,6 @@
 // What a user sees of the real menu stays true: the list after scrolling
-// and over a picture of another size, a nested menu's languages, Alt+F4 from the language chooser and a start from
-// another current folder.
+// and over a picture of another size, a nested menu's languages, Alt+F4 from the language chooser
+// and a start from another current folder.
 #include "disc.h"
 
 #include "resources/resource_ids.h"
@@ -60,7 +60,8 @@ TEST_F(Presentation, AfterWheelScrollingAFullRepaintChangesNoPixel)
     ASSERT_TRUE(WaitUntil([&] { return SendMessageA(list, LB_GETTOPINDEX, 0, 0) > 0; }));
 
     const Pixels scrolled = ScreenPixels(dialog, area);
-    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    RedrawWindow(dialog, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     const Pixels repainted = ScreenPixels(dialog, area);
     EXPECT_EQ(0, PixelsThatDiffer(scrolled, repainted));
     EXPECT_EQ(0u, menu.Close(dialog));
@@ -105,7 +106,8 @@ TEST_F(Presentation, ANestedMenuWithATallerPictureAndTheSameLanguages)
 TEST_F(Presentation, AltF4ClosesTheMenuWhileTheLanguageChooserHasTheFocus)
 {
     WriteOnDisc("kiveron.lst", "[Main]\r\nCaption=Chooser\r\n[Language]\r\nLocale=en\r\n"
-                               "[Language]\r\nLocale=de\r\n" + Rows(2));
+                               "[Language]\r\nLocale=de\r\n" +
+                                   Rows(2));
     MenuProcess menu(KIVERON_EXE, Root());
     HWND dialog = menu.WaitForWindow(L"Chooser");
     ASSERT_NE(nullptr, dialog);
@@ -118,7 +120,8 @@ TEST_F(Presentation, AltF4ClosesTheMenuWhileTheLanguageChooserHasTheFocus)
 TEST_F(Presentation, AStartFromAnotherFolderFindsThePictureBesideTheMenu)
 {
     const COLORREF colour = RGB(20, 90, 200);
-    WriteOnDisc("menu\\kiveron.lst", "[Main]\r\nCaption=Elsewhere\r\nPicture=art\\back.bmp\r\n" + Rows(2));
+    WriteOnDisc("menu\\kiveron.lst",
+                "[Main]\r\nCaption=Elsewhere\r\nPicture=art\\back.bmp\r\n" + Rows(2));
     WriteOnDisc("menu\\art\\back.bmp", SolidBitmapFile(500, 400, colour));
     // Started as menu\kiveron.exe from the disc's root folder.
     MenuProcess menu(KIVERON_EXE, Root(), {"", "menu\\kiveron.exe", {}});

@@ -115,12 +115,15 @@ TEST_F(ScreenReader, ReadsEveryTextThroughLanguageChangesAndANestedMenuAlsoInThe
     const Shown english = {{L"Set-up", L"Tools"}, L"", L"Exit", L"English", names};
     const Shown russian = {{L"\x0423\x0441\x0442\x0430\x043D\x043E\x0432\x043A\x0430",
                             L"\x0421\x0435\x0440\x0432\x0438\x0441"},
-                           L"", L"\x0412\x044B\x0445\x043E\x0434", kRussian, names};
+                           L"",
+                           L"\x0412\x044B\x0445\x043E\x0434",
+                           kRussian,
+                           names};
     const Shown tools = {{L"\x0414\x0438\x0441\x043A"}, L"", russian.exitText, kRussian, names};
     const struct {
         const char* version;
         std::vector<std::string> environment;
-        bool english;  // the language chosen at start
+        bool english; // the language chosen at start
     } cases[] = {
         {"win10", {}, true},
         // Wine takes the user's language and the ANSI code page from LC_ALL.
@@ -132,16 +135,16 @@ TEST_F(ScreenReader, ReadsEveryTextThroughLanguageChangesAndANestedMenuAlsoInThe
         const RegistryValue version(HKEY_CURRENT_USER, kWineAppDefaults + exeName, "Version",
                                     c.version);
         ASSERT_TRUE(version.set);
-        SetCursorPos(0, 0);  // off the dialog: a caption under it would be current
+        SetCursorPos(0, 0); // off the dialog: a caption under it would be current
         MenuProcess menu(KIVERON_EXE, Root(), {"", exeName, c.environment});
         HWND dialog = menu.WaitForWindow(L"Reader disc");
         ASSERT_NE(nullptr, dialog);
         ASSERT_EQ(c.english, IsWindowUnicode(dialog) != FALSE) << "not the character set meant";
         DWORD processId = 0;
         GetWindowThreadProcessId(dialog, &processId);
-        const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE,
-                                                   nullptr, OnNameChange, processId, 0,
-                                                   WINEVENT_OUTOFCONTEXT);
+        const HWINEVENTHOOK hook =
+            SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, OnNameChange,
+                            processId, 0, WINEVENT_OUTOFCONTEXT);
         ASSERT_NE(nullptr, hook);
 
         const std::wstring installs[] = {L"Installs it", L"\x0421\x0442\x0430\x0432\x0438\x0442"};

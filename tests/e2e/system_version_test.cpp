@@ -8,13 +8,12 @@
 
 namespace {
 
-const char kWarnedMenu[] =
-    "\xEF\xBB\xBF[Main]\r\nCaption=Warned disc\r\n"
-    "WarningMsg_en=Close your other programs before the set-up starts.\r\n"
-    "WarningMsg_de=Bitte schliessen Sie zuerst alle anderen Programme.\r\n"
-    "[Language]\r\nLocale=en\r\nName=English\r\n"
-    "[Element]\r\nName=Set-up\r\nCommand=\\setup.exe\r\n"
-    "[Element]\r\nName=More\r\nCommand=\\more.lst\r\n";
+const char kWarnedMenu[] = "\xEF\xBB\xBF[Main]\r\nCaption=Warned disc\r\n"
+                           "WarningMsg_en=Close your other programs before the set-up starts.\r\n"
+                           "WarningMsg_de=Bitte schliessen Sie zuerst alle anderen Programme.\r\n"
+                           "[Language]\r\nLocale=en\r\nName=English\r\n"
+                           "[Element]\r\nName=Set-up\r\nCommand=\\setup.exe\r\n"
+                           "[Element]\r\nName=More\r\nCommand=\\more.lst\r\n";
 // The English message is empty; the German one, not chosen, is not.
 const char kEmptyMessageMenu[] =
     "[Main]\r\nCaption=Warned disc\r\nWarningMsg_en=\r\nWarningMsg_de=Achtung\r\n"
@@ -27,11 +26,14 @@ TEST_F(WarningBox, ComesFirstFromVersionSixOnButNotOnXpForAnEmptyMessageOrANeste
     const std::string record = PutRecorder("setup.exe");
     WriteOnDisc("more.lst", "[Main]\r\n[Element]\r\nName=A\r\n[Element]\r\nName=B\r\n"
                             "[Element]\r\nName=C\r\n");
-    const struct { const char* version; const char* menu; int row; bool warned; } cases[] = {
-        {"vista", kWarnedMenu, 0, true},
-        {"win10", kWarnedMenu, 0, true},
-        {"winxp", kWarnedMenu, 0, false},
-        {"win10", kEmptyMessageMenu, 0, false},
+    const struct {
+        const char* version;
+        const char* menu;
+        int row;
+        bool warned;
+    } cases[] = {
+        {"vista", kWarnedMenu, 0, true},  {"win10", kWarnedMenu, 0, true},
+        {"winxp", kWarnedMenu, 0, false}, {"win10", kEmptyMessageMenu, 0, false},
         {"win10", kWarnedMenu, 1, false},
     };
     for (const auto& c : cases) {

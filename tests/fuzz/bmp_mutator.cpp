@@ -21,19 +21,26 @@ struct Field {
 const std::vector<Field>& Fields()
 {
     static const std::vector<Field> fields = {
-        {0, 2, {0x4D42}},                                  // bfType
-        {2, 4, {}},                                        // bfSize
-        {6, 2, {}}, {8, 2, {}},                            // bfReserved1, bfReserved2
-        {10, 4, {0, 14, 54, 55}}, {10, 4, {}},             // bfOffBits
+        {0, 2, {0x4D42}}, // bfType
+        {2, 4, {}},       // bfSize
+        {6, 2, {}},
+        {8, 2, {}}, // bfReserved1, bfReserved2
+        {10, 4, {0, 14, 54, 55}},
+        {10, 4, {}},                                         // bfOffBits
         {14, 4, {12, 16, 39, 40, 41, 52, 56, 64, 108, 124}}, // biSize
-        {18, 4, {}}, {18, 4, {}},                          // biWidth
-        {22, 4, {}}, {22, 4, {}},                          // biHeight
-        {26, 2, {0, 1, 2}},                                // biPlanes
-        {28, 2, {0, 1, 2, 4, 8, 15, 16, 24, 32, 48, 64}}, {28, 2, {}}, // biBitCount
-        {30, 4, {0, 1, 2, 3, 4, 5, 6}},                    // biCompression
-        {34, 4, {}}, {34, 4, {}},                          // biSizeImage
-        {46, 4, {0, 1, 2, 15, 16, 17, 255, 256, 257}}, {46, 4, {}}, // biClrUsed
-        {50, 4, {}},                                       // biClrImportant
+        {18, 4, {}},
+        {18, 4, {}}, // biWidth
+        {22, 4, {}},
+        {22, 4, {}},        // biHeight
+        {26, 2, {0, 1, 2}}, // biPlanes
+        {28, 2, {0, 1, 2, 4, 8, 15, 16, 24, 32, 48, 64}},
+        {28, 2, {}},                    // biBitCount
+        {30, 4, {0, 1, 2, 3, 4, 5, 6}}, // biCompression
+        {34, 4, {}},
+        {34, 4, {}}, // biSizeImage
+        {46, 4, {0, 1, 2, 15, 16, 17, 255, 256, 257}},
+        {46, 4, {}}, // biClrUsed
+        {50, 4, {}}, // biClrImportant
         // Bit-field masks: after a 40-byte header, inside a longer one.
         {54, 4, {0, 0x7C00, 0xF800, 0xFF0000, 0x3FF00000, 0xFFFF0000, 0xFFFFFFFF, 0x7C01}},
         {58, 4, {0, 0x3E0, 0x7E0, 0xFF00, 0xFFC00, 0x10000}},
@@ -56,9 +63,7 @@ void Write(std::string& bytes, std::size_t offset, std::size_t size, std::uint32
 
 } // namespace
 
-BmpMutator::BmpMutator(Mutator& mutator) : mutator(mutator)
-{
-}
+BmpMutator::BmpMutator(Mutator& mutator) : mutator(mutator) {}
 
 std::string BmpMutator::Mutate(std::string bytes)
 {
@@ -88,9 +93,9 @@ void BmpMutator::MutateStream(std::string& bytes)
         return;
     }
     static const std::vector<std::string> steps = {
-        std::string("\0\0", 2), std::string("\0\1", 2), std::string("\0\2\xFF\0", 4),
+        std::string("\0\0", 2),       std::string("\0\1", 2),     std::string("\0\2\xFF\0", 4),
         std::string("\0\2\0\xFF", 4), std::string("\0\2\1\1", 4), std::string("\xFF\x12", 2),
-        std::string("\0\xFF", 2), std::string("\0\3\1\2", 4)};
+        std::string("\0\xFF", 2),     std::string("\0\3\1\2", 4)};
     const std::size_t at = start + 2 * mutator.Below((bytes.size() - start) / 2);
     const std::string& step = mutator.Pick(steps);
     if (mutator.OneIn(2))
@@ -107,9 +112,11 @@ void BmpMutator::MutateField(std::string& bytes)
     const std::uint32_t real = Read(bytes, field.offset, field.size);
     // The file's own size and the room behind the headers are what a
     // loader compares sizes and offsets with.
-    const std::uint32_t related = static_cast<std::uint32_t>(bytes.size() - (mutator.OneIn(2) ? 0 : kHeadersSize));
-    const std::uint32_t value = !field.telling.empty() && mutator.OneIn(2) ? mutator.Pick(field.telling)
-                                                                           : mutator.InterestingValue(real, related);
+    const std::uint32_t related =
+        static_cast<std::uint32_t>(bytes.size() - (mutator.OneIn(2) ? 0 : kHeadersSize));
+    const std::uint32_t value = !field.telling.empty() && mutator.OneIn(2)
+                                    ? mutator.Pick(field.telling)
+                                    : mutator.InterestingValue(real, related);
     Write(bytes, field.offset, field.size, value);
 }
 

@@ -1,6 +1,4 @@
-#ifndef KIVERON_TESTS_FUZZ_BMP_MUTATOR_H
-#define KIVERON_TESTS_FUZZ_BMP_MUTATOR_H
-
+#pragma once
 #include "mutator.h"
 
 #include <string>
@@ -25,5 +23,3 @@ private:
 
     Mutator& mutator;
 };
-
-#endif

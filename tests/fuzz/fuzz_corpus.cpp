@@ -45,16 +45,18 @@ std::vector<CorpusFile> FuzzCorpus::Pictures()
     gap.pixels.insert(0, 10, '\x77');
     Bmp noOffset = Pattern(3, 3, 4);
     noOffset.autoOffset = false;
-    pictures.insert(pictures.end(), {Picture("biSizeImage 0", unsized), Picture("top-down", topDown),
-                                     Picture("16-colour table", shortTable), Picture("gap before rows", gap),
-                                     Picture("pixel offset 0", noOffset), Picture("1x1", Pattern(1, 1, 24)),
-                                     Picture("wide", Pattern(64, 2, 8))});
+    pictures.insert(pictures.end(),
+                    {Picture("biSizeImage 0", unsized), Picture("top-down", topDown),
+                     Picture("16-colour table", shortTable), Picture("gap before rows", gap),
+                     Picture("pixel offset 0", noOffset), Picture("1x1", Pattern(1, 1, 24)),
+                     Picture("wide", Pattern(64, 2, 8))});
     AddFiles(PICTURES_DIR, "*.bmp", pictures);
     AddFiles(FUZZ_CORPUS_DIR, "*.bmp", pictures);
     return pictures;
 }
 
-void FuzzCorpus::AddFiles(const std::string& folder, const std::string& pattern, std::vector<CorpusFile>& files)
+void FuzzCorpus::AddFiles(const std::string& folder, const std::string& pattern,
+                          std::vector<CorpusFile>& files)
 {
     const std::string windowsFolder = HostPath(folder);
     std::vector<std::string> names;

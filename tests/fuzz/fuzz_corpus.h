@@ -1,6 +1,4 @@
-#ifndef KIVERON_TESTS_FUZZ_FUZZ_CORPUS_H
-#define KIVERON_TESTS_FUZZ_FUZZ_CORPUS_H
-
+#pragma once
 #include <string>
 #include <vector>
 
@@ -21,7 +19,6 @@ public:
     static std::vector<CorpusFile> Pictures();
 
 private:
-    static void AddFiles(const std::string& folder, const std::string& pattern, std::vector<CorpusFile>& files);
+    static void AddFiles(const std::string& folder, const std::string& pattern,
+                         std::vector<CorpusFile>& files);
 };
-
-#endif

@@ -9,7 +9,8 @@ int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
     if (!FuzzOptions::Current().Parse(argc, argv)) {
-        std::fprintf(stderr, "usage: fuzz_tests [--fuzz-inputs=N] [--fuzz-seed=N] [--fuzz-first=N]\n");
+        std::fprintf(stderr,
+                     "usage: fuzz_tests [--fuzz-inputs=N] [--fuzz-seed=N] [--fuzz-first=N]\n");
         return 2;
     }
     return RUN_ALL_TESTS();

@@ -26,7 +26,8 @@ bool FuzzOptions::Parse(int argc, char** argv)
         if (NumberAfter(argv[i], "--fuzz-inputs=", inputs, valid))
             longRun = true;
         else
-            NumberAfter(argv[i], "--fuzz-seed=", seed, valid) || NumberAfter(argv[i], "--fuzz-first=", first, valid);
+            NumberAfter(argv[i], "--fuzz-seed=", seed, valid) ||
+                NumberAfter(argv[i], "--fuzz-first=", first, valid);
     }
     return valid;
 }

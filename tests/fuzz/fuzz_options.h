@@ -1,6 +1,4 @@
-#ifndef KIVERON_TESTS_FUZZ_FUZZ_OPTIONS_H
-#define KIVERON_TESTS_FUZZ_FUZZ_OPTIONS_H
-
+#pragma once
 #include <cstdint>
 
 // How many inputs a run tries and from which seed, taken from the test
@@ -26,5 +24,3 @@ struct FuzzOptions {
     // The options of this process, set once by main.
     static FuzzOptions& Current();
 };
-
-#endif

@@ -27,18 +27,21 @@ CurrentInput current;
 
 // Saves the input under fuzz-findings\ and tells what it broke, where it
 // lies and, for a generated input, the options that make it again.
-std::string SaveFinding(const std::string& reader, const std::string& label, const std::string& extension,
-                        const std::string& bytes, const std::string& failure)
+std::string SaveFinding(const std::string& reader, const std::string& label,
+                        const std::string& extension, const std::string& bytes,
+                        const std::string& failure)
 {
     const std::string seed = std::to_string(FuzzOptions::Current().seed);
     CreateDirectoryA("fuzz-findings", nullptr);
     const std::string path = "fuzz-findings\\" + reader + "-seed" + seed + "-" + label + extension;
     WriteBinaryFile(path, bytes);
     char full[MAX_PATH];
-    std::string finding = reader + " " + label + " (seed " + seed + "): " + failure + "\n  saved as " +
+    std::string finding = reader + " " + label + " (seed " + seed + "): " + failure +
+                          "\n  saved as " +
                           (GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr) ? full : path);
     if (label.compare(0, 5, "input") == 0)
-        finding += "\n  again: --fuzz-seed=" + seed + " --fuzz-first=" + label.substr(5) + " --fuzz-inputs=1";
+        finding += "\n  again: --fuzz-seed=" + seed + " --fuzz-first=" + label.substr(5) +
+                   " --fuzz-inputs=1";
     return finding;
 }
 
@@ -141,9 +144,10 @@ void FuzzRun::Report(const std::string& label, const std::string& bytes, const s
 void FuzzRun::PrintSummary() const
 {
     const double seconds = std::chrono::duration<double>(Clock::now() - started).count();
-    std::printf("%s reader: %llu inputs in %.1f s, %.0f inputs/s, %d findings, slowest %s %.0f ms\n",
-                reader.c_str(), static_cast<unsigned long long>(tried), seconds, seconds > 0 ? tried / seconds : 0.0,
-                findings, slowestLabel.c_str(), slowestSeconds * 1000);
+    std::printf(
+        "%s reader: %llu inputs in %.1f s, %.0f inputs/s, %d findings, slowest %s %.0f ms\n",
+        reader.c_str(), static_cast<unsigned long long>(tried), seconds,
+        seconds > 0 ? tried / seconds : 0.0, findings, slowestLabel.c_str(), slowestSeconds * 1000);
     std::fflush(stdout);
 }
 

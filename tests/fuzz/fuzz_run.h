@@ -1,6 +1,4 @@
-#ifndef KIVERON_TESTS_FUZZ_FUZZ_RUN_H
-#define KIVERON_TESTS_FUZZ_FUZZ_RUN_H
-
+#pragma once
 #include "fuzz_corpus.h"
 #include "fuzz_options.h"
 #include "mutator.h"
@@ -53,5 +51,3 @@ private:
     double slowestSeconds = 0;
     std::string slowestLabel;
 };
-
-#endif

@@ -16,8 +16,9 @@ namespace {
 
 bool SameElement(const MenuElement& a, const MenuElement& b)
 {
-    return a.name.GetEntries() == b.name.GetEntries() && a.description.GetEntries() == b.description.GetEntries() &&
-           a.command == b.command && a.marker == b.marker;
+    return a.name.GetEntries() == b.name.GetEntries() &&
+           a.description.GetEntries() == b.description.GetEntries() && a.command == b.command &&
+           a.marker == b.marker;
 }
 
 bool SameLanguage(const MenuLanguage& a, const MenuLanguage& b)
@@ -37,7 +38,8 @@ bool MergedText(const LocalizedText& held, const LocalizedText& added, const Loc
 
 std::string BrokenText(const MenuDocument& document)
 {
-    std::vector<LocalizedText> texts = {document.GetCaption(), document.GetExitText(), document.GetWarningMsg()};
+    std::vector<LocalizedText> texts = {document.GetCaption(), document.GetExitText(),
+                                        document.GetWarningMsg()};
     for (const MenuLanguage& language : document.GetLanguages())
         texts.push_back(language.name);
     for (const MenuElement& element : document.GetElements()) {
@@ -52,19 +54,24 @@ std::string BrokenText(const MenuDocument& document)
     return std::string();
 }
 
-std::string BrokenMerge(const MenuDocument& held, const MenuDocument& added, const MenuDocument& merged)
+std::string BrokenMerge(const MenuDocument& held, const MenuDocument& added,
+                        const MenuDocument& merged)
 {
-    const std::vector<MenuElement> elements = merged.GetElements(), addedElements = added.GetElements();
-    if (!std::equal(elements.begin(), elements.end(), addedElements.begin(), addedElements.end(), SameElement))
+    const std::vector<MenuElement> elements = merged.GetElements(),
+                                   addedElements = added.GetElements();
+    if (!std::equal(elements.begin(), elements.end(), addedElements.begin(), addedElements.end(),
+                    SameElement))
         return "the entries are not the new file's";
     std::vector<MenuLanguage> languages = held.GetLanguages();
     const std::vector<MenuLanguage> heldLanguages = languages;
-    const std::vector<MenuLanguage> addedLanguages = added.GetLanguages(), mergedLanguages = merged.GetLanguages();
+    const std::vector<MenuLanguage> addedLanguages = added.GetLanguages(),
+                                    mergedLanguages = merged.GetLanguages();
     for (const MenuLanguage& language : addedLanguages)
         if (std::none_of(heldLanguages.begin(), heldLanguages.end(),
                          [&](const MenuLanguage& old) { return old.locale == language.locale; }))
             languages.push_back(language);
-    if (!std::equal(languages.begin(), languages.end(), mergedLanguages.begin(), mergedLanguages.end(), SameLanguage))
+    if (!std::equal(languages.begin(), languages.end(), mergedLanguages.begin(),
+                    mergedLanguages.end(), SameLanguage))
         return "the languages are not those held followed by the new file's that were not held";
     if (!MergedText(held.GetCaption(), added.GetCaption(), merged.GetCaption()) ||
         !MergedText(held.GetExitText(), added.GetExitText(), merged.GetExitText()) ||
@@ -73,7 +80,9 @@ std::string BrokenMerge(const MenuDocument& held, const MenuDocument& added, con
     PictureMap pictures = held.GetPicture();
     for (const auto& entry : added.GetPicture())
         pictures[entry.first] = entry.second;
-    return merged.GetPicture() == pictures ? std::string() : "the pictures are not those held, replaced by the new file's";
+    return merged.GetPicture() == pictures
+               ? std::string()
+               : "the pictures are not those held, replaced by the new file's";
 }
 
 // Loads the file alone and on top of the held menu.
@@ -92,7 +101,8 @@ std::string CheckMenu(const MenuDocument& held, const std::string& path, const s
     // Each record comes from a section line, and each of those holds a "[".
     const std::size_t records = alone.GetElements().size() + alone.GetLanguages().size();
     if (records > static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '[')))
-        return std::to_string(records) + " entries and languages, more than the file's section lines";
+        return std::to_string(records) +
+               " entries and languages, more than the file's section lines";
     const std::string broken = BrokenText(alone);
     return broken.empty() ? BrokenMerge(held, alone, merged) : broken;
 }
@@ -113,7 +123,8 @@ TEST(FuzzMenus, ContentNeverFailsALoadAndMergesByTheRules)
         return CheckMenu(held, path, bytes);
     };
     run.TryCorpus(corpus, check);
-    run.TryMutations([&](Mutator& mutator) { return MenuMutator(mutator).Mutate(mutator.Pick(corpus).bytes); },
-                     check);
+    run.TryMutations(
+        [&](Mutator& mutator) { return MenuMutator(mutator).Mutate(mutator.Pick(corpus).bytes); },
+        check);
     run.PrintSummary();
 }

@@ -1,6 +1,4 @@
-#ifndef KIVERON_TESTS_FUZZ_MENU_MUTATOR_H
-#define KIVERON_TESTS_FUZZ_MENU_MUTATOR_H
-
+#pragma once
 #include "mutator.h"
 
 #include <string>
@@ -31,5 +29,3 @@ private:
 
     Mutator& mutator;
 };
-
-#endif

@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-Mutator::Mutator(std::uint64_t seed) : random(seed)
-{
-}
+Mutator::Mutator(std::uint64_t seed) : random(seed) {}
 
 std::size_t Mutator::Below(std::size_t bound)
 {
@@ -36,15 +34,9 @@ void Mutator::MutateBytes(std::string& bytes)
     static const std::string telling("\0\xFF\x7F\x80\x01\n\r[]=_ \xEF\xBB\xBF\xC3\xF0", 17);
     const std::size_t at = Position(bytes);
     switch (Below(bytes.empty() ? 2 : 6)) {
-    case 0:
-        bytes.insert(at, RandomBytes(ChunkLength(64)));
-        break;
-    case 1:
-        bytes.insert(at, std::string(ChunkLength(8), telling[Below(telling.size())]));
-        break;
-    case 2:
-        bytes.resize(Below(bytes.size()));
-        break;
+    case 0: bytes.insert(at, RandomBytes(ChunkLength(64))); break;
+    case 1: bytes.insert(at, std::string(ChunkLength(8), telling[Below(telling.size())])); break;
+    case 2: bytes.resize(Below(bytes.size())); break;
     case 3: {
         const std::size_t start = Below(bytes.size());
         const std::string chunk = bytes.substr(start, ChunkLength(bytes.size() - start));
@@ -74,11 +66,11 @@ std::uint32_t Mutator::InterestingValue(std::uint32_t real, std::uint32_t relate
     switch (Below(8)) {
     case 0: return 0;
     case 1: return 1;
-    case 2: return 0xFFFFFFFFu;                  // -1
+    case 2: return 0xFFFFFFFFu;                          // -1
     case 3: return OneIn(2) ? 0x80000000u : 0x7FFFFFFFu; // INT_MIN, INT_MAX
     case 4: return base - 1;
     case 5: return base + 1;
-    case 6: return OneIn(2) ? base : 0u - base;   // as is or negated
+    case 6: return OneIn(2) ? base : 0u - base; // as is or negated
     default: return static_cast<std::uint32_t>(random());
     }
 }

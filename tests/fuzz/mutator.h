@@ -1,6 +1,4 @@
-#ifndef KIVERON_TESTS_FUZZ_MUTATOR_H
-#define KIVERON_TESTS_FUZZ_MUTATOR_H
-
+#pragma once
 #include <cstddef>
 #include <cstdint>
 #include <random>
@@ -19,7 +17,10 @@ public:
     std::size_t Below(std::size_t bound);
     bool OneIn(std::size_t n);
     template <typename T>
-    const T& Pick(const std::vector<T>& choices) { return choices[Below(choices.size())]; }
+    const T& Pick(const std::vector<T>& choices)
+    {
+        return choices[Below(choices.size())];
+    }
 
     // One change: a flipped bit, a byte set to one that means something to
     // a reader, a truncation, random bytes inserted, a chunk duplicated in
@@ -42,5 +43,3 @@ private:
 
     std::mt19937_64 random;
 };
-
-#endif

@@ -48,9 +48,8 @@ public:
     {
         const bool accepted = surface.LoadBitmapFile(path);
         const SIZE size = surface.GetSize();
-        const std::vector<DWORD> drawn = Render(ViewOf(size), [&](HDC dc, const RECT& box) {
-            return surface.Draw(dc, box, false);
-        });
+        const std::vector<DWORD> drawn = Render(
+            ViewOf(size), [&](HDC dc, const RECT& box) { return surface.Draw(dc, box, false); });
         if (!accepted) {
             if (size.cx != shownSize.cx || size.cy != shownSize.cy || drawn != shown)
                 return std::string("rejected, yet the surface no longer shows the picture it held");
@@ -90,7 +89,8 @@ private:
     {
         const BITMAPINFOHEADER info = FieldAt<BITMAPINFOHEADER>(bytes, 14);
         const char* const kinds[] = {"RGB", "RLE8", "RLE4", "bit fields"};
-        return std::to_string(info.biSize) + "-byte header " + (info.biCompression < 4 ? kinds[info.biCompression] : "?");
+        return std::to_string(info.biSize) + "-byte header " +
+               (info.biCompression < 4 ? kinds[info.biCompression] : "?");
     }
 
     std::map<std::string, unsigned> acceptedByLayout;
@@ -110,8 +110,9 @@ TEST(FuzzPictures, RejectedFilesKeepThePictureAndAcceptedOnesAreTheFiles)
         return oracle.Check(path, bytes);
     };
     run.TryCorpus(corpus, check);
-    run.TryMutations([&](Mutator& mutator) { return BmpMutator(mutator).Mutate(mutator.Pick(corpus).bytes); },
-                     check);
+    run.TryMutations(
+        [&](Mutator& mutator) { return BmpMutator(mutator).Mutate(mutator.Pick(corpus).bytes); },
+        check);
     run.PrintSummary();
     oracle.PrintTally();
 }

@@ -11,23 +11,27 @@ namespace {
 
 constexpr std::uint64_t kHuge = std::uint64_t(1) << 40;
 
-BITMAPINFOHEADER Header(LONG width, LONG height, WORD bits, DWORD sizeImage = 0, DWORD clrUsed = 0) {
+BITMAPINFOHEADER Header(LONG width, LONG height, WORD bits, DWORD sizeImage = 0, DWORD clrUsed = 0)
+{
     return BITMAPINFOHEADER{40, width, height, 1, bits, BI_RGB, sizeImage, 0, 0, clrUsed, 0};
 }
 
 } // namespace
 
-TEST(BitmapLayoutPlan, PlansExactlyWhatTheFileHolds) {
+TEST(BitmapLayoutPlan, PlansExactlyWhatTheFileHolds)
+{
     BitmapLayout layout; // 3 x 2 at 8 bits: rows of 4 bytes, 256 colours, biSizeImage computed
     ASSERT_TRUE(BitmapLayout::Plan(Header(3, 2, 8), 0, 54 + 1024 + 8, layout));
-    const std::uint64_t got[] = {layout.ColorTableEntries(), layout.ImageSize(), layout.PixelDataStart(), layout.BlockSize()};
+    const std::uint64_t got[] = {layout.ColorTableEntries(), layout.ImageSize(),
+                                 layout.PixelDataStart(), layout.BlockSize()};
     const std::uint64_t want[] = {256, 8, 54 + 1024, 40 + 1024 + 8};
     EXPECT_EQ(std::vector<std::uint64_t>(want, want + 4), std::vector<std::uint64_t>(got, got + 4));
     ASSERT_TRUE(BitmapLayout::Plan(Header(5, 4, 24, 100), 0, kHuge, layout));
     EXPECT_EQ(100u, layout.ImageSize()) << "a larger stated size is read whole";
 }
 
-TEST(BitmapLayoutPlan, AcceptsOnlyWhatGdiCanReadSafely) {
+TEST(BitmapLayoutPlan, AcceptsOnlyWhatGdiCanReadSafely)
+{
     const struct {
         const char* name;
         BITMAPINFOHEADER header;
@@ -51,6 +55,7 @@ TEST(BitmapLayoutPlan, AcceptsOnlyWhatGdiCanReadSafely) {
     };
     for (const auto& c : cases) {
         BitmapLayout layout;
-        EXPECT_EQ(c.plans, BitmapLayout::Plan(c.header, c.pixelOffset, c.fileSize, layout)) << c.name;
+        EXPECT_EQ(c.plans, BitmapLayout::Plan(c.header, c.pixelOffset, c.fileSize, layout))
+            << c.name;
     }
 }

@@ -3,10 +3,12 @@
 
 #include "graphics/draw_surface.h"
 
-TEST(DeviceContextScopes, ClientWindowScreenAndMemoryContexts) {
+TEST(DeviceContextScopes, ClientWindowScreenAndMemoryContexts)
+{
     // Captioned and bordered: the whole window differs from its client area.
-    const HWND window = CreateWindowExA(0, "STATIC", "scope", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200, 150,
-                                        nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    const HWND window =
+        CreateWindowExA(0, "STATIC", "scope", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200, 150,
+                        nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(nullptr, window);
     RECT client = {}, whole = {}, clientClip = {}, windowClip = {};
     GetClientRect(window, &client);

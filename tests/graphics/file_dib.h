@@ -1,9 +1,7 @@
 // What GDI itself draws from a BMP file's own bytes: the file's info header
 // (of whatever size), bit-field masks, colour table and pixel data handed to
 // SetDIBitsToDevice unchanged. The loader's pictures are compared with it.
-#ifndef KIVERON_TESTS_GRAPHICS_FILE_DIB_H
-#define KIVERON_TESTS_GRAPHICS_FILE_DIB_H
-
+#pragma once
 #include "test_pictures.h"
 
 #include <cstdlib>
@@ -11,7 +9,8 @@
 #include <functional>
 
 template <typename T>
-T FieldAt(const std::string& bytes, std::size_t offset) {
+T FieldAt(const std::string& bytes, std::size_t offset)
+{
     T value{};
     std::memcpy(&value, bytes.data() + offset, sizeof value);
     return value;
@@ -20,7 +19,8 @@ T FieldAt(const std::string& bytes, std::size_t offset) {
 // The pixels that draw(dc, box) leaves on a canvas of the box's size filled
 // with background; empty when draw fails.
 inline std::vector<DWORD> Render(const RECT& box, const std::function<bool(HDC, const RECT&)>& draw,
-                                 DWORD background = 0x13579B) {
+                                 DWORD background = 0x13579B)
+{
     DibCanvas canvas(std::max<LONG>(box.right, 1), std::max<LONG>(box.bottom, 1));
     std::fill(canvas.bits, canvas.bits + canvas.width * canvas.height, background);
     if (!draw(canvas.Dc(), box))
@@ -33,10 +33,11 @@ inline std::vector<DWORD> Render(const RECT& box, const std::function<bool(HDC, 
 }
 
 struct FileDib {
-    std::string block;     // info header, masks and colour table as in the file, then the pixel data
+    std::string block; // info header, masks and colour table as in the file, then the pixel data
     std::size_t bitsAt = 0; // where the pixel data starts in block
     bool rle = false;
-    DWORD FirstColour() const { // colour table entry 0, as a canvas pixel
+    DWORD FirstColour() const
+    { // colour table entry 0, as a canvas pixel
         const RGBQUAD c = FieldAt<RGBQUAD>(block, FieldAt<DWORD>(block, 0));
         return DWORD(c.rgbRed) << 16 | c.rgbGreen << 8 | c.rgbBlue;
     }
@@ -46,7 +47,8 @@ struct FileDib {
 // the file's headers describe a drawable picture whose colour table and
 // pixel data the file holds. Rows stored top-down are turned bottom-up, as
 // GDI takes a top-down DIB's source rectangle in other terms.
-inline std::string ReadFileDib(const std::string& bytes, FileDib& dib) {
+inline std::string ReadFileDib(const std::string& bytes, FileDib& dib)
+{
     if (bytes.size() < 54 || bytes.compare(0, 2, "BM") != 0)
         return "no BMP file";
     const BITMAPINFOHEADER info = FieldAt<BITMAPINFOHEADER>(bytes, 14);
@@ -57,9 +59,11 @@ inline std::string ReadFileDib(const std::string& bytes, FileDib& dib) {
     if ((info.biSize != 40 && info.biSize != 108 && info.biSize != 124) || info.biPlanes != 1 ||
         info.biWidth <= 0 || info.biHeight == 0)
         return "headers of no picture";
-    if (kind == BI_RGB ? bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32
+    if (kind == BI_RGB
+            ? bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32
         : fields ? bits != 16 && bits != 32
-        : !dib.rle || bits != (kind == BI_RLE8 ? 8 : 4) || info.biHeight < 0 || info.biSizeImage == 0)
+                 : !dib.rle || bits != (kind == BI_RLE8 ? 8 : 4) || info.biHeight < 0 ||
+                       info.biSizeImage == 0)
         return "no layout drawn";
     const std::size_t masksAt = 14 + 40, masksEnd = fields ? masksAt + 12 : masksAt;
     if (bytes.size() < masksEnd)
@@ -73,7 +77,8 @@ inline std::string ReadFileDib(const std::string& bytes, FileDib& dib) {
     const std::uint64_t entries = info.biClrUsed != 0 ? info.biClrUsed : bits <= 8 ? 1u << bits : 0;
     const std::uint64_t rowSize = (std::uint64_t(bits) * info.biWidth + 31) / 32 * 4;
     const std::uint64_t height = std::uint64_t(std::abs(std::int64_t(info.biHeight)));
-    const std::uint64_t tableEnd = 14 + std::uint64_t(info.biSize) + (fields && info.biSize == 40 ? 12 : 0) + 4 * entries;
+    const std::uint64_t tableEnd =
+        14 + std::uint64_t(info.biSize) + (fields && info.biSize == 40 ? 12 : 0) + 4 * entries;
     const DWORD offset = FieldAt<DWORD>(bytes, 10);
     const std::uint64_t pixels = offset != 0 ? offset : tableEnd;
     const std::uint64_t stored = dib.rle ? info.biSizeImage : rowSize * height;
@@ -90,19 +95,24 @@ inline std::string ReadFileDib(const std::string& bytes, FileDib& dib) {
         return std::string();
     }
     for (std::uint64_t row = 0; row < height; ++row)
-        dib.block += bytes.substr(std::size_t(pixels + rowSize * (info.biHeight > 0 ? row : height - 1 - row)),
-                                  std::size_t(rowSize));
+        dib.block += bytes.substr(
+            std::size_t(pixels + rowSize * (info.biHeight > 0 ? row : height - 1 - row)),
+            std::size_t(rowSize));
     reinterpret_cast<BITMAPINFOHEADER*>(&dib.block[0])->biHeight = LONG(height);
     return std::string();
 }
 
 // GDI's drawing of the file's bottom-left part of the view's size, over the
 // colour table's first colour where an RLE stream leaves pixels out.
-inline std::vector<DWORD> DrawFileDib(const FileDib& dib, const RECT& view) {
-    return Render(view, [&](HDC dc, const RECT& box) {
-        return SetDIBitsToDevice(dc, 0, 0, box.right, box.bottom, 0, 0, 0, box.bottom, dib.block.data() + dib.bitsAt,
-                                 reinterpret_cast<const BITMAPINFO*>(dib.block.data()), DIB_RGB_COLORS) != 0;
-    }, dib.rle ? dib.FirstColour() : 0x13579B);
+inline std::vector<DWORD> DrawFileDib(const FileDib& dib, const RECT& view)
+{
+    return Render(
+        view,
+        [&](HDC dc, const RECT& box) {
+            return SetDIBitsToDevice(dc, 0, 0, box.right, box.bottom, 0, 0, 0, box.bottom,
+                                     dib.block.data() + dib.bitsAt,
+                                     reinterpret_cast<const BITMAPINFO*>(dib.block.data()),
+                                     DIB_RGB_COLORS) != 0;
+        },
+        dib.rle ? dib.FirstColour() : 0x13579B);
 }
-
-#endif

@@ -13,20 +13,25 @@ namespace {
 // i is grey i with flags 0xFF, so every slot tells where it came from.
 enum Kind { Pic, Sys, SysFree, Black, BlackFree, White };
 
-std::string Text(const PALETTEENTRY& e) {
-    return std::to_string(e.peRed) + "," + std::to_string(e.peGreen) + "," + std::to_string(e.peBlue) + " flags " +
-           std::to_string(e.peFlags);
+std::string Text(const PALETTEENTRY& e)
+{
+    return std::to_string(e.peRed) + "," + std::to_string(e.peGreen) + "," +
+           std::to_string(e.peBlue) + " flags " + std::to_string(e.peFlags);
 }
 
-std::string Expected(Kind kind, int i) {
-    const BYTE g = BYTE(i), free = kind == SysFree || kind == BlackFree || kind == Pic ? PC_NOCOLLAPSE : 0;
+std::string Expected(Kind kind, int i)
+{
+    const BYTE g = BYTE(i),
+               free = kind == SysFree || kind == BlackFree || kind == Pic ? PC_NOCOLLAPSE : 0;
     const BYTE level = kind == White ? 255 : kind == Black || kind == BlackFree ? 0 : g;
-    return Text(kind == Pic ? PALETTEENTRY{g, BYTE(i / 2), 200, free} : PALETTEENTRY{level, level, level, free});
+    return Text(kind == Pic ? PALETTEENTRY{g, BYTE(i / 2), 200, free}
+                            : PALETTEENTRY{level, level, level, free});
 }
 
 } // namespace
 
-TEST(ImagePalette, LaysOutPictureAndSystemColours) {
+TEST(ImagePalette, LaysOutPictureAndSystemColours)
+{
     const struct {
         const char* name;
         UINT use;
@@ -34,12 +39,28 @@ TEST(ImagePalette, LaysOutPictureAndSystemColours) {
         int colours;
         std::vector<std::pair<int, Kind>> runs; // first slot of each run
     } cases[] = {
-        {"no static: picture but black and white ends", SYSPAL_NOSTATIC, 256, 256, {{0, Black}, {1, Pic}, {255, White}}},
-        {"no static, 16 colours", SYSPAL_NOSTATIC, 256, 16, {{0, Black}, {1, Pic}, {16, BlackFree}, {255, White}}},
+        {"no static: picture but black and white ends",
+         SYSPAL_NOSTATIC,
+         256,
+         256,
+         {{0, Black}, {1, Pic}, {255, White}}},
+        {"no static, 16 colours",
+         SYSPAL_NOSTATIC,
+         256,
+         16,
+         {{0, Black}, {1, Pic}, {16, BlackFree}, {255, White}}},
         {"20 static colours", SYSPAL_STATIC, 20, 256, {{0, Sys}, {10, Pic}, {246, Sys}}},
-        {"NOSTATIC256 keeps 20 static", SYSPAL_NOSTATIC256, 20, 256, {{0, Sys}, {10, Pic}, {246, Sys}}},
+        {"NOSTATIC256 keeps 20 static",
+         SYSPAL_NOSTATIC256,
+         20,
+         256,
+         {{0, Sys}, {10, Pic}, {246, Sys}}},
         {"error keeps 20 static", SYSPAL_ERROR, 20, 256, {{0, Sys}, {10, Pic}, {246, Sys}}},
-        {"static, 16 colours", SYSPAL_STATIC, 20, 16, {{0, Sys}, {10, Pic}, {16, SysFree}, {246, Sys}}},
+        {"static, 16 colours",
+         SYSPAL_STATIC,
+         20,
+         16,
+         {{0, Sys}, {10, Pic}, {16, SysFree}, {246, Sys}}},
         {"no colour table", SYSPAL_STATIC, 20, 0, {{0, Sys}, {10, SysFree}, {246, Sys}}},
         {"only the first 256 of 300", SYSPAL_STATIC, 20, 300, {{0, Sys}, {10, Pic}, {246, Sys}}},
         {"true colour: NUMCOLORS -1", SYSPAL_ERROR, -1, 256, {{0, Pic}}},
@@ -53,7 +74,8 @@ TEST(ImagePalette, LaysOutPictureAndSystemColours) {
         ScreenPaletteFacts screen{c.use, c.numColors, {}};
         for (int i = 0; i < 256; ++i)
             screen.systemEntries[i] = {BYTE(i), BYTE(i), BYTE(i), 0xFF};
-        const PaletteEntries got = ChooseImagePalette(screen, c.colours ? table.data() : nullptr, c.colours);
+        const PaletteEntries got =
+            ChooseImagePalette(screen, c.colours ? table.data() : nullptr, c.colours);
         size_t run = 0;
         for (int i = 0; i < 256; ++i) {
             run += run + 1 < c.runs.size() && c.runs[run + 1].first == i;
@@ -62,7 +84,8 @@ TEST(ImagePalette, LaysOutPictureAndSystemColours) {
     }
 }
 
-TEST(ImagePalette, CreateImagePaletteLaysOutWhatThisScreenReports) {
+TEST(ImagePalette, CreateImagePaletteLaysOutWhatThisScreenReports)
+{
     std::vector<RGBQUAD> table;
     for (int i = 0; i < 256; ++i)
         table.push_back(RGBQUAD{BYTE(i), 7, BYTE(255 - i), 0});

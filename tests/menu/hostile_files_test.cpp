@@ -29,13 +29,15 @@ void LoadHostile(const TempFolder& folder, const std::string& bytes, const std::
     } catch (const InputDataException& error) {
         FAIL() << error.Message();
     }
-    std::vector<LocalizedText> texts = {document.GetCaption(), document.GetExitText(), document.GetWarningMsg()};
+    std::vector<LocalizedText> texts = {document.GetCaption(), document.GetExitText(),
+                                        document.GetWarningMsg()};
     for (const MenuLanguage& language : document.GetLanguages())
         texts.push_back(language.name);
     for (const MenuElement& element : document.GetElements()) {
         texts.push_back(element.name);
         texts.push_back(element.description);
-        ASSERT_TRUE(element.marker == MarkerKind::Primary || element.marker == MarkerKind::Secondary);
+        ASSERT_TRUE(element.marker == MarkerKind::Primary ||
+                    element.marker == MarkerKind::Secondary);
     }
     for (const LocalizedText& text : texts)
         for (const auto& entry : text.GetEntries()) {
@@ -50,7 +52,8 @@ TEST(HostileFiles, ContentNeverRaisesAnErrorOrBreaksTheDocument)
 {
     // Bytes that mean something to the reader or the parser, drawn far more
     // often than chance would draw them.
-    const char telling[] = "[]=_\r\n\0 \t\xEF\xBB\xBF\xC3\xE2\xF0\x80\xFF" "ElementLanguageMainNameCommandMarker";
+    const char telling[] = "[]=_\r\n\0 \t\xEF\xBB\xBF\xC3\xE2\xF0\x80\xFF"
+                           "ElementLanguageMainNameCommandMarker";
     const std::string utf8 = "[Element]\r\nName_ru=\xD0\x9F\xD1\x83\r\nName_x=\xF0\x9F\x98\x80\r\n";
     TempFolder folder;
     std::mt19937 random(1149);
@@ -59,7 +62,8 @@ TEST(HostileFiles, ContentNeverRaisesAnErrorOrBreaksTheDocument)
         if (i < 2500) {
             bytes.resize(random() % 2048);
             for (char& byte : bytes)
-                byte = random() % 2 ? static_cast<char>(random()) : telling[random() % (sizeof telling - 1)];
+                byte = random() % 2 ? static_cast<char>(random())
+                                    : telling[random() % (sizeof telling - 1)];
         } else { // valid lines cut off, often inside a multi-byte character
             bytes = Repeated(utf8, 1 + random() % 20);
             bytes.resize(random() % bytes.size());
@@ -67,11 +71,19 @@ TEST(HostileFiles, ContentNeverRaisesAnErrorOrBreaksTheDocument)
         LoadHostile(folder, bytes, "random file #" + std::to_string(i));
     }
     const std::string structured[] = {
-        std::string("[Element]\r\nName=\0\r\n", 20), Repeated("[Element]\n", 30000),
-        Repeated("[Language]\r\nName_=\r\n[Main]\r\n", 10000), Repeated("\r", 100000), Repeated("\r\r\n", 50000),
-        Repeated("=\n", 20000), Repeated("_", 50000) + "\n", Repeated("_=_\n", 10000) + Repeated("=", 70000) + "\n",
-        "[Element]\nName=" + Repeated("x", 1 << 20) + "\n", "[Element]\nCommand=" + Repeated("\xD0\x96", 100000) + "\n",
-        "[Main]\nCaption_" + Repeated("k", 100000) + "=v\n", Repeated("[", 200000), Repeated("\xEF\xBB\xBF", 1000),
+        std::string("[Element]\r\nName=\0\r\n", 20),
+        Repeated("[Element]\n", 30000),
+        Repeated("[Language]\r\nName_=\r\n[Main]\r\n", 10000),
+        Repeated("\r", 100000),
+        Repeated("\r\r\n", 50000),
+        Repeated("=\n", 20000),
+        Repeated("_", 50000) + "\n",
+        Repeated("_=_\n", 10000) + Repeated("=", 70000) + "\n",
+        "[Element]\nName=" + Repeated("x", 1 << 20) + "\n",
+        "[Element]\nCommand=" + Repeated("\xD0\x96", 100000) + "\n",
+        "[Main]\nCaption_" + Repeated("k", 100000) + "=v\n",
+        Repeated("[", 200000),
+        Repeated("\xEF\xBB\xBF", 1000),
         Repeated(std::string(1, '\0'), 5000),
     };
     for (const std::string& bytes : structured)

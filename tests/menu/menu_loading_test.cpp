@@ -20,10 +20,10 @@ namespace {
 const std::string kFirstMenu = MenuLines(
     {"[Main]", "Caption=One", "Picture=one.bmp", "Picture_de=eins.bmp", "ExitText_en=Leave",
      "WarningMsg=Close all first", "[Language]", "Locale=en", "[Element]", "Name=First entry"});
-const std::string kSecondMenu = MenuLines(
-    {"[Main]", "Caption=Two", "Caption_de=Zwei", "Picture=two.bmp", "ExitText_en=Quit", "ExitText_de=Beenden",
-     "WarningMsg=Ignored", "WarningMsg_de=Warnung", "[Language]", "Locale=de", "[Element]", "Name=Second entry",
-     "[Element]", "Name=Third entry"});
+const std::string kSecondMenu =
+    MenuLines({"[Main]", "Caption=Two", "Caption_de=Zwei", "Picture=two.bmp", "ExitText_en=Quit",
+               "ExitText_de=Beenden", "WarningMsg=Ignored", "WarningMsg_de=Warnung", "[Language]",
+               "Locale=de", "[Element]", "Name=Second entry", "[Element]", "Name=Third entry"});
 
 // The message of the InputDataException that loading the path throws, with
 // the document checked to be as it was.
@@ -47,19 +47,24 @@ TEST(InputErrors, UnreadableFilesGiveTheSystemTextAndLeaveTheDocument)
 {
     TempFolder folder;
     EXPECT_EQ(LoadFailure(folder.PathOf("missing.lst")), SystemErrorText(ERROR_FILE_NOT_FOUND));
-    EXPECT_EQ(LoadFailure(folder.PathOf("missing\\menu.lst")), SystemErrorText(ERROR_PATH_NOT_FOUND));
+    EXPECT_EQ(LoadFailure(folder.PathOf("missing\\menu.lst")),
+              SystemErrorText(ERROR_PATH_NOT_FOUND));
     EXPECT_EQ(LoadFailure(folder.Path()), SystemErrorText(ERROR_ACCESS_DENIED));
     const std::string path = folder.WriteFile("menu.lst", kSecondMenu);
-    for (const DWORD access : {DWORD(GENERIC_READ), DWORD(GENERIC_WRITE)}) { // locked against all, or a writer at work
+    for (const DWORD access :
+         {DWORD(GENERIC_READ), DWORD(GENERIC_WRITE)}) { // locked against all, or a writer at work
         HeldFile held(path, access, access == GENERIC_READ ? 0 : FILE_SHARE_READ);
-        EXPECT_EQ(LoadFailure(path), SystemErrorText(ERROR_SHARING_VIOLATION)) << "access " << std::hex << access;
+        EXPECT_EQ(LoadFailure(path), SystemErrorText(ERROR_SHARING_VIOLATION))
+            << "access " << std::hex << access;
     }
     HeldFile reader(path, GENERIC_READ, FILE_SHARE_READ);
     MenuDocument document;
     document.Load(path);
     EXPECT_EQ(document.GetElements().size(), 2u) << "another reader is no obstacle";
-    const char pipeName[] = "\\\\.\\pipe\\kiveron-menu-test"; // its size query fails, answering 0xFFFFFFFF
-    HANDLE server = CreateNamedPipeA(pipeName, PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE, 1, 4096, 4096, 0, nullptr);
+    const char pipeName[] =
+        "\\\\.\\pipe\\kiveron-menu-test"; // its size query fails, answering 0xFFFFFFFF
+    HANDLE server =
+        CreateNamedPipeA(pipeName, PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE, 1, 4096, 4096, 0, nullptr);
     ASSERT_NE(server, INVALID_HANDLE_VALUE);
     EXPECT_EQ(LoadFailure(pipeName), SystemErrorText(ERROR_INVALID_FUNCTION));
     CloseHandle(server);
@@ -85,7 +90,8 @@ TEST(TwoLoads, EntriesReplacedNewLanguagesAppendedTextsCompleted)
     LoadBytes(document, kFirstMenu);
     LoadBytes(document, kSecondMenu);
     EXPECT_EQ(Describe(document),
-              "caption [*]One [de]Zwei\nexit [de]Beenden [en]Leave\nwarning [*]Close all first [de]Warnung\n"
+              "caption [*]One [de]Zwei\nexit [de]Beenden [en]Leave\nwarning [*]Close all first "
+              "[de]Warnung\n"
               "picture [*]two.bmp [de]eins.bmp\nlanguage en\nlanguage de\n"
               "element [*]Second entry / /  / 0\nelement [*]Third entry / /  / 0\n");
     // A language already held is not added again: opening the same menu
@@ -94,8 +100,8 @@ TEST(TwoLoads, EntriesReplacedNewLanguagesAppendedTextsCompleted)
     LoadBytes(again, kSecondMenu);
     LoadBytes(again, kSecondMenu);
     EXPECT_EQ(Describe(again), DescribeFile(kSecondMenu)) << "the same file twice changes nothing";
-    LoadBytes(document, MenuLines({"[Language]", "Locale=fr", "[Language]", "Locale=en", "[Language]",
-                                   "Locale=de", "[Language]", "Locale=fr"}));
+    LoadBytes(document, MenuLines({"[Language]", "Locale=fr", "[Language]", "Locale=en",
+                                   "[Language]", "Locale=de", "[Language]", "Locale=fr"}));
     std::string locales;
     for (const MenuLanguage& language : document.GetLanguages())
         locales += language.locale + " ";

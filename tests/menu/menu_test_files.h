@@ -1,5 +1,4 @@
-#ifndef KIVERON_TESTS_MENU_MENU_TEST_FILES_H
-#define KIVERON_TESTS_MENU_MENU_TEST_FILES_H
+#pragma once
 
 // Menu files for the tests: written to real files and loaded from there.
 
@@ -12,7 +11,8 @@
 #include <string>
 
 // The lines, each followed by the line break given.
-inline std::string MenuLines(std::initializer_list<const char*> lines, const std::string& lineBreak = "\r\n")
+inline std::string MenuLines(std::initializer_list<const char*> lines,
+                             const std::string& lineBreak = "\r\n")
 {
     std::string text;
     for (const char* line : lines)
@@ -31,8 +31,9 @@ inline std::string Describe(const LocalizedText& text)
     std::string description;
     for (const auto& entry : text.GetEntries()) {
         std::string utf8(entry.second.size() * 3, '\0');
-        utf8.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, entry.second.data(),
-            static_cast<int>(entry.second.size()), &utf8[0], static_cast<int>(utf8.size()), nullptr, nullptr)));
+        utf8.resize(static_cast<std::size_t>(WideCharToMultiByte(
+            CP_UTF8, 0, entry.second.data(), static_cast<int>(entry.second.size()), &utf8[0],
+            static_cast<int>(utf8.size()), nullptr, nullptr)));
         description += " [" + entry.first + "]" + utf8;
     }
     return description;
@@ -43,15 +44,16 @@ inline std::string Describe(const LocalizedText& text)
 inline std::string Describe(const MenuDocument& document)
 {
     std::string description = "caption" + Describe(document.GetCaption()) + "\nexit" +
-                              Describe(document.GetExitText()) + "\nwarning" + Describe(document.GetWarningMsg()) +
-                              "\npicture";
+                              Describe(document.GetExitText()) + "\nwarning" +
+                              Describe(document.GetWarningMsg()) + "\npicture";
     for (const auto& entry : document.GetPicture())
         description += " [" + entry.first + "]" + entry.second;
     for (const MenuLanguage& language : document.GetLanguages())
         description += "\nlanguage " + language.locale + Describe(language.name);
     for (const MenuElement& element : document.GetElements())
-        description += "\nelement" + Describe(element.name) + " /" + Describe(element.description) + " / " +
-                       element.command + " / " + std::to_string(static_cast<int>(element.marker));
+        description += "\nelement" + Describe(element.name) + " /" + Describe(element.description) +
+                       " / " + element.command + " / " +
+                       std::to_string(static_cast<int>(element.marker));
     return description + "\n";
 }
 
@@ -61,5 +63,3 @@ inline std::string DescribeFile(const std::string& bytes)
     LoadBytes(document, bytes);
     return Describe(document);
 }
-
-#endif

@@ -11,8 +11,16 @@ TEST(TextFileReader, DecodesEveryByteAfterACompleteByteOrderMark)
         std::string bytes;
         std::wstring text;
     } cases[] = {
-        {"\xEF\xBB\xBFName=A\r\n", L"Name=A\r\n"}, {"Name=A\r\n", L"Name=A\r\n"},
-        {"\xEF\xBB\xBF\xEF\xBB\xBF" "A", L"\xFEFF" L"A"}, {"A", L"A"}, {"AB", L"AB"}, {"", L""}, {"\xEF\xBB\xBF", L""},
+        {"\xEF\xBB\xBFName=A\r\n", L"Name=A\r\n"},
+        {"Name=A\r\n", L"Name=A\r\n"},
+        {"\xEF\xBB\xBF\xEF\xBB\xBF"
+         "A",
+         L"\xFEFF"
+         L"A"},
+        {"A", L"A"},
+        {"AB", L"AB"},
+        {"", L""},
+        {"\xEF\xBB\xBF", L""},
         {std::string("\0A\0", 3), std::wstring(L"\0A\0", 3)},
     };
     TempFolder folder;
@@ -33,8 +41,14 @@ TEST(TextFileReader, ReadsUtf16AfterItsMarkAndAnythingElseNotUtf8AsAnsi)
     } cases[] = {
         {std::string("\xFF\xFEG\0\xF6\0\n\0", 8), L"G\u00F6\n"},
         {std::string("\xFE\xFF\0G\0\xF6\0\n", 8), L"G\u00F6\n"},
-        {"Gr\xF6\xDF" "e\r\n", L"Gr\u00F6\u00DF" L"e\r\n"},
-        {"\xEF\xBB\xBFGr\xF6\xDF" "e", L"Gr\xFFFD\xFFFD" L"e"},
+        {"Gr\xF6\xDF"
+         "e\r\n",
+         L"Gr\u00F6\u00DF"
+         L"e\r\n"},
+        {"\xEF\xBB\xBFGr\xF6\xDF"
+         "e",
+         L"Gr\xFFFD\xFFFD"
+         L"e"},
     };
     TempFolder folder;
     for (const auto& c : cases) {

@@ -25,8 +25,10 @@ TEST_F(MenuListTest, OnlyTheCaptionUnderThePointerIsCurrentWithTheHand)
 
     // Beside the caption is no row: the bullet column, right of the text and
     // the two pixels below it.
-    const POINT besides[] = {{row.left + 8, row.top + 7}, {row.left + 18, row.top + 7},
-                             {row.right - 3, row.top + 7}, {row.left + 25, row.top + 15},
+    const POINT besides[] = {{row.left + 8, row.top + 7},
+                             {row.left + 18, row.top + 7},
+                             {row.right - 3, row.top + 7},
+                             {row.left + 25, row.top + 15},
                              {row.left + 25, row.top + 16}};
     for (const POINT& point : besides) {
         PointAt(OnCaption(2));
@@ -55,7 +57,8 @@ TEST_F(MenuListTest, OnlyAReleaseOverACaptionOrEnterOnASelectedRowActivates)
     // Pressed on the bullet and released on a caption, pressed on a caption
     // and released on the bullet or right of it: neither activates.
     const POINT bullet = {7, RowRect(1).top + 7};
-    const POINT pairs[][2] = {{bullet, OnCaption(1)}, {OnCaption(1), bullet},
+    const POINT pairs[][2] = {{bullet, OnCaption(1)},
+                              {OnCaption(1), bullet},
                               {OnCaption(1), POINT{RowRect(3).right - 2, RowRect(3).top + 7}}};
     for (const auto& pair : pairs) {
         Click(WM_LBUTTONDOWN, pair[0]);
@@ -88,7 +91,8 @@ TEST_F(MenuListTest, AHoveredRowThatARefillRemovedIsNoRow)
     // Drawing rows that are not there draws nothing.
     const Pixels drawn = CaptureDrawing(40, 17, [this](HDC dc) {
         for (UINT item : {4u, 2u, static_cast<UINT>(-1)})
-            Menu().DrawItem(DRAWITEMSTRUCT{ODT_LISTBOX, 1000, item, ODA_DRAWENTIRE, 0, List(), dc, RECT{0, 0, 40, 17}, 0});
+            Menu().DrawItem(DRAWITEMSTRUCT{ODT_LISTBOX, 1000, item, ODA_DRAWENTIRE, 0, List(), dc,
+                                           RECT{0, 0, 40, 17}, 0});
     });
     EXPECT_EQ(0, InkBounds(drawn).right);
 

@@ -7,14 +7,14 @@ TEST_F(MenuListTest, ArrowsStepFromTheCurrentRowAndStopAtBothEndsAlsoAfterASecon
     // A second binding must not make the list's procedure its own
     // predecessor, which would recurse without end on the next message.
     Menu().Attach(&menu->Window(), List());
-    Key(VK_DOWN);  // from no current row: the top row
+    Key(VK_DOWN); // from no current row: the top row
     Key(VK_RIGHT);
     Key(VK_DOWN);
-    Key(VK_DOWN);  // on the last row: nothing, and nothing sent
+    Key(VK_DOWN); // on the last row: nothing, and nothing sent
     EXPECT_EQ(2, Selection());
     Key(VK_UP);
     Key(VK_LEFT);
-    Key(VK_UP);    // on the first row: nothing, and nothing sent
+    Key(VK_UP); // on the first row: nothing, and nothing sent
     EXPECT_EQ(0, Selection());
     // From a hovered row, and the hover ends: its caption is news again.
     PointAt(OnCaption(1));

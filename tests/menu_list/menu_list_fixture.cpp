@@ -7,9 +7,10 @@ void MenuListTest::Open(const std::vector<std::string>& captions)
     // over a row would hover it.
     MovePointerTo(POINT{2, 2}, [] {});
     PumpAll();
-    const std::string picture = RunningMenu::WriteBeside(
-        "menu_list_picture.bmp", SolidBitmapFile(640, 480, kPictureColour));
-    std::string file = "[Main]\r\nPicture=" + picture + "\r\n[Language]\r\nLocale=en\r\nName=English\r\n";
+    const std::string picture = RunningMenu::WriteBeside("menu_list_picture.bmp",
+                                                         SolidBitmapFile(640, 480, kPictureColour));
+    std::string file =
+        "[Main]\r\nPicture=" + picture + "\r\n[Language]\r\nLocale=en\r\nName=English\r\n";
     for (const std::string& caption : captions)
         file += "[Element]\r\nName=" + caption + "\r\nCommand=no-such-program.exe\r\n";
     menu.reset(new RunningMenu(file));

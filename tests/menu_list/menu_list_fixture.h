@@ -45,17 +45,24 @@ protected:
     RECT Rect(bool client) const;
     RECT ClientRect() const { return Rect(true); }
     RECT ScreenRect() const { return Rect(false); }
-    POINT OnScreen(POINT point) const { return POINT{ScreenRect().left + point.x, ScreenRect().top + point.y}; }
+    POINT OnScreen(POINT point) const
+    {
+        return POINT{ScreenRect().left + point.x, ScreenRect().top + point.y};
+    }
     int HitCode(POINT point) const { return Send(WM_NCHITTEST, 0, Pack(OnScreen(point))); }
     static LPARAM Pack(POINT point) { return MAKELPARAM(point.x, point.y); }
 
     // Puts the pointer on a point; the list hears nothing of it.
-    void MovePointer(POINT point) { MovePointerTo(OnScreen(point), [] {}); }
+    void MovePointer(POINT point)
+    {
+        MovePointerTo(OnScreen(point), [] {});
+    }
     // Moves the pointer and lets the list track it, as a real move would.
     void PointAt(POINT point)
     {
         MovePointer(point);
-        Send(WM_SETCURSOR, reinterpret_cast<WPARAM>(List()), MAKELPARAM(HitCode(point), WM_MOUSEMOVE));
+        Send(WM_SETCURSOR, reinterpret_cast<WPARAM>(List()),
+             MAKELPARAM(HitCode(point), WM_MOUSEMOVE));
     }
     void Key(WPARAM key) const { Send(WM_KEYDOWN, key, 1); }
     void Click(UINT message, POINT point) const
@@ -87,7 +94,11 @@ protected:
     }
     // A release wherever the pointer is.
     void Release();
-    void Tick(int count) const { while (count-- > 0) Send(WM_TIMER, 100); }
+    void Tick(int count) const
+    {
+        while (count-- > 0)
+            Send(WM_TIMER, 100);
+    }
     void DragTo(POINT point)
     {
         MovePointer(point);

@@ -60,7 +60,7 @@ TEST_F(MenuListTest, CaptionsWrapBesideTheBarColumnThatOnlyOverflowingRowsReserv
 TEST_F(MenuListTest, RowsShowThePictureTheirBulletAndTheCaptionUnderlinedWhileCurrent)
 {
     Open(3);
-    Refill({0, 1, 7});  // 7 is neither kind: no bullet
+    Refill({0, 1, 7}); // 7 is neither kind: no bullet
     InvalidateRect(menu->Dialog(), nullptr, FALSE);
     const Pixels pixels = CaptureList();
     const COLORREF discs[] = {RGB(1, 65, 128), RGB(254, 172, 2), kPictureColour};
@@ -70,23 +70,27 @@ TEST_F(MenuListTest, RowsShowThePictureTheirBulletAndTheCaptionUnderlinedWhileCu
         EXPECT_EQ(discs[row], pixels.At(3, rect.top + 6)) << row;
         EXPECT_EQ(row < 2 ? RGB(255, 255, 255) : kPictureColour, pixels.At(2, rect.top + 2)) << row;
         EXPECT_EQ(kPictureColour, pixels.At(1, rect.top + 6)) << row;
-        EXPECT_LE(InkBounds(pixels, RECT{0, rect.top, 19, rect.bottom}).right, row < 2 ? 13 : 0) << row;
+        EXPECT_LE(InkBounds(pixels, RECT{0, rect.top, 19, rect.bottom}).right, row < 2 ? 13 : 0)
+            << row;
         const RECT caption = InkBounds(pixels, RECT{19, rect.top, rect.right, rect.bottom});
         EXPECT_LT(caption.left, 25) << row;
         EXPECT_LT(caption.right, rect.right - 20) << "the picture shows right of the text";
         EXPECT_LE(caption.bottom, rect.top + 15) << "the 2 pixels below the text stay free";
     }
-    EXPECT_EQ(0, InkBounds(pixels, RECT{0, RowRect(2).bottom, ClientRect().right, ClientRect().bottom}).right);
+    EXPECT_EQ(0,
+              InkBounds(pixels, RECT{0, RowRect(2).bottom, ClientRect().right, ClientRect().bottom})
+                  .right);
 
     // Only the current row's caption is underlined.
     auto underlined = [this](const Pixels& shown, int row) {
-        return HasUnderline(shown, RECT{19, RowRect(row).top, RowRect(row).right, RowRect(row).top + 15});
+        return HasUnderline(shown,
+                            RECT{19, RowRect(row).top, RowRect(row).right, RowRect(row).top + 15});
     };
     EXPECT_FALSE(underlined(pixels, 1));
     PointAt(OnCaption(1));
     const Pixels hovered = CaptureList();
     EXPECT_TRUE(underlined(hovered, 1));
     EXPECT_FALSE(underlined(hovered, 0) || underlined(hovered, 2));
-    PointAt(POINT{8, RowRect(1).top + 5});  // onto the bullet: no row is current
+    PointAt(POINT{8, RowRect(1).top + 5}); // onto the bullet: no row is current
     EXPECT_FALSE(underlined(CaptureList(), 1));
 }

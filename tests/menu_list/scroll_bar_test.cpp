@@ -13,7 +13,7 @@ TEST_F(ScrollingListTest, AnArrowStepsAtOnceThenFromTheSixthTickWhileThePointerS
     Tick(2);
     EXPECT_EQ(9, Top());
 
-    MovePointer(LowTrack());  // off the pressed arrow
+    MovePointer(LowTrack()); // off the pressed arrow
     Tick(3);
     EXPECT_EQ(9, Top());
     MovePointer(UpArrow());

@@ -38,9 +38,27 @@ bool StopFailing()
     return failed;
 }
 
-void* operator new(std::size_t size) { return Allocate(size); }
-void* operator new[](std::size_t size) { return Allocate(size); }
-void operator delete(void* block) noexcept { std::free(block); }
-void operator delete[](void* block) noexcept { std::free(block); }
-void operator delete(void* block, std::size_t) noexcept { std::free(block); }
-void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
+void* operator new(std::size_t size)
+{
+    return Allocate(size);
+}
+void* operator new[](std::size_t size)
+{
+    return Allocate(size);
+}
+void operator delete(void* block) noexcept
+{
+    std::free(block);
+}
+void operator delete[](void* block) noexcept
+{
+    std::free(block);
+}
+void operator delete(void* block, std::size_t) noexcept
+{
+    std::free(block);
+}
+void operator delete[](void* block, std::size_t) noexcept
+{
+    std::free(block);
+}

@@ -16,8 +16,8 @@ std::wstring Describe(const LocalizedText& text)
 {
     std::wstring described = L"{";
     for (const auto& entry : text.GetEntries())
-        described += std::wstring(entry.first.begin(), entry.first.end()) + L"=" + entry.second +
-                     L";";
+        described +=
+            std::wstring(entry.first.begin(), entry.first.end()) + L"=" + entry.second + L";";
     return described + L"}";
 }
 
@@ -44,10 +44,10 @@ std::wstring Describe(const MenuDocument& document)
 TEST(OutOfMemory, ALoadThatRunsOutAtAnyAllocationLeavesTheDocumentAsItWas)
 {
     TempFolder folder;
-    const std::string first = folder.WriteFile(
-        "first.lst", "[Main]\r\nCaption_en=First\r\nPicture=first.bmp\r\n"
-                     "[Language]\r\nLocale=en\r\nName=English\r\n"
-                     "[Element]\r\nName=One\r\nCommand=\\one.exe\r\n");
+    const std::string first =
+        folder.WriteFile("first.lst", "[Main]\r\nCaption_en=First\r\nPicture=first.bmp\r\n"
+                                      "[Language]\r\nLocale=en\r\nName=English\r\n"
+                                      "[Element]\r\nName=One\r\nCommand=\\one.exe\r\n");
     // Something for every part of the document to take in.
     const std::string second = folder.WriteFile(
         "second.lst", "\xEF\xBB\xBF[Main]\r\nCaption_de=Zweite\r\nExitText=Exit\r\n"

@@ -6,7 +6,8 @@
 
 TEST(TextConversion, LongTextsRoundTripInFullAndCodePageLettersKeepTheirBytes)
 {
-    EXPECT_EQ(IsUnicodePlatform(), (GetVersion() & 0x80000000u) == 0) << "GetVersion's top bit: no UTF-16 calls";
+    EXPECT_EQ(IsUnicodePlatform(), (GetVersion() & 0x80000000u) == 0)
+        << "GetVersion's top bit: no UTF-16 calls";
     EXPECT_EQ(WideToAnsi(L""), "");
     EXPECT_EQ(AnsiToWide(""), L"");
     EXPECT_EQ(WideToAnsi(std::wstring(L"ab\0cd", 5)), "ab") << "the first zero ends the source";
@@ -14,7 +15,8 @@ TEST(TextConversion, LongTextsRoundTripInFullAndCodePageLettersKeepTheirBytes)
     // ASCII converts without the system; a letter above 0x7F takes the code
     // page's path, so both run past the old 2048-character buffer.
     CPINFO info = {};
-    const bool singleByte = GetCPInfo(CP_ACP, &info) && info.MaxCharSize == 1; // else only ASCII has known bytes
+    const bool singleByte =
+        GetCPInfo(CP_ACP, &info) && info.MaxCharSize == 1; // else only ASCII has known bytes
     const char byte = '\xE9';
     wchar_t letter = 0;
     ASSERT_EQ(MultiByteToWideChar(CP_ACP, 0, &byte, 1, &letter, 1), 1);

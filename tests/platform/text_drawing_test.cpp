@@ -22,12 +22,15 @@ TEST(TextDrawing, MeasuringAndDrawingAgreeOnTheCountAndLeaveTheText)
     EXPECT_TRUE(prefix > 0 && prefix < whole);
     EXPECT_EQ(calculated(7), prefix);
     EXPECT_EQ(calculated(-1), whole);
-    EXPECT_EQ(GetTextExtentAuto(dc, text, 1000).cx, whole) << "counts beyond the text measure only the text";
+    EXPECT_EQ(GetTextExtentAuto(dc, text, 1000).cx, whole)
+        << "counts beyond the text measure only the text";
     EXPECT_EQ(calculated(1000), whole);
     // Long texts are measured in full (on the ANSI path they are converted).
-    EXPECT_EQ(GetTextExtentAuto(dc, std::wstring(3000, L'W'), 2500).cx, 2500 * GetTextExtentAuto(dc, L"W", 1).cx);
+    EXPECT_EQ(GetTextExtentAuto(dc, std::wstring(3000, L'W'), 2500).cx,
+              2500 * GetTextExtentAuto(dc, L"W", 1).cx);
 
-    const std::wstring tooLong = L"A description far too long for its small rectangle", before = tooLong;
+    const std::wstring tooLong = L"A description far too long for its small rectangle",
+                       before = tooLong;
     RECT rect = {0, 0, 40, 20};
     DrawTextAuto(dc, tooLong, -1, rect, DT_SINGLELINE | DT_END_ELLIPSIS | DT_MODIFYSTRING);
     EXPECT_EQ(tooLong, before) << "drawing never writes into the caller's text";

@@ -26,12 +26,23 @@ TEST(CompareNoCase, FoldsTheAsciiLettersOnlyThenOrdersByLength)
         const wchar_t *a, *b;
         int result;
     } cases[] = {
-        {L"[Main]", L"[MAIN]", 0}, {L"zAz", L"ZaZ", 0}, {L"", L"", 0}, {L"Name", L"NameX", -1}, {L"NameX", L"Name", 1},
-        {L"", L"a", -1}, {L"a", L"B", -1}, {L"_", L"A", -1}, {L"A", L"_", 1}, // folded: '_' before 'A', 'a' before 'B'
-        {L"@", L"`", -1}, {L"[", L"{", -1}, {L"\u00C4", L"\u00E4", -1}, {L"\u0414", L"\u0434", -1},
+        {L"[Main]", L"[MAIN]", 0},
+        {L"zAz", L"ZaZ", 0},
+        {L"", L"", 0},
+        {L"Name", L"NameX", -1},
+        {L"NameX", L"Name", 1},
+        {L"", L"a", -1},
+        {L"a", L"B", -1},
+        {L"_", L"A", -1},
+        {L"A", L"_", 1}, // folded: '_' before 'A', 'a' before 'B'
+        {L"@", L"`", -1},
+        {L"[", L"{", -1},
+        {L"\u00C4", L"\u00E4", -1},
+        {L"\u0414", L"\u0434", -1},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(CompareNoCase(c.a, c.b), c.result) << static_cast<int>(c.a[0]) << " vs " << static_cast<int>(c.b[0]);
+        EXPECT_EQ(CompareNoCase(c.a, c.b), c.result)
+            << static_cast<int>(c.a[0]) << " vs " << static_cast<int>(c.b[0]);
 }
 
 TEST(TrimWhitespace, RemovesTheCLocaleSpaceAtBothEndsOnly)
@@ -43,8 +54,8 @@ TEST(TrimWhitespace, RemovesTheCLocaleSpaceAtBothEndsOnly)
     EXPECT_EQ(TrimWhitespace(L"\u3000\u2003x\u3000"), L"x");
     // Unicode's White_Space above U+00FF, the same on every Windows.
     EXPECT_EQ(TrimWhitespace(L"\u1680\u2000\u200A\u2028\u2029\u202Fx\u205F\u3000"), L"x");
-    for (wchar_t edge : {L'\x08', L'\x0E', L'\x1F', L'\x85', L'\x4E2D', L'\xFEFF', L'\x180E', L'\x1FFF',
-                         L'\x200B', L'\x2030', L'\x3001'}) {
+    for (wchar_t edge : {L'\x08', L'\x0E', L'\x1F', L'\x85', L'\x4E2D', L'\xFEFF', L'\x180E',
+                         L'\x1FFF', L'\x200B', L'\x2030', L'\x3001'}) {
         const std::wstring text = std::wstring(1, edge) + L"x" + std::wstring(1, edge);
         EXPECT_EQ(TrimWhitespace(text), text) << "U+" << std::hex << static_cast<int>(edge);
     }

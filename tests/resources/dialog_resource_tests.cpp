@@ -5,16 +5,19 @@
 #include "module_resource.h"
 #include "resources/resource_ids.h"
 
-TEST(MainDialog, TemplateFieldsInOrder) {
+TEST(MainDialog, TemplateFieldsInOrder)
+{
     ModuleResource t(5 /* RT_DIALOG */, IDD_MAIN_DIALOG);
     ASSERT_NE(nullptr, t.data);
-    const DWORD style = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_FIXEDSYS |
-                        DS_CENTER;
-    // version 1, extended (0xFFFF), help id, exstyle, style, 4 controls, x, y, cx, cy, no menu, no class
+    const DWORD style = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME |
+                        DS_SETFONT | DS_FIXEDSYS | DS_CENTER;
+    // version 1, extended (0xFFFF), help id, exstyle, style, 4 controls, x, y, cx, cy, no menu, no
+    // class
     const DWORD header[] = {1, 0xFFFF, 0, WS_EX_APPWINDOW, style, 4, 0, 0, 320, 217, 0, 0};
     const int sizes[] = {2, 2, 4, 4, 4, 2, 2, 2, 2, 2, 2, 2};
     for (size_t i = 0; i < 12; ++i)
-        EXPECT_EQ(header[i], sizes[i] == 2 ? t.Next<WORD>() : t.Next<DWORD>()) << "header field " << i;
+        EXPECT_EQ(header[i], sizes[i] == 2 ? t.Next<WORD>() : t.Next<DWORD>())
+            << "header field " << i;
     EXPECT_EQ(L" ", t.NextString()) << "caption";
     EXPECT_EQ(8, t.Next<WORD>()) << "point size";
     EXPECT_EQ(400, t.Next<WORD>()) << "weight";
@@ -27,15 +30,27 @@ TEST(MainDialog, TemplateFieldsInOrder) {
         WORD rect[4];
         WORD classAtom; // Static 0x82, ListBox 0x83, ComboBox 0x85
     } controls[] = {
-        {IDC_MENU_LIST, WS_EX_TRANSPARENT,
-         WS_CHILD | WS_VISIBLE | WS_TABSTOP | LBS_NOTIFY | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
-         {90, 51, 223, 107}, 0x83},
-        {IDC_LANGUAGE_COMBO, 0, WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED,
-         {90, 195, 115, 64}, 0x85},
-        {IDC_EXIT_LINK, WS_EX_TRANSPARENT, WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | SS_NOTIFY | SS_OWNERDRAW,
-         {226, 193, 87, 17}, 0x82},
-        {IDC_DESCRIPTION, WS_EX_TRANSPARENT, WS_CHILD | WS_VISIBLE | WS_GROUP | SS_NOPREFIX | SS_OWNERDRAW,
-         {90, 163, 223, 28}, 0x82},
+        {IDC_MENU_LIST,
+         WS_EX_TRANSPARENT,
+         WS_CHILD | WS_VISIBLE | WS_TABSTOP | LBS_NOTIFY | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS |
+             LBS_NOINTEGRALHEIGHT,
+         {90, 51, 223, 107},
+         0x83},
+        {IDC_LANGUAGE_COMBO,
+         0,
+         WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED,
+         {90, 195, 115, 64},
+         0x85},
+        {IDC_EXIT_LINK,
+         WS_EX_TRANSPARENT,
+         WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | SS_NOTIFY | SS_OWNERDRAW,
+         {226, 193, 87, 17},
+         0x82},
+        {IDC_DESCRIPTION,
+         WS_EX_TRANSPARENT,
+         WS_CHILD | WS_VISIBLE | WS_GROUP | SS_NOPREFIX | SS_OWNERDRAW,
+         {90, 163, 223, 28},
+         0x82},
     };
     for (const auto& want : controls) {
         SCOPED_TRACE("control " + std::to_string(want.id));

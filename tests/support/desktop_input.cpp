@@ -15,7 +15,7 @@ void PumpAllButMouse()
 {
     const UINT ranges[][2] = {{0, WM_NCMOUSEMOVE - 1},
                               {WM_NCXBUTTONDBLCLK + 1, WM_MOUSEFIRST - 1},
-                              {0x020E + 1, 0xFFFFFFFF}};  // past the horizontal wheel
+                              {0x020E + 1, 0xFFFFFFFF}}; // past the horizontal wheel
     MSG message;
     for (bool any = true; any;) {
         any = false;
@@ -38,8 +38,10 @@ void MovePointerTo(POINT target, const std::function<void()>& pump)
     INPUT input = {};
     input.type = INPUT_MOUSE;
     input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    input.mi.dx = (target.x * 65536 + GetSystemMetrics(SM_CXSCREEN) - 1) / GetSystemMetrics(SM_CXSCREEN);
-    input.mi.dy = (target.y * 65536 + GetSystemMetrics(SM_CYSCREEN) - 1) / GetSystemMetrics(SM_CYSCREEN);
+    input.mi.dx =
+        (target.x * 65536 + GetSystemMetrics(SM_CXSCREEN) - 1) / GetSystemMetrics(SM_CXSCREEN);
+    input.mi.dy =
+        (target.y * 65536 + GetSystemMetrics(SM_CYSCREEN) - 1) / GetSystemMetrics(SM_CYSCREEN);
     constexpr DWORD kCatchUp = 150;
     const DWORD start = GetTickCount();
     for (int steady = 0, moves = 0; GetTickCount() - start < 20 * kCatchUp; Sleep(10)) {
@@ -70,7 +72,7 @@ Pixels Copy(HDC dc, const RECT& box)
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = pixels.width;
-    info.bmiHeader.biHeight = -pixels.height;  // top-down
+    info.bmiHeader.biHeight = -pixels.height; // top-down
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;

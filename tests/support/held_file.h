@@ -1,6 +1,4 @@
-#ifndef KIVERON_TESTS_SUPPORT_HELD_FILE_H
-#define KIVERON_TESTS_SUPPORT_HELD_FILE_H
-
+#pragma once
 #include <windows.h>
 
 #include <string>
@@ -29,5 +27,3 @@ private:
     HANDLE file;
     DWORD lockedBytes;
 };
-
-#endif

@@ -67,8 +67,8 @@ MenuProcess::MenuProcess(const std::string& executable, const std::string& folde
     if (!options.unixEnvironment.empty()) {
         StartInUnixEnvironment(program, folder, options.unixEnvironment);
     } else if (StartProcess("\"" + program + "\"" +
-                                 (options.arguments.empty() ? "" : " " + options.arguments),
-                             folder, &info)) {
+                                (options.arguments.empty() ? "" : " " + options.arguments),
+                            folder, &info)) {
         process = info.hProcess;
         processId = info.dwProcessId;
     }

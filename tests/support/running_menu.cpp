@@ -4,8 +4,7 @@
 #include <functional>
 #include <fstream>
 
-RunningMenu::RunningMenu(const std::string& menuFile)
-    : application(GetModuleHandleA(nullptr))
+RunningMenu::RunningMenu(const std::string& menuFile) : application(GetModuleHandleA(nullptr))
 {
     WriteBeside("kiveron.lst", menuFile);
     window.reset(new MainWindow(&application));
@@ -51,10 +50,20 @@ std::string RowsBitmapFile(int width, int height, bool topDown,
 {
     const uint32_t rowSize = ((24u * width + 31) / 32) * 4;
     const uint32_t imageSize = rowSize * height;
-    const uint32_t headerFields[][2] = {
-        {14 + 40 + imageSize, 4}, {0, 4}, {14 + 40, 4}, {40, 4}, {uint32_t(width), 4},
-        {uint32_t(topDown ? -height : height), 4}, {1, 2}, {24, 2}, {0, 4}, {imageSize, 4},
-        {0, 4}, {0, 4}, {0, 4}, {0, 4}};
+    const uint32_t headerFields[][2] = {{14 + 40 + imageSize, 4},
+                                        {0, 4},
+                                        {14 + 40, 4},
+                                        {40, 4},
+                                        {uint32_t(width), 4},
+                                        {uint32_t(topDown ? -height : height), 4},
+                                        {1, 2},
+                                        {24, 2},
+                                        {0, 4},
+                                        {imageSize, 4},
+                                        {0, 4},
+                                        {0, 4},
+                                        {0, 4},
+                                        {0, 4}};
     std::string file = "BM";
     for (const auto& field : headerFields)
         for (uint32_t i = 0; i < field[1]; ++i)

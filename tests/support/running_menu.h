@@ -41,7 +41,10 @@ std::string SolidBitmapFile(int width, int height, COLORREF colour, bool topDown
 // A 24-bit BMP file whose every row has a colour of its own, so that a part of
 // it drawn at the wrong height shows: row y (from the top) is BandColour(y).
 std::string BandedBitmapFile(int width, int height);
-inline COLORREF BandColour(int y) { return RGB(y & 0xFF, 40 + 60 * ((y >> 8) & 3), 160); }
+inline COLORREF BandColour(int y)
+{
+    return RGB(y & 0xFF, 40 + 60 * ((y >> 8) & 3), 160);
+}
 
 // Reads one pixel of a window's client area as the screen shows it.
 COLORREF ClientPixel(HWND window, int x, int y);

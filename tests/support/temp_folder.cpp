@@ -20,8 +20,8 @@ std::string SystemTempPath()
 std::string CreateUniqueFolder()
 {
     static unsigned counter = 0;
-    const std::string base = SystemTempPath() + "kiveron-test-" +
-                             std::to_string(GetCurrentProcessId()) + "-";
+    const std::string base =
+        SystemTempPath() + "kiveron-test-" + std::to_string(GetCurrentProcessId()) + "-";
     for (int attempt = 0; attempt < 1000; ++attempt) {
         const std::string candidate = base + std::to_string(++counter);
         if (CreateDirectoryA(candidate.c_str(), nullptr))
@@ -56,9 +56,7 @@ void RemoveTree(const std::string& folder)
 
 } // namespace
 
-TempFolder::TempFolder() : path(CreateUniqueFolder())
-{
-}
+TempFolder::TempFolder() : path(CreateUniqueFolder()) {}
 
 TempFolder::~TempFolder()
 {
@@ -89,8 +87,8 @@ void WriteBinaryFile(const std::string& path, const std::string& bytes)
     if (file == INVALID_HANDLE_VALUE)
         throw std::runtime_error("cannot create " + path);
     DWORD written = 0;
-    const BOOL ok = ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                                nullptr);
+    const BOOL ok =
+        ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);
     if (!ok || written != bytes.size())
         throw std::runtime_error("cannot write " + path);

@@ -1,6 +1,4 @@
-#ifndef KIVERON_TESTS_SUPPORT_TEMP_FOLDER_H
-#define KIVERON_TESTS_SUPPORT_TEMP_FOLDER_H
-
+#pragma once
 #include <string>
 
 // A fresh, uniquely named folder under the system's temporary folder, removed
@@ -30,5 +28,3 @@ private:
 // Writes the bytes exactly as given to path; throws std::runtime_error when
 // the file cannot be written.
 void WriteBinaryFile(const std::string& path, const std::string& bytes);
-
-#endif

@@ -4,17 +4,25 @@
 #include <gtest/gtest.h>
 
 #include "app/command_split.h"
-#include "app/main_window_rules.h"
+#include "app/dialog_scaling.h"
+#include "app/launch_candidates.h"
+#include "app/startup_language.h"
 
 #include <set>
 
 namespace {
 
-LANGID User(WORD primary, WORD sub = SUBLANG_DEFAULT) { return MAKELANGID(primary, sub); }
+LANGID User(WORD primary, WORD sub = SUBLANG_DEFAULT)
+{
+    return MAKELANGID(primary, sub);
+}
 
 TEST(StartupLanguage, EveryTableEntryMapsToItsCodeWhateverTheSubLanguage)
 {
-    const struct { WORD primary; const char* code; } table[] = {
+    const struct {
+        WORD primary;
+        const char* code;
+    } table[] = {
         {0x02, "bg"}, {0x07, "de"}, {0x09, "en"}, {0x18, "ro"}, {0x19, "ru"}, {0x22, "uk"},
         {0x26, "lv"}, {0x27, "lt"}, {0x2A, "vi"}, {0x37, "ka"}, {0x3F, "kk"},
     };
@@ -28,15 +36,15 @@ TEST(StartupLanguage, EveryTableEntryMapsToItsCodeWhateverTheSubLanguage)
 
 TEST(StartupLanguage, UserCodeThenEnglishThenAnyLanguageComparedExactly)
 {
-    const struct { std::vector<std::string> declared; WORD user; const char* chosen; } cases[] = {
-        {{"en", "ru"}, LANG_RUSSIAN, "ru"},
-        {{"en", "ru"}, LANG_GERMAN, "en"},
-        {{"ru", "uk"}, LANG_FRENCH, "*"},
-        {{}, LANG_ENGLISH, "*"},
-        {{"ru", "de", "de"}, LANG_GERMAN, "de"},
-        {{"EN", "RU"}, LANG_RUSSIAN, "*"},
-        {{"en ", "ru-RU"}, LANG_RUSSIAN, "*"},
-        {{""}, LANG_ENGLISH, "*"},
+    const struct {
+        std::vector<std::string> declared;
+        WORD user;
+        const char* chosen;
+    } cases[] = {
+        {{"en", "ru"}, LANG_RUSSIAN, "ru"},      {{"en", "ru"}, LANG_GERMAN, "en"},
+        {{"ru", "uk"}, LANG_FRENCH, "*"},        {{}, LANG_ENGLISH, "*"},
+        {{"ru", "de", "de"}, LANG_GERMAN, "de"}, {{"EN", "RU"}, LANG_RUSSIAN, "*"},
+        {{"en ", "ru-RU"}, LANG_RUSSIAN, "*"},   {{""}, LANG_ENGLISH, "*"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.chosen, ChooseStartupLanguage(c.declared, User(c.user))) << c.user;
@@ -46,7 +54,8 @@ TEST(MenuFilePath, LiesBesideTheExecutable)
 {
     EXPECT_EQ("E:\\setup\\kiveron.lst", MenuFilePathBeside("E:\\setup\\kiveron.exe"));
     EXPECT_EQ("D:\\kiveron.lst", MenuFilePathBeside("D:\\kiveron.exe"));
-    EXPECT_EQ("\\\\server\\share\\kiveron.lst", MenuFilePathBeside("\\\\server\\share\\kiveron.exe"));
+    EXPECT_EQ("\\\\server\\share\\kiveron.lst",
+              MenuFilePathBeside("\\\\server\\share\\kiveron.exe"));
     EXPECT_EQ("C:/tools\\kiveron.lst", MenuFilePathBeside("C:/tools/menu.exe"));
 }
 
@@ -69,20 +78,26 @@ TEST(LaunchCandidates, DriveThenFolderThenAsWrittenAndNestedMenusCaseSensitively
 TEST(ShellRequest, TheWholeLineIfItIsAFileElseTheShortestProgramAndItsArguments)
 {
     const std::set<std::string> files = {"E:\\my tools\\app.exe", "E:\\tool.lnk", "E:\\setup.exe",
-                                         "E:\\My Doc.pdf", "E:\\My.exe", "E:\\a b\\c.exe"};
+                                         "E:\\My Doc.pdf",        "E:\\My.exe",   "E:\\a b\\c.exe"};
     const auto locate = [&files](const std::string& name) {
         return files.count(name) != 0 ? name : std::string();
     };
-    const struct { const char* line; const char* file; const char* parameters; } cases[] = {
+    const struct {
+        const char* line;
+        const char* file;
+        const char* parameters;
+    } cases[] = {
         {"\"E:\\my tools\\app.exe\" /quiet", "E:\\my tools\\app.exe", "/quiet"},
-        {"E:\\my tools\\app.exe  /quiet \"two words\"", "E:\\my tools\\app.exe", "/quiet \"two words\""},
+        {"E:\\my tools\\app.exe  /quiet \"two words\"", "E:\\my tools\\app.exe",
+         "/quiet \"two words\""},
         {"E:\\tool.lnk /q", "E:\\tool.lnk", "/q"},
-        {"E:\\setup /lang ru", "E:\\setup.exe", "/lang ru"},   // ".exe" added, as process creation does
-        {"E:\\My Doc.pdf", "E:\\My Doc.pdf", ""},             // a document, though "E:\My.exe" exists
-        {"E:\\My Doc.txt /p", "E:\\My.exe", "Doc.txt /p"},    // the shortest prefix wins
-        {"E:\\a b\\c.exe", "E:\\a b\\c.exe", ""},             // a program without arguments
+        {"E:\\setup /lang ru", "E:\\setup.exe",
+         "/lang ru"},                                      // ".exe" added, as process creation does
+        {"E:\\My Doc.pdf", "E:\\My Doc.pdf", ""},          // a document, though "E:\My.exe" exists
+        {"E:\\My Doc.txt /p", "E:\\My.exe", "Doc.txt /p"}, // the shortest prefix wins
+        {"E:\\a b\\c.exe", "E:\\a b\\c.exe", ""},          // a program without arguments
         {"\"E:\\setup.exe\"", "E:\\setup.exe", ""},
-        {"E:\\missing.exe /q", "E:\\missing.exe /q", ""},      // no program: the line as it was
+        {"E:\\missing.exe /q", "E:\\missing.exe /q", ""}, // no program: the line as it was
         {"\"E:\\missing folder\\tool.lnk\" /q", "\"E:\\missing folder\\tool.lnk\" /q", ""},
     };
     for (const auto& c : cases) {
@@ -94,7 +109,11 @@ TEST(ShellRequest, TheWholeLineIfItIsAFileElseTheShortestProgramAndItsArguments)
 
 TEST(PictureBesideMenu, OnlyRelativePathsAreTakenFromTheMenusFolder)
 {
-    const struct { const char* folder; const char* picture; const char* beside; } cases[] = {
+    const struct {
+        const char* folder;
+        const char* picture;
+        const char* beside;
+    } cases[] = {
         {"D:\\tools", "art\\back.bmp", "D:\\tools\\art\\back.bmp"},
         {"D:", "back.bmp", "D:\\back.bmp"},
         {"D:\\tools", "\\art\\back.bmp", ""},
@@ -105,7 +124,8 @@ TEST(PictureBesideMenu, OnlyRelativePathsAreTakenFromTheMenusFolder)
         {"D:\\tools", "", ""},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(c.beside, PictureBesideMenu(c.folder, c.picture)) << c.folder << " + " << c.picture;
+        EXPECT_EQ(c.beside, PictureBesideMenu(c.folder, c.picture))
+            << c.folder << " + " << c.picture;
 }
 
 TEST(ControlScaling, ListAndComboRoundTheOthersFloor)
