@@ -53,8 +53,12 @@ struct ShownMenu {
         : application(GetModuleHandleA(nullptr)),
           window(new MainWindow(&application, menu, language))
     {
-        window->Create();
+        // Away first: a dialog that opens under the pointer hovers the row
+        // there, and nothing tells the list when the pointer then leaves
+        // the dialog altogether.
         MovePointerTo(POINT{0, 0}, PumpAll);
+        window->Create();
+        PumpAll();
     }
     ~ShownMenu()
     {
