@@ -85,7 +85,7 @@ void MainWindow::ActivateElement(int row)
     const int element = ElementOfRow(row);
     if (element < 0)
         return;
-    const std::string command = document.GetElements()[element].command;
+    const std::string command = document.ElementAt(static_cast<size_t>(element)).command;
     if (IsBlankCommand(command))
         return;
     const std::vector<std::string> candidates = LaunchCandidates(ModuleFilePath(), command);
