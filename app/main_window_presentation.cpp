@@ -53,9 +53,10 @@ void MainWindow::ShowDescription(int row)
             document.ElementAt(static_cast<size_t>(element)).description.Lookup(currentLanguage));
     }
 
-    // The label is transparent and draws no background: the picture under it
-    // must be painted again before the new text goes over it.
-    if (dialog == nullptr)
+    // The label is transparent: the picture under it is painted again before
+    // the new text goes over it, by the label itself where there is a
+    // picture, else by the dialog.
+    if (dialog == nullptr || description.RepaintNow())
         return;
     RECT area;
     GetWindowRect(GetDlgItem(dialog, IDC_DESCRIPTION), &area);

@@ -53,6 +53,7 @@ POINT CaptionPoint(HWND list, int row)
 }
 
 struct Figures {
+    double fastest = 0;
     double median = 0;
     double mean = 0;
     int missed = 0;
@@ -86,6 +87,7 @@ Figures TimeRowChanges(int entryCount, const std::string& picture)
     if (times.empty())
         return figures;
     std::sort(times.begin(), times.end());
+    figures.fastest = times.front();
     figures.median = times[times.size() / 2];
     for (double time : times)
         figures.mean += time / times.size();
@@ -100,12 +102,15 @@ int main()
         RunningMenu::WriteBeside("hover.bmp", SolidBitmapFile(640, 480, kPictureColour));
     const int sizes[] = {20, 16000};
     double medians[2] = {};
-    std::printf("%8s %10s %10s %8s\n", "entries", "median ms", "mean ms", "missed");
+    // The fastest change shows the cost itself on a busy machine, where the
+    // median and the mean include the time other processes took.
+    std::printf("%8s %10s %10s %10s %8s\n", "entries", "fastest ms", "median ms", "mean ms",
+                "missed");
     for (int i = 0; i < 2; ++i) {
         const Figures figures = TimeRowChanges(sizes[i], picture);
         medians[i] = figures.median;
-        std::printf("%8d %10.3f %10.3f %8d\n", sizes[i], figures.median, figures.mean,
-                    figures.missed);
+        std::printf("%8d %10.3f %10.3f %10.3f %8d\n", sizes[i], figures.fastest, figures.median,
+                    figures.mean, figures.missed);
     }
     if (medians[0] > 0)
         std::printf(

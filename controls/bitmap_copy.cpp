@@ -11,3 +11,9 @@ void CopyBitmap(HDC target, HBITMAP bitmap, int x, int y, int width, int height,
     SelectedObject selected(memory.Handle(), bitmap);
     BitBlt(target, x, y, width, height, memory.Handle(), 0, sourceY, SRCCOPY);
 }
+
+HBITMAP LoadBitmapForCopying(HINSTANCE instance, int id)
+{
+    return static_cast<HBITMAP>(
+        LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}

@@ -34,11 +34,27 @@ void DescriptionLabel::SetText(const std::wstring& text)
 
 void DescriptionLabel::DrawItem(const DRAWITEMSTRUCT& item)
 {
-    // No background of its own: without a text the picture shows as it is.
+    // No background of its own: the dialog paints the picture under it.
+    DrawTextIn(item.hDC, item.rcItem);
+}
+
+bool DescriptionLabel::RepaintNow()
+{
+    RECT client;
+    if (!window || !GetClientRect(window, &client))
+        return false;
+    ClientDC dc(window);
+    if (!PaintPictureUnder(dc.Handle(), client, client))
+        return false;
+    DrawTextIn(dc.Handle(), client);
+    return true;
+}
+
+void DescriptionLabel::DrawTextIn(HDC dc, RECT area) const
+{
+    // Without a text the picture shows as it is.
     if (text.empty())
         return;
-    const HDC dc = item.hDC;
-    RECT area = item.rcItem;
     SelectedObject selectedFont(dc, font.get());
     BackgroundMode transparent(dc, TRANSPARENT);
     // Wrapped lines that run past the bottom would be cut through the middle:

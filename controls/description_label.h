@@ -17,10 +17,13 @@ public:
 
     void Attach(MainWindow* owner, HWND window);
 
-    // Does not repaint: the owner invalidates the label's area on the dialog,
-    // whose picture must be painted under the text first. The control's
-    // window text follows, for screen readers.
+    // Does not repaint. The control's window text follows, for screen
+    // readers.
     void SetText(const std::wstring& text);
+    // Draws the label again at once, the picture under it first; false when
+    // there is no picture, and the owner must have the dialog paint the
+    // background under the label.
+    bool RepaintNow();
     const std::wstring& Text() const { return text; }
     void DrawItem(const DRAWITEMSTRUCT& item);
     // Whether a text fits the label whole, as the label wraps it; a text
@@ -29,6 +32,7 @@ public:
 
 private:
     bool FitsIn(HDC dc, const RECT& area, const std::wstring& candidate) const;
+    void DrawTextIn(HDC dc, RECT area) const;
 
     OwnedFont font;
     std::wstring text;

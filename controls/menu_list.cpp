@@ -58,8 +58,10 @@ void MenuList::Attach(MainWindow* newOwner, HWND newWindow)
     Bind(newOwner, newWindow);
 
     const HINSTANCE instance = Instance();
-    primaryBullet.reset(LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_PRIMARY_BULLET)));
-    secondaryBullet.reset(LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_SECONDARY_BULLET)));
+    primaryBullet.reset(LoadBitmapForCopying(instance, IDB_PRIMARY_BULLET));
+    secondaryBullet.reset(LoadBitmapForCopying(instance, IDB_SECONDARY_BULLET));
+    arrowCursor = LoadCursorA(nullptr, IDC_ARROW);
+    handCursor = LoadCursorA(instance, MAKEINTRESOURCEA(IDCUR_POINTING_HAND));
     scrollBar.Attach(window, instance);
     fonts.Create(window, kCaptionFontHeight);
 }
@@ -67,6 +69,7 @@ void MenuList::Attach(MainWindow* newOwner, HWND newWindow)
 void MenuList::Clear()
 {
     texts.clear();
+    measuredCaptions.clear();
     markers.clear();
     ListBox().ResetContent();
 }
@@ -78,6 +81,7 @@ int MenuList::AddItem(const std::wstring& caption, int marker)
     // copy is what a screen reader reads.
     texts.push_back(caption);
     markers.push_back(marker);
+    measuredCaptions.emplace_back();
     ListBox().AddString(caption);
     return Count() - 1;
 }
@@ -108,8 +112,7 @@ int MenuList::ItemHeight(int index) const
 {
     RECT row;
     ListBox().GetItemRect(index, row);
-    const RECT text = MeasureCaption(index, row);
-    return RowHeightForText(text.bottom - text.top);
+    return RowHeightForText(CaptionSize(index, row).cy);
 }
 
 void MenuList::MeasureItem(MEASUREITEMSTRUCT& item)
@@ -137,12 +140,8 @@ void MenuList::DrawItem(const DRAWITEMSTRUCT& item)
 
     // The row shows the picture pixels that the dialog shows under it.
     RECT underRow;
-    if (owner->Picture().HasImage() && ListBox().GetItemRect(index, underRow)) {
-        MapWindowPoints(window, owner->Dialog(), reinterpret_cast<POINT*>(&underRow), 2);
-        RECT dialogClient;
-        GetClientRect(owner->Dialog(), &dialogClient);
-        owner->Picture().DrawUnder(dc, rowRect, dialogClient, underRow, false);
-    }
+    if (ListBox().GetItemRect(index, underRow))
+        PaintPictureUnder(dc, rowRect, underRow);
 
     const HBITMAP bullet = markers[index] == 0   ? primaryBullet.get()
                            : markers[index] == 1 ? secondaryBullet.get()
@@ -268,19 +267,15 @@ LRESULT MenuList::OnSetCursor(HWND cursorWindow)
 void MenuList::SetHover(int index)
 {
     // Hovering and the keyboard selection exclude each other.
-    InvalidateItem(hoverIndex);
+    const int previous = hoverIndex;
     hoverIndex = index;
     const int selection = GetCurSel();
     if (selection != -1) {
         InvalidateItem(selection);
         ListBox().SetCurSel(-1);
     }
-    if (hoverIndex == -1) {
-        SetCursor(LoadCursorA(nullptr, IDC_ARROW));
-    } else {
-        SetCursor(LoadCursorA(Instance(), MAKEINTRESOURCEA(IDCUR_POINTING_HAND)));
-        InvalidateItem(hoverIndex);
-    }
+    SetCursor(hoverIndex == -1 ? arrowCursor : handCursor);
+    RepaintRowsNow(previous, hoverIndex);
     SendToDialog(UM_CURRENTITEM, hoverIndex);
 }
 
@@ -317,18 +312,23 @@ LRESULT MenuList::OnLeftButtonUp(POINT point)
     return 0;
 }
 
-RECT MenuList::MeasureCaption(int index, const RECT& row) const
+SIZE MenuList::CaptionSize(int index, const RECT& row) const
 {
-    RECT text = CaptionBox(row);
-    if (!HasItem(index)) {
-        text.right = text.left;
-        text.bottom = text.top;
-        return text;
+    if (!HasItem(index))
+        return SIZE{0, 0};
+    // Measured once for each width of the rows: the hit test asks on every
+    // move of the pointer.
+    MeasuredCaption& known = measuredCaptions[static_cast<size_t>(index)];
+    const int rowWidth = row.right - row.left;
+    if (known.rowWidth != rowWidth) {
+        RECT text = CaptionBox(row);
+        ClientDC dc(window);
+        SelectedObject font(dc.Handle(), fonts.Normal());
+        DrawTextAuto(dc.Handle(), texts[index], -1, text, DT_CALCRECT | kCaptionFormat);
+        known.rowWidth = rowWidth;
+        known.size = SIZE{text.right - text.left, text.bottom - text.top};
     }
-    ClientDC dc(window);
-    SelectedObject font(dc.Handle(), fonts.Normal());
-    DrawTextAuto(dc.Handle(), texts[index], -1, text, DT_CALCRECT | kCaptionFormat);
-    return text;
+    return known.size;
 }
 
 int MenuList::TextHitTest(POINT point) const
@@ -342,9 +342,7 @@ int MenuList::TextHitTest(POINT point) const
             break;
         if (!PtInRect(&row, point))
             continue;
-        const RECT text = MeasureCaption(i, row);
-        const SIZE measured{text.right - text.left, text.bottom - text.top};
-        return IsOnCaption(row, measured, point) ? i : -1;
+        return IsOnCaption(row, CaptionSize(i, row), point) ? i : -1;
     }
     return -1;
 }
@@ -368,6 +366,44 @@ void MenuList::InvalidateItem(int index) const
     RECT row;
     if (HasItem(index) && ListBox().GetItemRect(index, row))
         InvalidateOnDialog(row);
+}
+
+void MenuList::RepaintRowsNow(int previous, int current)
+{
+    // A change of hover draws its two rows at once, picture and caption,
+    // straight onto the list: a paint through the dialog would draw the
+    // picture under them twice and cost a paint cycle of each window.
+    // Without a picture the dialog's background shows under the rows, so the
+    // dialog paints them.
+    if (!owner->Picture().HasImage()) {
+        InvalidateItem(previous);
+        InvalidateItem(current);
+        return;
+    }
+    ClientDC dc(window);
+    DrawRowNow(dc.Handle(), previous);
+    DrawRowNow(dc.Handle(), current);
+}
+
+void MenuList::DrawRowNow(HDC dc, int index)
+{
+    RECT row;
+    RECT client;
+    RECT visible;
+    if (!HasItem(index) || !ListBox().GetItemRect(index, row))
+        return;
+    GetClientRect(window, &client);
+    if (!IntersectRect(&visible, &row, &client))
+        return;
+    DRAWITEMSTRUCT item = {};
+    item.CtlType = ODT_LISTBOX;
+    item.CtlID = static_cast<UINT>(GetDlgCtrlID(window));
+    item.itemID = static_cast<UINT>(index);
+    item.itemAction = ODA_DRAWENTIRE;
+    item.hwndItem = window;
+    item.hDC = dc;
+    item.rcItem = row;
+    DrawItem(item);
 }
 
 void MenuList::InvalidateList() const

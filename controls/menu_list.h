@@ -94,7 +94,7 @@ private:
     // The height a row needs for its caption wrapped to the client width.
     int ItemHeight(int index) const;
     bool HasItem(int index) const { return index >= 0 && index < Count(); }
-    RECT MeasureCaption(int index, const RECT& row) const;
+    SIZE CaptionSize(int index, const RECT& row) const;
     int TextHitTest(POINT point) const;
     int ClientHeight() const;
 
@@ -102,13 +102,22 @@ private:
     // first, and the list draws over it.
     void SendToDialog(UINT message, int index) const;
     void InvalidateItem(int index) const;
+    void RepaintRowsNow(int previous, int current);
+    void DrawRowNow(HDC dc, int index);
 
     std::vector<std::wstring> texts;
     std::vector<int> markers;
+    struct MeasuredCaption {
+        int rowWidth = -1;
+        SIZE size = {0, 0};
+    };
+    mutable std::vector<MeasuredCaption> measuredCaptions;
     CaptionFonts fonts;
     ListScrollBar scrollBar;
     OwnedBitmap primaryBullet;
     OwnedBitmap secondaryBullet;
+    HCURSOR arrowCursor = nullptr; // shared cursors: we don't own them
+    HCURSOR handCursor = nullptr;
     int hoverIndex;
     bool firstFocus;
     bool opening;

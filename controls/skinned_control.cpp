@@ -1,5 +1,6 @@
 #include "controls/skinned_control.h"
 
+#include "app/main_window.h"
 #include "platform/dispatch_guard.h"
 #include "platform/window_long.h"
 
@@ -39,6 +40,16 @@ LRESULT SkinnedControl::CallPrevious(UINT message, WPARAM wParam, LPARAM lParam)
 HINSTANCE SkinnedControl::Instance() const
 {
     return reinterpret_cast<HINSTANCE>(GetWindowLongAuto(window, GWLP_HINSTANCE));
+}
+
+bool SkinnedControl::PaintPictureUnder(HDC dc, const RECT& dest, RECT area) const
+{
+    if (!owner || !owner->Picture().HasImage())
+        return false;
+    MapWindowPoints(window, owner->Dialog(), reinterpret_cast<POINT*>(&area), 2);
+    RECT dialogClient;
+    GetClientRect(owner->Dialog(), &dialogClient);
+    return owner->Picture().DrawUnder(dc, dest, dialogClient, area, false);
 }
 
 LRESULT CALLBACK SkinnedControl::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

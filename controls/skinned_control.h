@@ -34,6 +34,10 @@ protected:
     LRESULT CallPrevious(UINT message, WPARAM wParam, LPARAM lParam) const;
     // The module that made the window, whose resources the control loads.
     HINSTANCE Instance() const;
+    // Paints into `dc`, at `dest`, the part of the owner's picture that the
+    // dialog shows under `area` (client coordinates of this control). False
+    // when there is no picture: the dialog's own background shows there.
+    bool PaintPictureUnder(HDC dc, const RECT& dest, RECT area) const;
 
     MainWindow* owner = nullptr;
     HWND window = nullptr;
