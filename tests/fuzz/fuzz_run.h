@@ -1,53 +1,35 @@
 #pragma once
-#include "fuzz_corpus.h"
-#include "fuzz_options.h"
-#include "mutator.h"
+#include "mutators.h"
 #include "support/temp_folder.h"
 
-#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
-// One reader's fuzzing run. Every input goes to the reader through a real
-// file; the check names the invariant that the reader broke, or is empty.
-// An input that breaks one, that is slow (long runs only), that crashes the
-// process or that hangs is saved under fuzz-findings\ in the current folder
-// and reported with the seed and index that make it again.
-class FuzzRun {
-public:
-    using Check = std::function<std::string(const std::string& path, const std::string& bytes)>;
-    using Generate = std::function<std::string(Mutator& mutator)>;
-
-    // reader names the run in reports and file names; extension is the
-    // inputs' file name extension (".lst", ".bmp").
-    FuzzRun(const std::string& reader, const std::string& extension);
-    ~FuzzRun();
-    FuzzRun(const FuzzRun&) = delete;
-    FuzzRun& operator=(const FuzzRun&) = delete;
-
-    // Each corpus file as it is.
-    void TryCorpus(const std::vector<CorpusFile>& corpus, const Check& check);
-    // The inputs of the current options, input i made by generate from a
-    // mutator seeded with the run's seed and i.
-    void TryMutations(const Generate& generate, const Check& check);
-
-    // Prints inputs tried, inputs per second, findings and the slowest input.
-    void PrintSummary() const;
-
-private:
-    void Try(const std::string& label, const std::string& bytes, const Check& check);
-    void Report(const std::string& label, const std::string& bytes, const std::string& failure);
-    std::uint64_t InputSeed(std::uint64_t index) const;
-
-    std::string reader;
-    std::string extension;
-    TempFolder folder;
-    using Clock = std::chrono::steady_clock;
-    Clock::time_point started;
-    std::uint64_t tried = 0;
-    int findings = 0;
-    double slowestSeconds = 0;
-    std::string slowestLabel;
+struct CorpusFile {
+    std::string name;
+    std::string bytes;
 };
+
+// The files that fuzzing starts from, in a fixed order so that a seed names
+// the same inputs on every run. Each is also checked as it is: the corpus
+// folder holds edge cases and the reduced inputs of earlier findings.
+// Menus: the sample disc's, then the corpus folder's *.lst files.
+std::vector<CorpusFile> CorpusMenus();
+// Pictures: one of every depth, the drawing programs' files of the
+// graphics tests, then the corpus folder's *.bmp files.
+std::vector<CorpusFile> CorpusPictures();
+
+// One reader's run: each corpus file, then the inputs that mutate makes
+// from them, go to the reader through a real file; check names the invariant
+// that the reader broke, or is empty. A broken input is saved under
+// fuzz-findings\ in the current folder and reported with the seed and index
+// that make it again. The suite's short run tries 2000 inputs from seed 1;
+// KIVERON_FUZZ="inputs seed first" asks for another run, such as a long one
+// ("1000000 7 0") or one input again ("1 7 4711"). An input that crashes the
+// process is left in the run's temporary folder.
+void FuzzReader(
+    const std::string& reader, const std::string& extension, const std::vector<CorpusFile>& corpus,
+    const std::function<std::string(Mutator&, const std::string&)>& mutate,
+    const std::function<std::string(const std::string& path, const std::string& bytes)>& check);

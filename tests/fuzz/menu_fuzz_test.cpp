@@ -1,9 +1,7 @@
 // Menu files from elsewhere, spoilt in every way a menu reader meets: the
 // content never makes Load fail, never breaks a text, and a file loaded on
 // top of a menu adds to it by the merge rules.
-#include "fuzz_corpus.h"
 #include "fuzz_run.h"
-#include "menu_mutator.h"
 
 #include "menu/menu_document.h"
 
@@ -14,21 +12,20 @@
 
 namespace {
 
-bool SameElement(const MenuElement& a, const MenuElement& b)
+bool SameElements(const MenuDocument& a, const MenuDocument& b)
 {
-    return a.name.GetEntries() == b.name.GetEntries() &&
-           a.description.GetEntries() == b.description.GetEntries() && a.command == b.command &&
-           a.marker == b.marker;
+    const std::vector<MenuElement> x = a.GetElements(), y = b.GetElements();
+    return std::equal(x.begin(), x.end(), y.begin(), y.end(),
+                      [](const MenuElement& p, const MenuElement& q) {
+                          return p.name.GetEntries() == q.name.GetEntries() &&
+                                 p.description.GetEntries() == q.description.GetEntries() &&
+                                 p.command == q.command && p.marker == q.marker;
+                      });
 }
 
-bool SameLanguage(const MenuLanguage& a, const MenuLanguage& b)
-{
-    return a.locale == b.locale && a.name.GetEntries() == b.name.GetEntries();
-}
-
-// The texts of the menu held before keep their languages; the new file's
-// texts fill in the languages that had none.
-bool MergedText(const LocalizedText& held, const LocalizedText& added, const LocalizedText& merged)
+// The texts held before keep their languages; the new file's texts fill in
+// the languages that had none.
+bool Merged(const LocalizedText& held, const LocalizedText& added, const LocalizedText& merged)
 {
     LocalizedText::Entries expected = added.GetEntries();
     for (const auto& entry : held.GetEntries())
@@ -57,25 +54,24 @@ std::string BrokenText(const MenuDocument& document)
 std::string BrokenMerge(const MenuDocument& held, const MenuDocument& added,
                         const MenuDocument& merged)
 {
-    const std::vector<MenuElement> elements = merged.GetElements(),
-                                   addedElements = added.GetElements();
-    if (!std::equal(elements.begin(), elements.end(), addedElements.begin(), addedElements.end(),
-                    SameElement))
+    if (!SameElements(merged, added))
         return "the entries are not the new file's";
-    std::vector<MenuLanguage> languages = held.GetLanguages();
-    const std::vector<MenuLanguage> heldLanguages = languages;
-    const std::vector<MenuLanguage> addedLanguages = added.GetLanguages(),
-                                    mergedLanguages = merged.GetLanguages();
-    for (const MenuLanguage& language : addedLanguages)
-        if (std::none_of(heldLanguages.begin(), heldLanguages.end(),
-                         [&](const MenuLanguage& old) { return old.locale == language.locale; }))
-            languages.push_back(language);
-    if (!std::equal(languages.begin(), languages.end(), mergedLanguages.begin(),
-                    mergedLanguages.end(), SameLanguage))
+    using Language = std::pair<std::string, LocalizedText::Entries>;
+    std::vector<Language> languages, mergedLanguages;
+    for (const MenuLanguage& language : held.GetLanguages())
+        languages.emplace_back(language.locale, language.name.GetEntries());
+    const auto heldEnd = std::ptrdiff_t(languages.size());
+    for (const MenuLanguage& language : added.GetLanguages())
+        if (std::none_of(languages.begin(), languages.begin() + heldEnd,
+                         [&](const Language& old) { return old.first == language.locale; }))
+            languages.emplace_back(language.locale, language.name.GetEntries());
+    for (const MenuLanguage& language : merged.GetLanguages())
+        mergedLanguages.emplace_back(language.locale, language.name.GetEntries());
+    if (languages != mergedLanguages)
         return "the languages are not those held followed by the new file's that were not held";
-    if (!MergedText(held.GetCaption(), added.GetCaption(), merged.GetCaption()) ||
-        !MergedText(held.GetExitText(), added.GetExitText(), merged.GetExitText()) ||
-        !MergedText(held.GetWarningMsg(), added.GetWarningMsg(), merged.GetWarningMsg()))
+    if (!Merged(held.GetCaption(), added.GetCaption(), merged.GetCaption()) ||
+        !Merged(held.GetExitText(), added.GetExitText(), merged.GetExitText()) ||
+        !Merged(held.GetWarningMsg(), added.GetWarningMsg(), merged.GetWarningMsg()))
         return "a caption, exit text or warning held before was lost or replaced";
     PictureMap pictures = held.GetPicture();
     for (const auto& entry : added.GetPicture())
@@ -101,8 +97,7 @@ std::string CheckMenu(const MenuDocument& held, const std::string& path, const s
     // Each record comes from a section line, and each of those holds a "[".
     const std::size_t records = alone.GetElements().size() + alone.GetLanguages().size();
     if (records > static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '[')))
-        return std::to_string(records) +
-               " entries and languages, more than the file's section lines";
+        return std::to_string(records) + " entries and languages, more than the file's sections";
     const std::string broken = BrokenText(alone);
     return broken.empty() ? BrokenMerge(held, alone, merged) : broken;
 }
@@ -111,20 +106,16 @@ std::string CheckMenu(const MenuDocument& held, const std::string& path, const s
 
 TEST(FuzzMenus, ContentNeverFailsALoadAndMergesByTheRules)
 {
-    const std::vector<CorpusFile> corpus = FuzzCorpus::Menus();
+    const std::vector<CorpusFile> corpus = CorpusMenus();
     ASSERT_GE(corpus.size(), 3u) << "the sample disc's menus and the corpus folder";
     MenuDocument held; // the sample disc's start-up menu: languages, captions, pictures
     TempFolder folder;
     held.Load(folder.WriteFile("kiveron.lst", corpus[0].bytes));
     ASSERT_FALSE(held.GetLanguages().empty());
-
-    FuzzRun run("menu", ".lst");
-    const FuzzRun::Check check = [&](const std::string& path, const std::string& bytes) {
-        return CheckMenu(held, path, bytes);
-    };
-    run.TryCorpus(corpus, check);
-    run.TryMutations(
-        [&](Mutator& mutator) { return MenuMutator(mutator).Mutate(mutator.Pick(corpus).bytes); },
-        check);
-    run.PrintSummary();
+    FuzzReader(
+        "menu", ".lst", corpus,
+        [](Mutator& mutator, const std::string& bytes) { return MutateMenu(mutator, bytes); },
+        [&](const std::string& path, const std::string& bytes) {
+            return CheckMenu(held, path, bytes);
+        });
 }

@@ -3,9 +3,8 @@
 // Menu files for the tests: written to real files and loaded from there.
 
 #include "menu/menu_document.h"
+#include "platform/text_layer.h"
 #include "support/temp_folder.h"
-
-#include <windows.h>
 
 #include <initializer_list>
 #include <string>
@@ -29,13 +28,8 @@ inline void LoadBytes(MenuDocument& document, const std::string& bytes)
 inline std::string Describe(const LocalizedText& text)
 {
     std::string description;
-    for (const auto& entry : text.GetEntries()) {
-        std::string utf8(entry.second.size() * 3, '\0');
-        utf8.resize(static_cast<std::size_t>(WideCharToMultiByte(
-            CP_UTF8, 0, entry.second.data(), static_cast<int>(entry.second.size()), &utf8[0],
-            static_cast<int>(utf8.size()), nullptr, nullptr)));
-        description += " [" + entry.first + "]" + utf8;
-    }
+    for (const auto& entry : text.GetEntries())
+        description += " [" + entry.first + "]" + WideToCodePage(entry.second, CP_UTF8);
     return description;
 }
 

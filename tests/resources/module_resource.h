@@ -2,10 +2,9 @@
 #include <windows.h>
 
 #include <cstring>
-#include <string>
 
 // One resource of the running executable, read field by field; a field past
-// the end reads as T{} and clears ok.
+// the end reads as T{}.
 struct ModuleResource {
     ModuleResource(int type, int id)
     {
@@ -23,22 +22,6 @@ struct ModuleResource {
             std::memcpy(&value, data + offset, sizeof value);
         return value;
     }
-    template <typename T>
-    T Next()
-    {
-        ok = ok && next + sizeof(T) <= size;
-        next += sizeof(T);
-        return At<T>(next - sizeof(T));
-    }
-    std::wstring NextString()
-    {
-        std::wstring text;
-        for (WCHAR c = Next<WCHAR>(); ok && c != 0; c = Next<WCHAR>())
-            text += c;
-        return text;
-    }
     const BYTE* data;
     DWORD size;
-    size_t next = 0;
-    bool ok = true;
 };

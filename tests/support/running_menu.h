@@ -6,6 +6,7 @@
 
 #include "app/application.h"
 #include "app/main_window.h"
+#include "support/bitmap_file.h"
 
 // A real menu window inside the test process: the menu file (and whatever
 // else a test needs) is written beside the test executable, where the main
@@ -35,16 +36,6 @@ private:
     std::unique_ptr<MainWindow> window;
     bool quitSeen = false;
 };
-
-// A 24-bit BMP file of one colour; stored top-down (negative height) when asked.
-std::string SolidBitmapFile(int width, int height, COLORREF colour, bool topDown = false);
-// A 24-bit BMP file whose every row has a colour of its own, so that a part of
-// it drawn at the wrong height shows: row y (from the top) is BandColour(y).
-std::string BandedBitmapFile(int width, int height);
-inline COLORREF BandColour(int y)
-{
-    return RGB(y & 0xFF, 40 + 60 * ((y >> 8) & 3), 160);
-}
 
 // Reads one pixel of a window's client area as the screen shows it.
 COLORREF ClientPixel(HWND window, int x, int y);
