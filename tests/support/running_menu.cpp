@@ -4,6 +4,9 @@
 #include <functional>
 #include <fstream>
 
+#include "support/desktop_input.h"
+#include "support/temp_folder.h"
+
 RunningMenu::RunningMenu(const std::string& menuFile) : application(GetModuleHandleA(nullptr))
 {
     WriteBeside("kiveron.lst", menuFile);
@@ -37,10 +40,10 @@ std::string RunningMenu::WriteBeside(const std::string& name, const std::string&
 {
     char exe[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    std::string path(exe);
-    path = path.substr(0, path.find_last_of("\\/") + 1) + name;
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), bytes.size());
-    return path;
+    const std::string path(exe);
+    const std::string beside = path.substr(0, path.find_last_of("\\/") + 1) + name;
+    WriteBinaryFile(beside, bytes);
+    return beside;
 }
 
 namespace {
@@ -94,8 +97,5 @@ std::string BandedBitmapFile(int width, int height)
 
 COLORREF ClientPixel(HWND window, int x, int y)
 {
-    HDC dc = GetDC(window);
-    const COLORREF pixel = GetPixel(dc, x, y);
-    ReleaseDC(window, dc);
-    return pixel;
+    return CaptureClient(window, RECT{x, y, x + 1, y + 1}).At(0, 0);
 }
