@@ -28,18 +28,15 @@ struct Session {
 
 struct Scenario {
     const char* name;
-    std::string disc;       // a folder of the sources
+    const char* disc;       // a folder of discs/; the sample disc when null, no files when empty
     const wchar_t* caption; // of the first window; any when empty
-    std::function<void(const Session&)> play;
-    std::vector<std::string> recorders = {};
-    std::function<void(const Disc&)> prepare = nullptr;
-    std::string exeName = "kiveron.exe";       // it may lie in a folder of the disc
-    const char* version = nullptr;             // what Wine reports to the program
-    std::vector<std::string> environment = {}; // Unix: LC_ALL sets language and code page
-    std::string arguments = "";
+    void (*play)(const Session&, int);
+    int arg = 0;
+    const char* version = "win10";       // what Wine reports to the program
+    const char* locale = nullptr;        // the user's: Wine takes language and code page from it
+    const char* exeName = "kiveron.exe"; // it may lie in a folder of the disc
 };
 
-const std::string kDiscs = E2E_DISCS_DIR "/";
 const POINT kCorner = {4, 4};
 const COLORREF kRed = RGB(180, 40, 40);
 const COLORREF kBlue = RGB(30, 60, 170);
@@ -65,12 +62,14 @@ void ExpectStarted(const Session& run, const std::string& program,
               run.disc.Record(program));
 }
 
-// Activations that start nothing and leave the menu as it was.
+// Activations that start nothing and leave the menu as it was. (The first
+// program on Wine's desktop may have started the desktop's own process.)
 void ExpectNothingStarts(const Session& run, std::vector<int> rows, int rowCount)
 {
+    const std::vector<DWORD> before = run.menu.ChildProcessIds();
     for (int row : rows) {
         ASSERT_TRUE(Activate(run.dialog, row)) << "the activation waits, for a box perhaps";
-        EXPECT_TRUE(run.menu.ChildProcessIds().empty()) << row;
+        EXPECT_EQ(before, run.menu.ChildProcessIds()) << row;
         EXPECT_EQ(std::vector<HWND>{run.dialog}, run.menu.TopLevelWindows()) << row;
         EXPECT_EQ(rowCount, RowCount(run.dialog)) << row;
     }
@@ -98,8 +97,15 @@ bool SaveShortcut(const std::string& target, const std::string& path)
 // target with the arguments given after them; an entry without a command, a
 // name that is not there, a menu file name in capitals, no program inside a
 // program's name and a program someone holds locked start nothing.
-void Launching(const Session& run, const std::string& program, const std::string& started)
+void Launching(const Session& run, int fromFolder)
 {
+    // From the root the program is found first where tried first; from a
+    // folder of the disc second, the folder keeping its trailing separator.
+    const std::string program = fromFolder ? "menu\\setup\\install.exe" : "setup\\install.exe";
+    const std::string started = fromFolder ? "menu\\\\setup\\install.exe" : program;
+    for (const std::string& name : {program, std::string("viewer\\viewer.exe"),
+                                    std::string("tools\\target.exe"), std::string("locked.exe")})
+        run.disc.PutRecorder(name);
     const HeldFile locked(run.disc.PathOf("locked.exe"), GENERIC_READ, 0);
     ExpectNothingStarts(run, {0, 1, 2, 3, 4, 5, 6}, 10);
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(run.disc.PathOf("locked.txt").c_str()));
@@ -141,8 +147,11 @@ int Starts(const Disc& disc, const std::string& name)
 // A double click on an entry starts it once; a press on the scroll bar's
 // arrow released over a row starts nothing. The mouse messages are posted in
 // the order the system delivers them, so that no other window comes between.
-void MouseActivation(const Session& run)
+void MouseActivation(const Session& run, int)
 {
+    for (const char* name : {"tools\\once.exe", "tools\\never.exe", "tools\\done.exe"})
+        run.disc.PutRecorder(name);
+    const std::vector<DWORD> before = run.menu.ChildProcessIds();
     const HWND list = GetDlgItem(run.dialog, IDC_MENU_LIST);
     // On the caption of the top row: one-line rows are 17 pixels tall, their
     // captions begin 19 pixels from the left.
@@ -157,7 +166,7 @@ void MouseActivation(const Session& run)
     // Posted behind them: once it has run, so has everything before it.
     PostActivate(run.dialog, 29);
     EXPECT_NE("", run.disc.Record("tools\\done.exe"));
-    EXPECT_TRUE(WaitUntil([&] { return run.menu.ChildProcessIds().empty(); }));
+    EXPECT_TRUE(WaitUntil([&] { return run.menu.ChildProcessIds() == before; }));
     EXPECT_EQ(1, Starts(run.disc, "once"));
     EXPECT_EQ(0, Starts(run.disc, "never"));
     EXPECT_EQ(1, SendMessageA(list, LB_GETTOPINDEX, 0, 0)) << "the arrow was not hit";
@@ -167,8 +176,9 @@ void MouseActivation(const Session& run)
 
 // From Windows 6.0 on the author's warning comes first, in a box owned by the
 // menu that holds the launch back until OK or Alt+F4 closes it.
-void Warned(const Session& run, UINT message, WPARAM wParam, LPARAM lParam)
+void Warned(const Session& run, int altF4)
 {
+    run.disc.PutRecorder("setup.exe");
     PostActivate(run.dialog, 0);
     const HWND box = run.menu.WaitForWindow(L"Kiveron");
     ASSERT_NE(nullptr, box) << "no warning box";
@@ -176,7 +186,11 @@ void Warned(const Session& run, UINT message, WPARAM wParam, LPARAM lParam)
     EXPECT_EQ(run.dialog, GetWindow(box, GW_OWNER));
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(run.disc.PathOf("setup.txt").c_str()))
         << "the program started before the box was closed";
-    PostMessageA(box, message, wParam, lParam);
+    // The keystroke as the box's window gets it: F4 with Alt held.
+    if (altF4)
+        PostMessageA(box, WM_SYSKEYDOWN, VK_F4, 1 << 29);
+    else
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
     ExpectStarted(run, "setup.exe");
     EXPECT_EQ(std::vector<HWND>{run.dialog}, run.menu.TopLevelWindows());
@@ -185,6 +199,7 @@ void Warned(const Session& run, UINT message, WPARAM wParam, LPARAM lParam)
 // Older systems, an empty message and a nested menu go without the warning.
 void NotWarned(const Session& run, int row)
 {
+    run.disc.PutRecorder("setup.exe");
     ASSERT_TRUE(Activate(run.dialog, row)) << "the activation waits, for a box perhaps";
     EXPECT_EQ(1u, run.menu.TopLevelWindows().size());
     if (row == 0)
@@ -270,8 +285,9 @@ bool StepDownTo(HWND dialog, const std::wstring& description)
 // The texts follow the keys, a language change and a nested menu, on the
 // NT family and on the 9x family, where the menu speaks the ANSI code page:
 // a Russian user there sees the Russian menu, chosen at start.
-void ScreenReader(const Session& run, bool english)
+void ScreenReader(const Session& run, int english)
 {
+    run.disc.PutRecorder("setup.exe");
     ASSERT_EQ(english, IsWindowUnicode(run.dialog) != FALSE) << "not the character set meant";
     if (!english) { // version 4: the Russian warning is not shown
         ASSERT_TRUE(Activate(run.dialog, 0)) << "the activation waits, for a box perhaps";
@@ -300,8 +316,9 @@ void ScreenReader(const Session& run, bool english)
 
 // A broken nested menu is reported and the menu shown stays; a readable one
 // replaces rows, languages, exit text and picture in the same window.
-void NestedMenu(const Session& run)
+void NestedMenu(const Session& run, int)
 {
+    run.disc.PutRecorder("setup.exe");
     const HWND dialog = run.dialog;
     const RECT frame = ScreenRectOf(dialog);
     const RECT exitLink = ScreenRectOf(GetDlgItem(dialog, IDC_EXIT_LINK));
@@ -339,7 +356,7 @@ void NestedMenu(const Session& run)
 
 // Back and forth between menus that declare the same languages lists them
 // once; the rows' background matches the taller picture beside the list.
-void TallerPicture(const Session& run)
+void TallerPicture(const Session& run, int)
 {
     for (int visit = 0; visit < 2; ++visit) {
         ASSERT_TRUE(Activate(run.dialog, 0));
@@ -360,7 +377,7 @@ void TallerPicture(const Session& run)
     EXPECT_EQ(0, unlike);
 }
 
-void WheelThenRepaint(const Session& run)
+void WheelThenRepaint(const Session& run, int)
 {
     const HWND list = GetDlgItem(run.dialog, IDC_MENU_LIST);
     const RECT area = ScreenRectOf(list);
@@ -376,8 +393,9 @@ void WheelThenRepaint(const Session& run)
 }
 
 // The menu file deleted or renamed under the running menu is not missed.
-void MenuFileGone(const Session& run, bool deleted)
+void MenuFileGone(const Session& run, int deleted)
 {
+    run.disc.PutRecorder("setup.exe");
     const std::string file = run.disc.PathOf("kiveron.lst");
     ASSERT_TRUE(deleted ? DeleteFileA(file.c_str())
                         : MoveFileExA(file.c_str(), run.disc.PathOf("old.lst").c_str(), 0));
@@ -390,8 +408,9 @@ void MenuFileGone(const Session& run, bool deleted)
 
 // A picture missing, not a picture, cut short or locked after a language
 // change leaves the one shown.
-void UnreadablePictures(const Session& run)
+void UnreadablePictures(const Session& run, int)
 {
+    run.disc.PutRecorder("setup.exe");
     const HeldFile locked(run.disc.PathOf("locked.bmp"), GENERIC_READ, 0);
     ASSERT_TRUE(WaitForClientColour(run.dialog, kCorner, kRed));
     ChooseLanguage(run.dialog, 1);
@@ -419,7 +438,7 @@ COLORREF ColourIn(const std::string& hostPath, POINT point)
 // Every language shows its caption, the tools menu opens in the same window
 // with its own picture, and the way back leads to the start without listing
 // a language twice.
-void SampleDisc(const Session& run)
+void SampleDisc(const Session& run, int)
 {
     const POINT header = {300, 30}; // where the two pictures differ
     const COLORREF main = ColourIn(SAMPLE_DISC_DIR "/pictures/background.bmp", header);
@@ -453,8 +472,9 @@ void SampleDisc(const Session& run)
 
 // "Unicode" in either byte order and "ANSI" as Notepad saves them: the
 // caption, the rows and the command as written.
-void SavedEncoding(const Session& run)
+void SavedEncoding(const Session& run, int)
 {
+    run.disc.PutRecorder("setup.exe");
     EXPECT_EQ(2, RowCount(run.dialog));
     ASSERT_TRUE(Activate(run.dialog, 0));
     const std::string line = run.disc.Record("setup.exe"); // in code page 1252:
@@ -463,202 +483,84 @@ void SavedEncoding(const Session& run)
         << line;
 }
 
-void WriteRedAndBlue(const Disc& disc, const std::string& red, const std::string& blue)
+// What the system gives the focused chooser for Alt+F4 closes the menu.
+void AltF4InTheChooser(const Session& run, int)
 {
-    disc.Write(red, SolidBitmapFile(420, 300, kRed));
-    disc.Write(blue, SolidBitmapFile(300, 200, kBlue));
+    ChooseLanguage(run.dialog, 1);
+    PostMessageA(GetDlgItem(run.dialog, IDC_LANGUAGE_COMBO), WM_SYSKEYDOWN, VK_F4, 1 << 29);
+    EXPECT_EQ(0u, run.menu.WaitForExit());
+}
+
+// Started as menu\kiveron.exe from the root, the menu finds its top-down
+// picture beside the menu file and fits itself to its rows.
+void StartedFromAnotherFolder(const Session& run, int)
+{
+    RECT client;
+    GetClientRect(run.dialog, &client);
+    EXPECT_EQ(500, client.right);
+    EXPECT_EQ(400, client.bottom);
+    EXPECT_TRUE(WaitForClientColour(run.dialog, kCorner, kBlue));
+}
+
+// No menu file: one box names it and gives the system's reason, and no
+// dialog follows.
+void MissingMenu(const Session& run, int)
+{
+    EXPECT_EQ(std::vector<HWND>{run.dialog}, run.menu.TopLevelWindows());
+    EXPECT_EQ(AnsiToWide(MenuLoadFailureText(run.disc.PathOf("kiveron.lst"),
+                                             SystemErrorText(ERROR_FILE_NOT_FOUND))),
+              MessageBoxText(run.dialog));
+    PostMessageA(run.dialog, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(0u, run.menu.WaitForExit());
+}
+
+// The pictures that the discs' menus name, of sizes and colours of their own.
+void WritePictures(const Disc& disc)
+{
+    const std::string red = SolidBitmapFile(420, 300, kRed);
+    disc.Write("pictures\\main.bmp", red);
+    disc.Write("pictures\\tools.bmp", SolidBitmapFile(300, 200, kBlue));
+    disc.Write("first.bmp", red);
+    disc.Write("second.bmp", SolidBitmapFile(300, 200, kBlue));
+    disc.Write("short.bmp", red.substr(0, red.size() / 2));
+    disc.Write("locked.bmp", red);
+    disc.Write("start.bmp", SolidBitmapFile(640, 480, RGB(200, 200, 200)));
+    disc.Write("tall.bmp", BandedBitmapFile(640, 760));
+    disc.Write("back.bmp", BandedBitmapFile(640, 480));
+    disc.Write("menu\\art\\back.bmp", SolidBitmapFile(500, 400, kBlue, true));
 }
 
 const wchar_t kUmlauts[] = L"Men\u00FC f\u00FCr Gr\u00F6\u00DFen";
-const std::vector<std::string> kGerman = {"LC_ALL=de_DE.UTF-8"};
-const std::vector<std::string> kRussianUser = {"LC_ALL=ru_RU.UTF-8"};
+const wchar_t kInRussianCaption[] =
+    L"\x041F\x0440\x0438\x043C\x0435\x0440 \x0434\x0438\x0441\x043A\x0430";
 
 const Scenario kScenarios[] = {
-    // From the root the program is found first where tried first; from a
-    // folder of the disc second, the folder keeping its trailing separator.
-    {"LaunchFromRoot",
-     kDiscs + "launch",
-     L"Launch disc",
-     [](const Session& r) { Launching(r, "setup\\install.exe", "setup\\install.exe"); },
-     {"setup\\install.exe", "viewer\\viewer.exe", "tools\\target.exe", "locked.exe"}},
-    {"LaunchFromAFolder",
-     kDiscs + "launch",
-     L"Launch disc",
-     [](const Session& r) {
-         Launching(r, "menu\\setup\\install.exe", "menu\\\\setup\\install.exe");
-     },
-     {"menu\\setup\\install.exe", "viewer\\viewer.exe", "tools\\target.exe", "locked.exe"},
-     nullptr,
-     "menu\\kiveron.exe",
-     nullptr,
-     {},
-     "/lang de other.lst \"quoted arg\""},
-    {"Mouse",
-     kDiscs + "mouse",
-     L"Mouse",
-     MouseActivation,
-     {"tools\\once.exe", "tools\\never.exe", "tools\\done.exe"}},
-    {"WarnedOnVista",
-     kDiscs + "warned",
-     L"Warned disc",
-     [](const Session& r) { Warned(r, WM_COMMAND, IDOK, 0); },
-     {"setup.exe"},
-     nullptr,
-     "",
-     "vista"},
-    // The keystroke as the box's window gets it: F4 with Alt held.
-    {"WarnedOnWin10ClosedByAltF4",
-     kDiscs + "warned",
-     L"Warned disc",
-     [](const Session& r) { Warned(r, WM_SYSKEYDOWN, VK_F4, 1 << 29); },
-     {"setup.exe"},
-     nullptr,
-     "",
-     "win10"},
-    {"NotWarnedOnXp",
-     kDiscs + "warned",
-     L"Warned disc",
-     [](const Session& r) { NotWarned(r, 0); },
-     {"setup.exe"},
-     nullptr,
-     "",
-     "winxp"},
-    {"NotWarnedForAnEmptyMessage",
-     kDiscs + "warned-empty",
-     L"Warned disc",
-     [](const Session& r) { NotWarned(r, 0); },
-     {"setup.exe"},
-     nullptr,
-     "",
-     "win10"},
-    {"NotWarnedForANestedMenu",
-     kDiscs + "warned",
-     L"Warned disc",
-     [](const Session& r) { NotWarned(r, 1); },
-     {"setup.exe"},
-     nullptr,
-     "",
-     "win10"},
-    {"ScreenReader",
-     kDiscs + "reader",
-     L"Reader disc",
-     [](const Session& r) { ScreenReader(r, true); },
-     {"setup.exe"},
-     nullptr,
-     "",
-     "win10"},
-    {"RussianUserOnWindows98",
-     kDiscs + "reader",
-     L"\x041F\x0440\x0438\x043C\x0435\x0440 \x0434\x0438\x0441\x043A\x0430",
-     [](const Session& r) { ScreenReader(r, false); },
-     {"setup.exe"},
-     nullptr,
-     "",
-     "win98",
-     kRussianUser},
-    {"NestedMenu",
-     kDiscs + "nested",
-     L"Main menu",
-     NestedMenu,
-     {"setup.exe"},
-     [](const Disc& d) { WriteRedAndBlue(d, "pictures\\main.bmp", "pictures\\tools.bmp"); }},
-    {"NestedMenuWithATallerPicture",
-     kDiscs + "taller",
-     L"Start",
-     TallerPicture,
-     {},
-     [](const Disc& d) {
-         d.Write("start.bmp", SolidBitmapFile(640, 480, RGB(200, 200, 200)));
-         d.Write("tall.bmp", BandedBitmapFile(640, 760));
-     }},
-    {"WheelThenRepaint",
-     kDiscs + "wheel",
-     L"Wheel",
-     WheelThenRepaint,
-     {},
-     [](const Disc& d) { d.Write("back.bmp", BandedBitmapFile(640, 480)); }},
-    // What the system gives the focused chooser for Alt+F4 closes the menu.
-    {"AltF4InTheChooser", kDiscs + "chooser", L"Chooser",
-     [](const Session& r) {
-         ChooseLanguage(r.dialog, 1);
-         PostMessageA(GetDlgItem(r.dialog, IDC_LANGUAGE_COMBO), WM_SYSKEYDOWN, VK_F4, 1 << 29);
-         EXPECT_EQ(0u, r.menu.WaitForExit());
-     }},
-    // Started as menu\kiveron.exe from the root, it finds its top-down
-    // picture beside the menu file and fits itself to its rows.
-    {"StartedFromAnotherFolder",
-     kDiscs + "elsewhere",
-     L"Elsewhere",
-     [](const Session& r) {
-         RECT client;
-         GetClientRect(r.dialog, &client);
-         EXPECT_EQ(500, client.right);
-         EXPECT_EQ(400, client.bottom);
-         EXPECT_TRUE(WaitForClientColour(r.dialog, kCorner, kBlue));
-     },
-     {},
-     [](const Disc& d) { d.Write("menu\\art\\back.bmp", SolidBitmapFile(500, 400, kBlue, true)); },
+    {"LaunchFromRoot", "launch", L"Launch disc", Launching, 0},
+    {"LaunchFromAFolder", "launch", L"Launch disc", Launching, 1, "win10", nullptr,
      "menu\\kiveron.exe"},
-    {"MenuFileDeleted",
-     kDiscs + "gone",
-     L"Gone",
-     [](const Session& r) { MenuFileGone(r, true); },
-     {"setup.exe"}},
-    {"MenuFileRenamed",
-     kDiscs + "gone",
-     L"Gone",
-     [](const Session& r) { MenuFileGone(r, false); },
-     {"setup.exe"}},
-    {"UnreadablePictures",
-     kDiscs + "pictures",
-     L"First",
-     UnreadablePictures,
-     {"setup.exe"},
-     [](const Disc& d) {
-         WriteRedAndBlue(d, "first.bmp", "second.bmp");
-         const std::string whole = SolidBitmapFile(400, 280, kRed);
-         d.Write("short.bmp", whole.substr(0, whole.size() / 2));
-         d.Write("locked.bmp", whole);
-     }},
-    {"Utf16LittleEndian",
-     kDiscs + "utf16le",
-     kUmlauts,
-     SavedEncoding,
-     {"setup.exe"},
-     nullptr,
-     "kiveron.exe",
-     nullptr,
-     kGerman},
-    {"Utf16BigEndian",
-     kDiscs + "utf16be",
-     kUmlauts,
-     SavedEncoding,
-     {"setup.exe"},
-     nullptr,
-     "kiveron.exe",
-     nullptr,
-     kGerman},
-    {"Ansi1252",
-     kDiscs + "ansi",
-     kUmlauts,
-     SavedEncoding,
-     {"setup.exe"},
-     nullptr,
-     "kiveron.exe",
-     nullptr,
-     kGerman},
-    {"SampleDisc", SAMPLE_DISC_DIR, L"", SampleDisc},
-    // No menu file: one box names it and gives the system's reason, and no
-    // dialog follows.
-    {"MissingMenu", "", L"Kiveron",
-     [](const Session& r) {
-         EXPECT_EQ(std::vector<HWND>{r.dialog}, r.menu.TopLevelWindows());
-         EXPECT_EQ(AnsiToWide(MenuLoadFailureText(r.disc.PathOf("kiveron.lst"),
-                                                  SystemErrorText(ERROR_FILE_NOT_FOUND))),
-                   MessageBoxText(r.dialog));
-         PostMessageA(r.dialog, WM_COMMAND, IDOK, 0);
-         EXPECT_EQ(0u, r.menu.WaitForExit());
-     }},
+    {"Mouse", "mouse", L"Mouse", MouseActivation},
+    {"WarnedOnVista", "warned", L"Warned disc", Warned, 0, "vista"},
+    {"WarnedOnWin10ClosedByAltF4", "warned", L"Warned disc", Warned, 1, "win10"},
+    {"NotWarnedOnXp", "warned", L"Warned disc", NotWarned, 0, "winxp"},
+    {"NotWarnedForAnEmptyMessage", "warned-empty", L"Warned disc", NotWarned, 0},
+    {"NotWarnedForANestedMenu", "warned", L"Warned disc", NotWarned, 1},
+    {"ScreenReader", "reader", L"Reader disc", ScreenReader, 1},
+    {"RussianUserOnWindows98", "reader", kInRussianCaption, ScreenReader, 0, "win98",
+     "LC_ALL=ru_RU.UTF-8"},
+    {"NestedMenu", "nested", L"Main menu", NestedMenu},
+    {"NestedMenuWithATallerPicture", "taller", L"Start", TallerPicture},
+    {"WheelThenRepaint", "wheel", L"Wheel", WheelThenRepaint},
+    {"AltF4InTheChooser", "chooser", L"Chooser", AltF4InTheChooser},
+    {"StartedFromAnotherFolder", "elsewhere", L"Elsewhere", StartedFromAnotherFolder, 0, "win10",
+     nullptr, "menu\\kiveron.exe"},
+    {"MenuFileDeleted", "gone", L"Gone", MenuFileGone, 1},
+    {"MenuFileRenamed", "gone", L"Gone", MenuFileGone, 0},
+    {"UnreadablePictures", "pictures", L"First", UnreadablePictures},
+    {"Utf16LittleEndian", "utf16le", kUmlauts, SavedEncoding, 0, "win10", "LC_ALL=de_DE.UTF-8"},
+    {"Utf16BigEndian", "utf16be", kUmlauts, SavedEncoding, 0, "win10", "LC_ALL=de_DE.UTF-8"},
+    {"Ansi1252", "ansi", kUmlauts, SavedEncoding, 0, "win10", "LC_ALL=de_DE.UTF-8"},
+    {"SampleDisc", nullptr, L"", SampleDisc},
+    {"MissingMenu", "", L"Kiveron", MissingMenu},
 };
 
 class DiscScenario : public ::testing::TestWithParam<Scenario> {};
@@ -668,21 +570,23 @@ TEST_P(DiscScenario, Plays)
     const Scenario& s = GetParam();
     const Disc disc;
     ASSERT_TRUE(disc.Mapped()) << "Wine's mount manager did not map a drive for the disc";
-    ASSERT_TRUE(s.disc.empty() || disc.CopyFolder(s.disc));
-    for (const std::string& recorder : s.recorders)
-        disc.PutRecorder(recorder);
-    if (s.prepare)
-        s.prepare(disc);
+    if (s.disc == nullptr || *s.disc != '\0') {
+        WritePictures(disc);
+        ASSERT_TRUE(disc.CopyFolder(s.disc ? E2E_DISCS_DIR "/" + std::string(s.disc)
+                                           : std::string(SAMPLE_DISC_DIR)));
+    }
     // Wine's per-program settings go by the program's file name.
-    const std::string exeName = s.version != nullptr ? "kiveron-v.exe" : s.exeName;
-    const RegistryValue version(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\kiveron-v.exe",
-                                "Version", s.version != nullptr ? s.version : "win10");
+    const RegistryValue version(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\kiveron.exe",
+                                "Version", s.version);
     ASSERT_TRUE(version.set);
     SetCursorPos(0, 0); // off the dialog: a row under it would be current
-    MenuProcess menu(KIVERON_EXE, disc.Root(), {s.arguments, exeName, s.environment});
+    // Its arguments change nothing.
+    MenuProcess menu(KIVERON_EXE, disc.Root(),
+                     {"/lang de other.lst \"quoted arg\"", s.exeName,
+                      s.locale ? std::vector<std::string>{s.locale} : std::vector<std::string>{}});
     const HWND dialog = menu.WaitForWindow(s.caption);
     ASSERT_NE(nullptr, dialog) << "no window; is the locale installed?";
-    s.play(Session{disc, menu, dialog});
+    s.play(Session{disc, menu, dialog}, s.arg);
     EXPECT_EQ(0u, menu.Close(dialog));
 }
 

@@ -71,7 +71,8 @@ Pixels Copy(HDC dc, const RECT& box)
     pixels.width = box.right - box.left;
     pixels.height = box.bottom - box.top;
     BITMAPINFO info{};
-    info.bmiHeader = {sizeof info.bmiHeader, pixels.width, -pixels.height, 1, 32}; // top-down
+    info.bmiHeader = {
+        sizeof info.bmiHeader, pixels.width, -pixels.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     const HDC memory = CreateCompatibleDC(dc);
     const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
