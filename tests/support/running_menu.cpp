@@ -5,7 +5,6 @@
 #include <fstream>
 
 #include "support/desktop_input.h"
-#include "support/temp_folder.h"
 
 RunningMenu::RunningMenu(const std::string& menuFile) : application(GetModuleHandleA(nullptr))
 {
@@ -40,10 +39,10 @@ std::string RunningMenu::WriteBeside(const std::string& name, const std::string&
 {
     char exe[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    const std::string path(exe);
-    const std::string beside = path.substr(0, path.find_last_of("\\/") + 1) + name;
-    WriteBinaryFile(beside, bytes);
-    return beside;
+    std::string path(exe);
+    path = path.substr(0, path.find_last_of("\\/") + 1) + name;
+    std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), bytes.size());
+    return path;
 }
 
 namespace {
