@@ -1,12 +1,15 @@
 #include "disc.h"
 
 #include <shellapi.h>
+#include <shlwapi.h>
 #include <winioctl.h>
 
 #include <cstring>
 #include <fstream>
 #include <iterator>
 #include <vector>
+
+#include "support/menu_process.h"
 
 namespace {
 
@@ -62,11 +65,17 @@ std::string UnixPathOf(const std::string& windowsPath)
     return result;
 }
 
-// The window, or one of its controls, is what the screen shows at each point.
-bool OnTop(HWND window, const std::vector<POINT>& screenPoints)
+// The window, or one of its controls, is what the screen shows at the corners
+// and the centre of the area.
+bool OnTop(HWND window, const RECT& area)
 {
-    for (const POINT& point : screenPoints) {
-        HWND found = WindowFromPoint(point);
+    const POINT points[] = {{area.left, area.top},
+                            {area.right - 1, area.top},
+                            {area.left, area.bottom - 1},
+                            {area.right - 1, area.bottom - 1},
+                            {(area.left + area.right) / 2, (area.top + area.bottom) / 2}};
+    for (const POINT& point : points) {
+        const HWND found = WindowFromPoint(point);
         if (found != window && !IsChild(window, found))
             return false;
     }
@@ -75,28 +84,27 @@ bool OnTop(HWND window, const std::vector<POINT>& screenPoints)
 
 } // namespace
 
-DiscTest::DiscTest()
+Disc::Disc()
 {
     // From the far end of the alphabet, away from the letters a prefix usually
     // takes. Wine's mount manager keeps the name of a drive it has taken away,
     // so a letter counts as free when its root cannot be found; a drive
     // without a disc in it answers "not ready" and is left alone.
     const std::string unixPath = UnixPathOf(folder.Path());
-    for (char candidate = 'y'; candidate >= 'k' && letter == 0 && !unixPath.empty(); --candidate) {
-        const std::string root = std::string(1, candidate) + ":\\";
-        if (GetFileAttributesA(root.c_str()) == INVALID_FILE_ATTRIBUTES &&
+    for (char candidate = 'y'; candidate >= 'k' && letter == 0 && !unixPath.empty(); --candidate)
+        if (GetFileAttributesA(std::string(1, candidate).append(":\\").c_str()) ==
+                INVALID_FILE_ATTRIBUTES &&
             GetLastError() == ERROR_PATH_NOT_FOUND && DefineUnixDrive(candidate, unixPath))
             letter = candidate;
-    }
 }
 
-DiscTest::~DiscTest()
+Disc::~Disc()
 {
     if (letter != 0)
         DefineUnixDrive(letter, std::string());
 }
 
-void DiscTest::WriteOnDisc(const std::string& name, const std::string& bytes) const
+void Disc::Write(const std::string& name, const std::string& bytes) const
 {
     for (auto separator = name.find('\\'); separator != std::string::npos;
          separator = name.find('\\', separator + 1))
@@ -104,7 +112,7 @@ void DiscTest::WriteOnDisc(const std::string& name, const std::string& bytes) co
     WriteBinaryFile(PathOf(name), bytes);
 }
 
-bool DiscTest::CopyFolderOntoDisc(const std::string& hostFolder) const
+bool Disc::CopyFolder(const std::string& hostFolder) const
 {
     const std::string from = HostPath(hostFolder) + "\\*" + '\0';
     const std::string to = Root() + '\0';
@@ -116,25 +124,14 @@ bool DiscTest::CopyFolderOntoDisc(const std::string& hostFolder) const
     return SHFileOperationA(&copy) == 0 && !copy.fAnyOperationsAborted;
 }
 
-void DiscTest::SetUp()
+void Disc::PutRecorder(const std::string& name) const
 {
-    ASSERT_NE(0, letter) << "Wine's mount manager did not map a drive for the disc";
+    Write(name, HostFileBytes(RECORD_ARGS_EXE));
 }
 
-std::string DiscTest::PutRecorder(const std::string& name) const
+std::string Disc::Record(const std::string& name) const
 {
-    WriteOnDisc(name, HostFileBytes(RECORD_ARGS_EXE));
-    return PathOf(name.substr(0, name.find_last_of('.')) + ".txt");
-}
-
-std::string HostFileBytes(const std::string& hostPath)
-{
-    std::ifstream file(HostPath(hostPath), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-std::string WaitForFileContent(const std::string& path)
-{
+    const std::string path = PathOf(name.substr(0, name.find_last_of('.')) + ".txt");
     std::string content;
     WaitUntil([&] {
         std::ifstream file(path, std::ios::binary);
@@ -144,45 +141,51 @@ std::string WaitForFileContent(const std::string& path)
     return content;
 }
 
-int PixelsUnlike(HWND window, const RECT& area, COLORREF colour)
+std::string HostFileBytes(const std::string& hostPath)
 {
-    const std::vector<POINT> corners = {
-        {area.left, area.top},
-        {area.right - 1, area.top},
-        {area.left, area.bottom - 1},
-        {area.right - 1, area.bottom - 1},
-        {(area.left + area.right) / 2, (area.top + area.bottom) / 2}};
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    int unlike = -1;
-    WaitUntil([&] {
-        if (!OnTop(window, corners))
-            return false;
-        HDC screen = GetDC(nullptr);
-        HDC memory = CreateCompatibleDC(screen);
-        HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-        HGDIOBJ previous = SelectObject(memory, bitmap);
-        BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-        ReleaseDC(nullptr, screen);
-        int count = 0;
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-                count += GetPixel(memory, x, y) != colour ? 1 : 0;
-        SelectObject(memory, previous);
-        DeleteObject(bitmap);
-        DeleteDC(memory);
-        // Covered while it was copied: the copy is not the window's.
-        if (OnTop(window, corners))
-            unlike = count;
-        return unlike >= 0;
-    });
-    return unlike;
+    std::ifstream file(HostPath(hostPath), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
-bool WaitForClientColour(HWND window, POINT clientPoint, COLORREF wanted)
+RegistryValue::RegistryValue(HKEY root, const std::string& key, const char* name,
+                             const std::string& value, const std::string& ownKey)
+    : root(root), ownKey(ownKey.empty() ? key : ownKey),
+      set(SHSetValueA(root, key.c_str(), name, REG_SZ, value.c_str(),
+                      static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS)
 {
-    POINT p = clientPoint;
+}
+
+RegistryValue::~RegistryValue()
+{
+    SHDeleteKeyA(root, ownKey.c_str());
+}
+
+Pixels ScreenPixels(HWND window, RECT area)
+{
+    // Above the other tests' windows, with every message before this one,
+    // paints included, handled and given time to reach the screen.
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    DWORD_PTR ignored;
+    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+    Sleep(300);
+    Pixels shown;
+    WaitUntil([&] {
+        if (!OnTop(window, area))
+            return false;
+        shown = CaptureClient(GetDesktopWindow(), area);
+        // Covered while it was copied: the copy is not the window's.
+        if (!OnTop(window, area))
+            shown = Pixels();
+        return !shown.colours.empty();
+    });
+    return shown;
+}
+
+bool WaitForClientColour(HWND window, POINT p, COLORREF wanted)
+{
     ClientToScreen(window, &p);
-    const RECT pixel = {p.x, p.y, p.x + 1, p.y + 1};
-    return WaitUntil([&] { return PixelsUnlike(window, pixel, wanted) == 0; });
+    return WaitUntil([&] {
+        const Pixels shown = ScreenPixels(window, RECT{p.x, p.y, p.x + 1, p.y + 1});
+        return !shown.colours.empty() && shown.At(0, 0) == wanted;
+    });
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 
 void PumpAll()
 {
@@ -70,11 +71,8 @@ Pixels Copy(HDC dc, const RECT& box)
     pixels.width = box.right - box.left;
     pixels.height = box.bottom - box.top;
     BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = pixels.width;
-    info.bmiHeader.biHeight = -pixels.height; // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader = {
+        sizeof info.bmiHeader, pixels.width, -pixels.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     const HDC memory = CreateCompatibleDC(dc);
     const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
@@ -89,6 +87,19 @@ Pixels Copy(HDC dc, const RECT& box)
     DeleteObject(bitmap);
     DeleteDC(memory);
     return pixels;
+}
+
+// Calls visit(x, y) for each pixel of the box (all pixels when empty) until
+// it answers true; whether one did.
+bool AnyPixel(const Pixels& pixels, RECT box, const std::function<bool(int, int)>& visit)
+{
+    if (IsRectEmpty(&box))
+        box = RECT{0, 0, pixels.width, pixels.height};
+    for (int y = box.top; y < box.bottom; ++y)
+        for (int x = box.left; x < box.right; ++x)
+            if (visit(x, y))
+                return true;
+    return false;
 }
 
 } // namespace
@@ -124,14 +135,13 @@ Pixels CaptureDrawing(int width, int height, const std::function<void(HDC)>& dra
 
 RECT InkBounds(const Pixels& pixels, RECT box)
 {
-    if (IsRectEmpty(&box))
-        box = RECT{0, 0, pixels.width, pixels.height};
-    RECT ink = {box.right, box.bottom, 0, 0};
-    for (int y = box.top; y < box.bottom; ++y)
-        for (int x = box.left; x < box.right; ++x)
-            if (pixels.At(x, y) != kPictureColour)
-                ink = RECT{std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y),
-                           std::max<LONG>(ink.right, x + 1), std::max<LONG>(ink.bottom, y + 1)};
+    RECT ink = {LONG_MAX, LONG_MAX, 0, 0};
+    AnyPixel(pixels, box, [&](int x, int y) {
+        if (pixels.At(x, y) != kPictureColour)
+            ink = RECT{std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y),
+                       std::max<LONG>(ink.right, x + 1), std::max<LONG>(ink.bottom, y + 1)};
+        return false;
+    });
     return ink.right == 0 ? RECT{} : ink;
 }
 
@@ -150,11 +160,5 @@ bool HasUnderline(const Pixels& pixels, const RECT& box)
 
 bool HasColour(const Pixels& pixels, COLORREF colour, RECT box)
 {
-    if (IsRectEmpty(&box))
-        box = RECT{0, 0, pixels.width, pixels.height};
-    for (int y = box.top; y < box.bottom; ++y)
-        for (int x = box.left; x < box.right; ++x)
-            if (pixels.At(x, y) == colour)
-                return true;
-    return false;
+    return AnyPixel(pixels, box, [&](int x, int y) { return pixels.At(x, y) == colour; });
 }

@@ -2,6 +2,8 @@
 
 #include <fstream>
 
+#include "support/desktop_input.h"
+
 RunningMenu::RunningMenu(const std::string& menuFile) : application(GetModuleHandleA(nullptr))
 {
     WriteBeside("kiveron.lst", menuFile);
@@ -43,8 +45,5 @@ std::string RunningMenu::WriteBeside(const std::string& name, const std::string&
 
 COLORREF ClientPixel(HWND window, int x, int y)
 {
-    HDC dc = GetDC(window);
-    const COLORREF pixel = GetPixel(dc, x, y);
-    ReleaseDC(window, dc);
-    return pixel;
+    return CaptureClient(window, RECT{x, y, x + 1, y + 1}).At(0, 0);
 }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <fstream>
 #include <stdexcept>
 
 namespace {
@@ -82,14 +83,7 @@ std::string TempFolder::WriteFile(const std::string& name, const std::string& by
 
 void WriteBinaryFile(const std::string& path, const std::string& bytes)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        throw std::runtime_error("cannot create " + path);
-    DWORD written = 0;
-    const BOOL ok =
-        ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-    if (!ok || written != bytes.size())
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (!file.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush())
         throw std::runtime_error("cannot write " + path);
 }
