@@ -1,0 +1,96 @@
+// Scrolling thirty one-line rows, more than the list shows: the keyboard and
+// the list's own scroll bar, pressed, held and dragged for real.
+#include "fixture.h"
+
+TEST_F(ControlsTest, ArrowKeysScrollByWholeRowsOnlyAsFarAsNeeded)
+{
+    Open(Rows(30));
+    const int bottom = Rect(true).bottom;
+    for (int row = 0; row < 30; ++row) {
+        Key(VK_DOWN);
+        EXPECT_TRUE(RowRect(row).bottom <= bottom && RowRect(Top()).top == 0) << row;
+        EXPECT_TRUE(Top() == 0 || RowRect(row).bottom + 17 > bottom) << row;
+    }
+    // Up at the top of the view scrolls by exactly one row.
+    Send(LB_SETTOPINDEX, 12);
+    Send(LB_SETCURSEL, 12);
+    Key(VK_UP);
+    EXPECT_EQ(11, Selection());
+    EXPECT_EQ(11, Top());
+}
+
+TEST_F(ControlsTest, AnArrowStepsAtOnceThenFromTheSixthTickWhileThePointerStaysOnIt)
+{
+    Open(Rows(30));
+    Send(LB_SETTOPINDEX, 12);
+    Press(OnBar(9));
+    // {ticks, the pointer off the pressed arrow, the top row after them}
+    const int steps[][3] = {{0, 0, 11}, {5, 0, 11}, {2, 0, 9}, {3, 1, 9}, {1, 0, 8}};
+    for (const auto& step : steps) {
+        MovePointer(OnBar(step[1] ? TrackBottom() - 3 : 9));
+        Tick(step[0]);
+        EXPECT_EQ(step[2], Top()) << step[0] << " ticks";
+    }
+    Release();
+    EXPECT_EQ(nullptr, GetCapture());
+    Tick(3);
+    EXPECT_EQ(8, Top()) << "ticks still queued after the release do not step";
+    // Below the thumb the track pages down to the last row that ends
+    // strictly above the list's bottom.
+    Send(LB_SETTOPINDEX, 0);
+    Press(OnBar(TrackBottom() - 3));
+    Release();
+    EXPECT_EQ((Rect(true).bottom - 1) / 17 - 1, Top());
+}
+
+TEST_F(ControlsTest, ADoubleClickStepsOnceMoreAndALostCaptureEndsAPress)
+{
+    Open(Rows(30));
+    Send(LB_SETTOPINDEX, 10);
+    Press(OnBar(TrackBottom() + 9));
+    Release();
+    Press(OnBar(TrackBottom() + 9), WM_NCLBUTTONDBLCLK);
+    EXPECT_EQ(nullptr, GetCapture()) << "no repeat";
+    Tick(10);
+    EXPECT_EQ(12, Top());
+    // Another window takes the capture: the press ends, the new capture stays.
+    Press(OnBar(9));
+    SetCapture(menu->Dialog());
+    Tick(10);
+    EXPECT_EQ(11, Top());
+    EXPECT_EQ(menu->Dialog(), GetCapture());
+    ReleaseCapture();
+}
+
+TEST_F(ControlsTest, DraggingTheThumbScrollsAndRefusesToLeaveTheTrack)
+{
+    Open(Rows(30));
+    const int track = TrackBottom() - 19;
+    const auto start = PaintedThumb();
+    const int height = start.second - start.first;
+    EXPECT_EQ(19, start.first);
+    EXPECT_NEAR(track * Rect(true).bottom / (30.0 * 17), height, 1.0);
+    const int grip = start.first + height / 2;
+    auto dragTo = [this](int y) {
+        MovePointer(OnBar(y));
+        Send(WM_MOUSEMOVE, MK_LBUTTON, Pack(OnBar(y)));
+    };
+    Press(OnBar(grip));
+    dragTo(grip + 20);
+    const int moved = Top();
+    EXPECT_GT(moved, 0);
+    EXPECT_EQ(start.first + 20, PaintedThumb().first);
+    // Past the end of the track the move is refused whole, but the pointer's
+    // place is taken: moving back moves the thumb at once.
+    const int beyond = grip + track + 30;
+    dragTo(beyond);
+    EXPECT_EQ(moved, Top());
+    dragTo(beyond - 10);
+    EXPECT_EQ(start.first + 10, PaintedThumb().first);
+    // Onto the end of the track: the top row holds the last content offset.
+    dragTo(beyond - 10 + TrackBottom() - start.second - 10);
+    EXPECT_EQ(TrackBottom(), PaintedThumb().second);
+    EXPECT_EQ((30 * 17 - Rect(true).bottom) / 17, Top());
+    Release();
+    EXPECT_EQ(nullptr, GetCapture());
+}
