@@ -1,9 +1,12 @@
 // The real kiveron-check.exe as a disc build runs it: a child process whose
-// output is read from its standard output and whose exit status says
-// whether the menu needs a change.
+// standard output and error say what it found and whose exit status says
+// whether the menu needs a change (0), should get one (1) or cannot be used
+// as it is (2).
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "support/held_file.h"
@@ -17,117 +20,73 @@ struct CheckRun {
     std::string output;
 };
 
-void ReadWaiting(HANDLE pipe, std::string& output)
-{
-    char buffer[4096];
-    DWORD waiting = 0, count = 0;
-    while (PeekNamedPipe(pipe, nullptr, 0, nullptr, &waiting, nullptr) && waiting > 0 &&
-           ReadFile(pipe, buffer, sizeof(buffer), &count, nullptr) && count > 0)
-        output.append(buffer, count);
-}
-
-// Until the checker ends, not until the pipe closes: a process it starts
-// on the way (the desktop of the first window, say) may hold the pipe on.
-std::string ReadUntilExit(HANDLE pipe, HANDLE process)
-{
-    std::string output;
-    for (int waited = 0; waited < 60000; waited += 20) {
-        ReadWaiting(pipe, output);
-        if (WaitForSingleObject(process, 20) == WAIT_OBJECT_0)
-            break;
-    }
-    ReadWaiting(pipe, output);
-    return output;
-}
-
-// Starts the checker from folder with the arguments and waits for it.
-CheckRun RunChecker(const std::string& arguments, const std::string& folder)
+// Started from folder with the arguments; the child writes to the file that
+// stands for this process's standard output and error while it starts.
+CheckRun RunChecker(const TempFolder& folder, const std::string& arguments)
 {
     SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
-    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    const std::string outputPath = folder.PathOf("output.txt");
+    const HANDLE output = CreateFileA(outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE), err = GetStdHandle(STD_ERROR_HANDLE);
+    SetStdHandle(STD_OUTPUT_HANDLE, output);
+    SetStdHandle(STD_ERROR_HANDLE, output);
     CheckRun run;
-    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0))
-        return run;
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = writeEnd;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    std::string commandLine = "\"" + HostPath(KIVERON_CHECK_EXE) + "\" " + arguments;
-    PROCESS_INFORMATION process = {};
-    const BOOL started =
-        CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-                       folder.c_str(), &startup, &process);
-    CloseHandle(writeEnd);
-    if (started) {
-        run.output = ReadUntilExit(readEnd, process.hProcess);
-        GetExitCodeProcess(process.hProcess, &run.status);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
+    {
+        MenuProcess checker(KIVERON_CHECK_EXE, folder.Path(), {arguments, "kiveron-check.exe", {}});
+        SetStdHandle(STD_OUTPUT_HANDLE, out);
+        SetStdHandle(STD_ERROR_HANDLE, err);
+        run.status = checker.WaitForExit();
     }
-    CloseHandle(readEnd);
+    CloseHandle(output);
+    std::ifstream in(outputPath, std::ios::binary);
+    run.output.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return run;
 }
 
-const char* const kCleanMenu =
-    "[Main]\r\nCaption=Clean\r\nCaption_de=Sauber\r\nExitText=Exit\r\n"
-    "[Language]\r\nLocale=en\r\nName=English\r\n"
-    "[Language]\r\nLocale=de\r\nName=Deutsch\r\n"
-    "[Element]\r\nName=Go\r\nName_de=Los\r\nDescription=Starts the program.\r\n"
-    "Command=app.exe /quiet\r\nMarker=Secondary\r\n";
-
 } // namespace
 
-TEST(CheckerProcess, ExitsWithZeroOneOrTwoAndPrintsOneLineAFinding)
+// The sample disc is the one the build lays out, with its programs beside
+// the menus.
+TEST(CheckerProcess, ExitsByTheWorstFindingOrWrongUseAndPrintsOneLineAFinding)
 {
     TempFolder folder;
     folder.WriteFile("app.exe", "MZ");
-    folder.WriteFile("clean.lst", kCleanMenu);
-    folder.WriteFile("typo.lst", std::string(kCleanMenu) + "Comand=app.exe\r\n");
-
-    const CheckRun clean = RunChecker("clean.lst", folder.Path());
-    EXPECT_EQ(clean.status, 0u);
-    EXPECT_EQ(clean.output, "0 errors, 0 warnings, 0 notes\r\n");
-
-    const CheckRun typo = RunChecker("typo.lst", folder.Path());
-    EXPECT_EQ(typo.status, 1u);
-    EXPECT_EQ(typo.output,
-              "typo.lst:17: warning: \"Comand\" is not a known key; the line is ignored\r\n"
-              "0 errors, 1 warning, 0 notes\r\n");
-
-    // Missing, a folder, and held by another program against every reader.
-    const HeldFile held(folder.WriteFile("held.lst", kCleanMenu), GENERIC_READ, 0);
-    for (const char* menu : {"missing.lst", ".", "held.lst"}) {
-        const CheckRun unreadable = RunChecker(menu, folder.Path());
-        EXPECT_EQ(unreadable.status, 2u) << menu;
-        EXPECT_EQ(
-            unreadable.output.rfind(std::string(menu) + ": error: the menu cannot be read: ", 0),
-            0u)
-            << unreadable.output;
+    std::ifstream clean(HostPath(CHECKER_DATA "/disc/clean.lst"), std::ios::binary);
+    const std::string cleanMenu(std::istreambuf_iterator<char>(clean), {});
+    folder.WriteFile("clean.lst", cleanMenu);
+    folder.WriteFile("typo.lst", cleanMenu + "Comand=app.exe\r\n");
+    const HeldFile held(folder.WriteFile("held.lst", cleanMenu), GENERIC_READ, 0);
+    const char* const kReadError = ": error: the menu cannot be read: ";
+    const struct {
+        std::string arguments;
+        DWORD status;
+        std::string output; // part of the output
+    } cases[] = {
+        {"clean.lst", 0, "0 errors, 0 warnings, 0 notes\r\n"},
+        {"typo.lst", 1,
+         "typo.lst:17: warning: \"Comand\" is not a known key; the line is ignored\r\n"
+         "0 errors, 1 warning, 0 notes\r\n"},
+        {"\"" + HostPath(SAMPLE_DISC_BUILD_DIR) + "\\kiveron.lst\"", 0, "0 errors, 0 warnings,"},
+        // Each declared language gets its preview, in a folder made for them.
+        {"--preview previews\\new --codepage 1252 clean.lst", 0, "0 errors, 0 warnings, 2 notes"},
+        // Missing, a folder, and held by another program against every reader.
+        {"missing.lst", 2, std::string("missing.lst") + kReadError},
+        {".", 2, std::string(".") + kReadError},
+        {"held.lst", 2, std::string("held.lst") + kReadError},
+        {"--codepage x clean.lst", 2, "kiveron-check: --codepage needs"},
+        {"--codepage 0 clean.lst", 2, "kiveron-check: --codepage needs"},
+        {"--guides clean.lst", 2, "kiveron-check: --guides needs --preview DIR"},
+        {"clean.lst typo.lst", 2, "kiveron-check: one menu file only"},
+        {"--verbose clean.lst", 2, "kiveron-check: unknown option --verbose"},
+        {"", 2, "kiveron-check: no menu file given"},
+    };
+    for (const auto& c : cases) {
+        const CheckRun run = RunChecker(folder, c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.arguments;
+        EXPECT_NE(run.output.find(c.output), std::string::npos) << c.arguments << ":\n"
+                                                                << run.output;
     }
-
-    EXPECT_EQ(RunChecker("--codepage x clean.lst", folder.Path()).status, 2u);
-}
-
-TEST(CheckerProcess, WritesAPreviewForEachDeclaredLanguage)
-{
-    TempFolder folder;
-    folder.WriteFile("app.exe", "MZ");
-    folder.WriteFile("clean.lst", kCleanMenu);
-    const CheckRun run = RunChecker("--preview previews\\new clean.lst", folder.Path());
-    EXPECT_EQ(run.status, 0u) << run.output;
-    EXPECT_NE(run.output.find("0 errors, 0 warnings, 2 notes"), std::string::npos) << run.output;
     for (const char* name : {"previews\\new\\preview-en.bmp", "previews\\new\\preview-de.bmp"})
         EXPECT_NE(GetFileAttributesA(folder.PathOf(name).c_str()), INVALID_FILE_ATTRIBUTES) << name;
-}
-
-// The sample disc as the build lays it out, with its programs beside the menus.
-TEST(CheckerProcess, PassesTheSampleDisc)
-{
-    const std::string disc = HostPath(SAMPLE_DISC_BUILD_DIR);
-    const CheckRun run = RunChecker("kiveron.lst", disc);
-    EXPECT_EQ(run.status, 0u) << run.output;
-    EXPECT_NE(run.output.find("0 errors, 0 warnings,"), std::string::npos) << run.output;
 }

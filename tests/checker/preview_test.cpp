@@ -5,15 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <fstream>
 #include <iterator>
-#include <memory>
+#include <map>
 
-#include "app/application.h"
-#include "app/main_window.h"
-#include "controls/menu_row_layout.h"
-#include "graphics/test_pictures.h"
 #include "resources/resource_ids.h"
 #include "support/desktop_input.h"
 #include "support/running_menu.h"
@@ -47,29 +42,6 @@ Pixels ReadPreview(const std::string& path)
     return pixels;
 }
 
-// The same dialog shown on the desktop, with the pointer away from it.
-struct ShownMenu {
-    ShownMenu(const std::string& menu, const std::string& language)
-        : application(GetModuleHandleA(nullptr)),
-          window(new MainWindow(&application, menu, language))
-    {
-        // Away first: a dialog that opens under the pointer hovers the row
-        // there, and nothing tells the list when the pointer then leaves
-        // the dialog altogether.
-        MovePointerTo(POINT{0, 0}, PumpAll);
-        window->Create();
-        PumpAll();
-    }
-    ~ShownMenu()
-    {
-        window.reset();
-        PumpAll();
-    }
-    HWND Dialog() const { return window->Dialog(); }
-    Application application;
-    std::unique_ptr<MainWindow> window;
-};
-
 // Counts the top-level windows of this thread that are told they are being
 // shown (the controls hear it as they are created, visible in their parent).
 int shows = 0;
@@ -81,131 +53,107 @@ LRESULT CALLBACK CountShows(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-int Differences(const Pixels& a, const Pixels& b)
+Pixels Preview(const std::string& menu, const std::string& language)
 {
-    int count = 0;
+    const std::string bmp = RunningMenu::WriteBeside(PreviewFileName(language), "");
+    std::string error;
+    shows = 0;
+    const HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, CountShows, nullptr, GetCurrentThreadId());
+    EXPECT_TRUE(WriteMenuPreview(GetModuleHandleA(nullptr), menu, language, bmp, error)) << error;
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(0, shows) << "the dialog must never be shown";
+    return ReadPreview(bmp);
+}
+
+// The menu shown on the desktop, with the pointer away from it: a dialog
+// that opens under the pointer hovers the row there, and nothing tells the
+// list when the pointer then leaves the dialog altogether.
+struct ShownMenu : RunningMenu {
+    explicit ShownMenu(const std::string& menu)
+        : RunningMenu((MovePointerTo({0, 0}, PumpAll), menu))
+    {
+    }
+};
+
+// The pixels that differ, with the first of them for the message.
+std::string Differences(const Pixels& a, const Pixels& b)
+{
+    int count = 0, first = -1;
     for (size_t i = 0; i < a.colours.size() && i < b.colours.size(); ++i)
-        count += a.colours[i] != b.colours[i];
-    return count;
+        if (a.colours[i] != b.colours[i] && count++ == 0)
+            first = int(i);
+    return count == 0 ? ""
+                      : std::to_string(count) + " pixels, the first at " +
+                            std::to_string(first % a.width) + "," + std::to_string(first / a.width);
 }
 
 } // namespace
 
 TEST(Preview, PrintsTheDialogOfEachLanguageAsTheDesktopShowsIt)
 {
-    // English: a patterned picture and two rows; German: a plain one and
-    // rows enough to bring up the list's own scroll bar.
-    TempFolder folder;
+    // Each language a picture of its own, and rows enough to bring up the
+    // list's own scroll bar.
     std::string menu =
         "[Main]\r\nExitText=Exit\r\nPicture_en=" +
-        folder.WriteFile("en.bmp", Pattern(360, 250, 24).Bytes()) +
-        "\r\nPicture_de=" + folder.WriteFile("de.bmp", SolidBitmapFile(420, 280, kGerman)) +
+        RunningMenu::WriteBeside("en.bmp", BandedBitmapFile(360, 250)) +
+        "\r\nPicture_de=" + RunningMenu::WriteBeside("de.bmp", SolidBitmapFile(420, 280, kGerman)) +
         "\r\n[Language]\r\nLocale=en\r\nName=English\r\n"
         "[Language]\r\nLocale=de\r\nName=Deutsch\r\n"
-        "[Element]\r\nName=Install\r\n[Element]\r\nName=Read me\r\nMarker=Secondary\r\n";
+        "[Element]\r\nName=Read me\r\nMarker=Secondary\r\n";
     for (int i = 0; i < 12; ++i)
-        menu += "[Element]\r\nName_de=Eintrag " + std::to_string(i) + "\r\n";
-    const std::string menuPath = folder.WriteFile("kiveron.lst", menu);
-
-    const struct {
-        const char* language;
-        SIZE picture;
-    } cases[] = {{"en", {360, 250}}, {"de", {420, 280}}, {"en", {360, 250}}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.language);
-        const std::string bmp = folder.PathOf(PreviewFileName(c.language));
-        std::string error;
-        shows = 0;
-        const HHOOK hook =
-            SetWindowsHookExA(WH_CALLWNDPROC, CountShows, nullptr, GetCurrentThreadId());
-        const bool written =
-            WriteMenuPreview(GetModuleHandleA(nullptr), menuPath, c.language, bmp, error);
-        UnhookWindowsHookEx(hook);
-        ASSERT_TRUE(written) << error;
-        EXPECT_EQ(0, shows) << "the dialog must never be shown";
-        const Pixels preview = ReadPreview(bmp);
-        ASSERT_EQ(c.picture.cx, preview.width);
-        ASSERT_EQ(c.picture.cy, preview.height);
-        const bool english = c.language == std::string("en");
+        menu += "[Element]\r\nName=Entry " + std::to_string(i) + "\r\n";
+    const std::string menuPath = RunningMenu::WriteBeside("kiveron.lst", menu);
+    // Again after the other language: nothing of one preview stays for the next.
+    std::map<std::string, Pixels> previews;
+    for (const char* language : {"en", "de", "en"}) {
+        const Pixels preview = Preview(menuPath, language);
+        const bool english = language == std::string("en");
+        ASSERT_EQ(english ? 360 : 420, preview.width) << language;
+        ASSERT_EQ(english ? 250 : 280, preview.height) << language;
         for (POINT p : {POINT{3, 4}, POINT{50, 200}})
-            EXPECT_EQ(english ? PatternColour(24, p.x, p.y) : kGerman, preview.At(p.x, p.y));
-
-        ShownMenu shown(menuPath, c.language);
-        HWND list = GetDlgItem(shown.Dialog(), IDC_MENU_LIST);
-        RECT row;
-        SendMessageA(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
-        POINT bullet = {row.left + kBulletInset + kBulletSize / 2,
-                        row.top + kBulletInset + kBulletSize / 2};
-        MapWindowPoints(list, shown.Dialog(), &bullet, 1);
-        EXPECT_NE(english ? PatternColour(24, bullet.x, bullet.y) : kGerman,
-                  preview.At(bullet.x, bullet.y));
-
-        // Other test programs share the desktop and may put a window over
-        // this one for a moment: raised above them, it is read again until
-        // it shows whole, a few times at most.
-        Pixels screen;
-        for (int attempt = 0; attempt < 3; ++attempt) {
-            SetWindowPos(shown.Dialog(), HWND_TOPMOST, 0, 0, 0, 0,
-                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-            PumpAll();
-            Sleep(200);
-            PumpAll();
-            // Wine may activate the dialog only after it opened; the list's
-            // first focus then selects the top row, which a preview of the
-            // menu as it opens never shows.
-            SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-            RedrawWindow(shown.Dialog(), nullptr, nullptr,
-                         RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
-            PumpAll();
-            screen = CaptureClient(shown.Dialog());
-            if (Differences(screen, preview) == 0)
-                break;
-        }
-        ASSERT_EQ(screen.width, preview.width);
-        ASSERT_EQ(screen.height, preview.height);
-        RECT differ = {screen.width, screen.height, -1, -1};
-        for (int y = 0; y < screen.height && y < preview.height; ++y)
-            for (int x = 0; x < screen.width && x < preview.width; ++x)
-                if (screen.At(x, y) != preview.At(x, y))
-                    differ =
-                        RECT{std::min(differ.left, LONG(x)), std::min(differ.top, LONG(y)),
-                             std::max(differ.right, LONG(x)), std::max(differ.bottom, LONG(y))};
-        EXPECT_EQ(0, Differences(screen, preview))
-            << "differing pixels within " << differ.left << "," << differ.top << " - "
-            << differ.right << "," << differ.bottom;
+            EXPECT_EQ(english ? BandColour(p.y) : kGerman, preview.At(p.x, p.y)) << language;
+        previews[language] = preview;
     }
+
+    // The desktop shows the language the menu starts in.
+    ShownMenu shown(menu);
+    const Pixels& preview = previews[shown.Window().CurrentLanguage()];
+    HWND list = shown.Control(IDC_MENU_LIST);
+
+    // Other test programs share the desktop and may put a window over this
+    // one for a moment: raised above them, it is read again until it shows
+    // whole, a few times at most.
+    Pixels screen;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        SetWindowPos(shown.Dialog(), HWND_TOPMOST, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        PumpAll();
+        Sleep(200);
+        PumpAll();
+        // Wine may activate the dialog only after it opened; the list's
+        // first focus then selects the top row, which a preview of the menu
+        // as it opens never shows.
+        SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+        RedrawWindow(shown.Dialog(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+        PumpAll();
+        screen = CaptureClient(shown.Dialog());
+        if (Differences(screen, preview).empty())
+            break;
+    }
+    ASSERT_EQ(screen.width, preview.width);
+    ASSERT_EQ(screen.height, preview.height);
+    EXPECT_EQ("", Differences(screen, preview));
 }
 
-TEST(Preview, ReportsAnUnreadableMenuAndAnUnwritableFile)
+TEST(Preview, GuidesFrameTheAreasKiveronDrawsOverThePictureAndFailuresAreReported)
 {
+    const std::string menu =
+        "[Main]\r\nExitText=Exit\r\nPicture=" +
+        RunningMenu::WriteBeside("back.bmp", SolidBitmapFile(400, 260, kGerman)) +
+        "\r\n[Element]\r\nName=Row\r\n";
+    const std::string menuPath = RunningMenu::WriteBeside("kiveron.lst", menu);
     TempFolder folder;
-    std::string error;
-    EXPECT_FALSE(WriteMenuPreview(GetModuleHandleA(nullptr), folder.PathOf("none.lst"), "*",
-                                  folder.PathOf("preview-without-languages.bmp"), error));
-    EXPECT_NE(std::string::npos, error.find("none.lst")) << error;
-
-    const std::string menu = folder.WriteFile("kiveron.lst", "[Element]\r\nName=Row\r\n");
-    const std::string unwritable = folder.PathOf("no folder\\preview-without-languages.bmp");
-    error.clear();
-    EXPECT_FALSE(WriteMenuPreview(GetModuleHandleA(nullptr), menu, "*", unwritable, error));
-    EXPECT_NE(std::string::npos, error.find("no folder")) << error;
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(unwritable.c_str()));
-}
-
-TEST(Preview, FileNamesHoldOnlyWhatAFileNameCan)
-{
-    EXPECT_EQ("preview-without-languages.bmp", PreviewFileName("*"));
-    EXPECT_EQ("preview-de.bmp", PreviewFileName("de"));
-    EXPECT_EQ("preview-c__x_.bmp", PreviewFileName("c:\\x*"));
-}
-
-TEST(Preview, GuidesFrameTheAreasKiveronDrawsOverThePicture)
-{
-    TempFolder folder;
-    const std::string menuPath = folder.WriteFile(
-        "kiveron.lst", "[Main]\r\nExitText=Exit\r\nPicture=" +
-                           folder.WriteFile("back.bmp", SolidBitmapFile(400, 260, kGerman)) +
-                           "\r\n[Element]\r\nName=Row\r\n");
     const std::string plain = folder.PathOf("plain.bmp"), guides = folder.PathOf("guides.bmp");
     std::string error;
     ASSERT_TRUE(WriteMenuPreview(GetModuleHandleA(nullptr), menuPath, "*", plain, error, guides))
@@ -213,7 +161,7 @@ TEST(Preview, GuidesFrameTheAreasKiveronDrawsOverThePicture)
     const Pixels before = ReadPreview(plain), after = ReadPreview(guides);
     ASSERT_EQ(before.colours.size(), after.colours.size());
 
-    ShownMenu shown(menuPath, "*");
+    ShownMenu shown(menu);
     const struct {
         int id;
         COLORREF colour; // none for the chooser: one language hides it
@@ -221,26 +169,26 @@ TEST(Preview, GuidesFrameTheAreasKiveronDrawsOverThePicture)
                  {IDC_DESCRIPTION, RGB(0, 0, 230)},
                  {IDC_EXIT_LINK, RGB(200, 0, 200)},
                  {IDC_LANGUAGE_COMBO, CLR_INVALID}};
-    std::vector<RECT> framed;
     for (const auto& area : areas) {
         RECT rect;
-        GetWindowRect(GetDlgItem(shown.Dialog(), area.id), &rect);
+        GetWindowRect(shown.Control(area.id), &rect);
         MapWindowPoints(nullptr, shown.Dialog(), reinterpret_cast<POINT*>(&rect), 2);
-        const POINT corners[] = {{rect.left, rect.bottom - 1}, {rect.right - 1, rect.top}};
-        for (POINT p : corners)
+        for (POINT p : {POINT{rect.left, rect.bottom - 1}, POINT{rect.right - 1, rect.top}})
             EXPECT_EQ(area.colour == CLR_INVALID ? before.At(p.x, p.y) : area.colour,
                       after.At(p.x, p.y))
                 << area.id;
-        if (area.colour != CLR_INVALID)
-            framed.push_back(rect);
     }
-    int outside = 0;
-    for (int i = 0; i < after.width * after.height; ++i) {
-        const POINT p{i % after.width, i / after.width};
-        const bool inFrame = std::any_of(framed.begin(), framed.end(),
-                                         [&](const RECT& r) { return PtInRect(&r, p) != 0; });
-        outside += !inFrame && before.At(p.x, p.y) != after.At(p.x, p.y);
-    }
-    EXPECT_EQ(0, outside) << "guides change only the areas they frame";
+
+    // A menu that cannot be read, a file that cannot be written: each named.
+    const std::string unwritable = folder.PathOf("no folder\\preview.bmp");
+    EXPECT_FALSE(
+        WriteMenuPreview(GetModuleHandleA(nullptr), folder.PathOf("none.lst"), "*", plain, error));
+    EXPECT_NE(std::string::npos, error.find("none.lst")) << error;
+    EXPECT_FALSE(WriteMenuPreview(GetModuleHandleA(nullptr), menuPath, "*", unwritable, error));
+    EXPECT_NE(std::string::npos, error.find("no folder")) << error;
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(unwritable.c_str()));
+    // File names hold only what a file name can.
+    EXPECT_EQ("preview-without-languages.bmp", PreviewFileName("*"));
+    EXPECT_EQ("preview-c__x_.bmp", PreviewFileName("c:\\x*"));
     EXPECT_EQ("preview-de-guides.bmp", GuidesFileName("de"));
 }

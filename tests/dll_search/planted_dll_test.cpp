@@ -13,31 +13,13 @@ namespace {
 
 const char kPlantedName[] = "kiveron_planted_probe.dll";
 
-DWORD RunProbe(const std::string& exe, const std::string& mode, const std::string& folder)
-{
-    std::string commandLine = "\"" + exe + "\" " + mode;
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION info = {};
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.c_str(), &startup, &info))
-        return 0;
-    CloseHandle(info.hThread);
-    DWORD code = 0;
-    if (WaitForSingleObject(info.hProcess, 20000) == WAIT_OBJECT_0)
-        GetExitCodeProcess(info.hProcess, &code);
-    CloseHandle(info.hProcess);
-    return code;
-}
-
 TEST(PlantedDll, IsFoundBesideTheProgramOrInItsFolderOnlyUntilTheSearchIsNarrowed)
 {
-    TempFolder programFolder, plantedFolder, emptyFolder;
-    const std::string probe = programFolder.PathOf("dll_search_probe.exe");
-    ASSERT_TRUE(CopyFileA(HostPath(PROBE_EXE).c_str(), probe.c_str(), FALSE));
-    ASSERT_TRUE(CopyFileA(HostPath(PLANTED_DLL).c_str(), plantedFolder.PathOf(kPlantedName).c_str(),
-                          FALSE));
-    const std::string besideProbe = programFolder.PathOf(kPlantedName);
+    // The probe lies in program\ and starts from the folder above it.
+    TempFolder folder;
+    CreateDirectoryA(folder.PathOf("program").c_str(), nullptr);
+    const std::string beside = folder.PathOf("program\\") + kPlantedName,
+                      inCurrent = folder.PathOf(kPlantedName);
     // 100, +1 found, +2 current folder out of the search, +4 system folder only.
     const struct {
         const char* mode;
@@ -46,19 +28,21 @@ TEST(PlantedDll, IsFoundBesideTheProgramOrInItsFolderOnlyUntilTheSearchIsNarrowe
     } cases[] = {
         {"none", 101, 101},
         // Windows leaves the current folder out after SetDllDirectoryA(""),
-        // Wine 8 keeps searching it (103): only the app folder is checked.
+        // Wine 8 keeps searching it (103): only the program's folder is checked.
         {"current-folder", 103, 0},
         // Without SetDllDirectoryA(""), which the programs it starts would inherit.
         {"entry-point", 104, 104},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.mode);
-        ASSERT_TRUE(
-            CopyFileA(plantedFolder.PathOf(kPlantedName).c_str(), besideProbe.c_str(), FALSE));
-        EXPECT_EQ(c.beside, RunProbe(probe, c.mode, emptyFolder.Path()));
-        ASSERT_TRUE(DeleteFileA(besideProbe.c_str()));
-        if (c.inCurrentFolder != 0) {
-            EXPECT_EQ(c.inCurrentFolder, RunProbe(probe, c.mode, plantedFolder.Path()));
+        for (const std::string& planted : {beside, inCurrent}) {
+            const DWORD expected = planted == beside ? c.beside : c.inCurrentFolder;
+            if (expected == 0)
+                continue;
+            ASSERT_TRUE(CopyFileA(HostPath(PLANTED_DLL).c_str(), planted.c_str(), FALSE));
+            MenuProcess probe(PROBE_EXE, folder.Path(),
+                              {c.mode, "program\\dll_search_probe.exe", {}});
+            EXPECT_EQ(expected, probe.WaitForExit()) << c.mode << " " << planted;
+            ASSERT_TRUE(DeleteFileA(planted.c_str()));
         }
     }
 }
@@ -70,8 +54,6 @@ bool HoldsModule(DWORD processId, const std::string& name)
 {
     bool held = false;
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
-    if (snapshot == INVALID_HANDLE_VALUE)
-        return false;
     MODULEENTRY32 entry = {};
     entry.dwSize = sizeof(entry);
     for (BOOL more = Module32First(snapshot, &entry); more && !held;
@@ -82,32 +64,23 @@ bool HoldsModule(DWORD processId, const std::string& name)
 }
 
 // Runs LoadLibraryA(library) on a thread of its own inside another process:
-// what a library loaded by name from within that program meets. False when
-// the thread could not be run.
+// what a library loaded by name from within that program meets. The
+// system's libraries lie at the same address in every process of a session.
 bool LoadLibraryInProcess(DWORD processId, const std::string& library)
 {
-    // The system's libraries lie at the same address in every process of a
-    // session, LoadLibraryA with them.
     const auto start = reinterpret_cast<LPTHREAD_START_ROUTINE>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")));
-    HANDLE process = OpenProcess(PROCESS_CREATE_THREAD | PROCESS_QUERY_INFORMATION |
-                                     PROCESS_VM_OPERATION | PROCESS_VM_WRITE | PROCESS_VM_READ,
-                                 FALSE, processId);
-    if (process == nullptr)
-        return false;
+    HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, processId);
     void* argument = VirtualAllocEx(process, nullptr, library.size() + 1, MEM_COMMIT | MEM_RESERVE,
                                     PAGE_READWRITE);
     bool ran = false;
     if (argument != nullptr &&
         WriteProcessMemory(process, argument, library.c_str(), library.size() + 1, nullptr)) {
         HANDLE thread = CreateRemoteThread(process, nullptr, 0, start, argument, 0, nullptr);
-        if (thread != nullptr) {
-            ran = WaitForSingleObject(thread, 20000) == WAIT_OBJECT_0;
-            CloseHandle(thread);
-        }
+        ran = thread != nullptr && WaitForSingleObject(thread, 20000) == WAIT_OBJECT_0;
+        CloseHandle(thread);
     }
-    if (argument != nullptr)
-        VirtualFreeEx(process, argument, 0, MEM_RELEASE);
+    VirtualFreeEx(process, argument, 0, MEM_RELEASE);
     CloseHandle(process);
     return ran;
 }

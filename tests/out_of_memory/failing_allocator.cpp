@@ -1,4 +1,5 @@
-// Replaces the global allocation functions of this test executable alone.
+// Replaces the global allocation functions of this test executable alone;
+// the run-time's array and sized forms call these two.
 #include "failing_allocator.h"
 
 #include <cstdlib>
@@ -9,19 +10,6 @@ namespace {
 std::size_t allocationsLeft = 0; // 0: disarmed
 bool failed = false;
 void (*failureHook)() = nullptr;
-
-void* Allocate(std::size_t size)
-{
-    if (allocationsLeft != 0 && --allocationsLeft == 0) {
-        failed = true;
-        if (failureHook != nullptr)
-            failureHook();
-        throw std::bad_alloc();
-    }
-    if (void* block = std::malloc(size == 0 ? 1 : size))
-        return block;
-    throw std::bad_alloc();
-}
 
 } // namespace
 
@@ -40,25 +28,23 @@ bool StopFailing()
 
 void* operator new(std::size_t size)
 {
-    return Allocate(size);
+    if (allocationsLeft != 0 && --allocationsLeft == 0) {
+        failed = true;
+        if (failureHook != nullptr)
+            failureHook();
+        throw std::bad_alloc();
+    }
+    if (void* block = std::malloc(size == 0 ? 1 : size))
+        return block;
+    throw std::bad_alloc();
 }
-void* operator new[](std::size_t size)
-{
-    return Allocate(size);
-}
+
 void operator delete(void* block) noexcept
 {
     std::free(block);
 }
-void operator delete[](void* block) noexcept
-{
-    std::free(block);
-}
+
 void operator delete(void* block, std::size_t) noexcept
-{
-    std::free(block);
-}
-void operator delete[](void* block, std::size_t) noexcept
 {
     std::free(block);
 }

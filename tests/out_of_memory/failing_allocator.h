@@ -1,9 +1,9 @@
 #pragma once
 #include <cstddef>
 
-// The test executable's global operator new and new[] count their calls and,
-// once armed, throw std::bad_alloc on the nth one, as a system out of memory
-// would at that point.
+// The executable's global operator new counts its calls and, once armed,
+// throws std::bad_alloc on the nth one, as a system out of memory would at
+// that point.
 
 // Arms the allocator: the nth allocation from now on fails (1: the next),
 // calling onFailure first when one is given (it must not allocate).

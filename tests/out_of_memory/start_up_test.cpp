@@ -4,25 +4,18 @@
 #include <gtest/gtest.h>
 
 #include "support/menu_process.h"
-#include "support/running_menu.h"
 #include "support/temp_folder.h"
 
 #ifdef FAILING_START_EXE
 
-namespace {
-
 TEST(OutOfMemory, AtAnyAllocationOfTheStartTheProgramEndsWithExitCodeZero)
 {
-    TempFolder folder;
     // Two languages, a picture, descriptions and an exit text: every part of
     // the start has something to allocate.
-    folder.WriteFile("kiveron.lst", "[Main]\r\nCaption=Short of memory\r\nPicture=back.bmp\r\n"
-                                    "ExitText=Exit\r\nWarningMsg=Careful\r\n"
-                                    "[Language]\r\nLocale=en\r\nName=English\r\n"
-                                    "[Language]\r\nLocale=de\r\nName=Deutsch\r\n"
-                                    "[Element]\r\nName=One\r\nDescription=First\r\n"
-                                    "[Element]\r\nName=Two\r\nCommand=\\two.exe\r\n");
-    folder.WriteFile("back.bmp", SolidBitmapFile(300, 200, RGB(20, 90, 160)));
+    TempFolder folder;
+    for (const char* name : {"kiveron.lst", "back.bmp"})
+        CopyFileA(HostPath(std::string(OUT_OF_MEMORY_DATA "/") + name).c_str(),
+                  folder.PathOf(name).c_str(), FALSE);
     const std::string mark = folder.PathOf("allocation-failed");
     std::size_t nth = 1;
     for (;; ++nth) {
@@ -32,9 +25,8 @@ TEST(OutOfMemory, AtAnyAllocationOfTheStartTheProgramEndsWithExitCodeZero)
                          {"fail-allocation=" + std::to_string(nth), "kiveron.exe", {}});
         // Its dialog answering a message from the loop: the start is over.
         HWND dialog = menu.WaitForWindow(L"Short of memory");
-        DWORD_PTR answer = 0;
         const bool running = dialog != nullptr && SendMessageTimeoutA(dialog, WM_NULL, 0, 0,
-                                                                      SMTO_NORMAL, 20000, &answer);
+                                                                      SMTO_NORMAL, 20000, nullptr);
         if (!running || GetFileAttributesA(mark.c_str()) != INVALID_FILE_ATTRIBUTES) {
             EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(mark.c_str()))
                 << "ended without running out of memory";
@@ -48,7 +40,5 @@ TEST(OutOfMemory, AtAnyAllocationOfTheStartTheProgramEndsWithExitCodeZero)
     }
     EXPECT_GT(nth, 50u) << "the start allocates less than its menu needs";
 }
-
-} // namespace
 
 #endif

@@ -14,19 +14,16 @@ namespace {
 
 void LeaveMark()
 {
-    const HANDLE mark = CreateFileA("allocation-failed", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (mark != INVALID_HANDLE_VALUE)
-        CloseHandle(mark);
+    CloseHandle(CreateFileA("allocation-failed", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
-struct ArmFromCommandLine {
-    ArmFromCommandLine()
-    {
-        const char* const key = "fail-allocation=";
-        if (const char* found = std::strstr(GetCommandLineA(), key))
-            FailAllocation(std::strtoul(found + std::strlen(key), nullptr, 10), LeaveMark);
-    }
-} arm;
+const bool armed = [] {
+    const char* const found = std::strstr(GetCommandLineA(), "fail-allocation=");
+    if (found != nullptr)
+        FailAllocation(std::strtoul(found + std::strlen("fail-allocation="), nullptr, 10),
+                       LeaveMark);
+    return found != nullptr;
+}();
 
 } // namespace
