@@ -397,7 +397,7 @@ void MenuList::DrawRowNow(HDC dc, int index)
         return;
     DRAWITEMSTRUCT item = {};
     item.CtlType = ODT_LISTBOX;
-    item.CtlID = static_cast<UINT>(GetDlgCtrlID(window));
+    item.CtlID = IDC_MENU_LIST;
     item.itemID = static_cast<UINT>(index);
     item.itemAction = ODA_DRAWENTIRE;
     item.hwndItem = window;
