@@ -1,6 +1,6 @@
 #include "fixture.h"
 
-void ControlsTest::Open(const std::string& elements)
+void ControlsTest::Open(int count, const std::string& second)
 {
     log.reset();
     menu.reset();
@@ -8,23 +8,16 @@ void ControlsTest::Open(const std::string& elements)
     // left over a control by an earlier test would set its hover state.
     MovePointerTo(POINT{2, 2}, [] {});
     PumpAll();
-    const std::string picture =
-        RunningMenu::WriteBeside("controls_picture.bmp", SolidBitmapFile(640, 480, kPictureColour));
-    menu.reset(new RunningMenu("[Main]\r\nPicture=" + picture + "\r\nExitText=Exit\r\n" +
-                               "[Language]\r\nLocale=en\r\nName=English\r\n"
-                               "[Language]\r\nLocale=de\r\nName=Deutsch\r\n" +
-                               elements));
-    log.reset(new MessageLog(menu->Dialog(), {UM_ACTIVATEITEM}));
-}
-
-std::string ControlsTest::Rows(int count, const std::string& second)
-{
-    std::string sections;
+    std::string file = "[Main]\r\nExitText=Exit\r\nPicture=" +
+                       RunningMenu::WriteBeside("controls_picture.bmp",
+                                                SolidBitmapFile(640, 480, kPictureColour)) +
+                       "\r\n[Language]\r\nLocale=en\r\nName=English\r\n"
+                       "[Language]\r\nLocale=de\r\nName=Deutsch\r\n";
     for (int i = 0; i < count; ++i)
-        sections += "[Element]\r\nName=" +
-                    (i == 1 && !second.empty() ? second : "Entry " + std::to_string(i)) +
-                    "\r\nCommand=no-such-program.exe\r\n";
-    return sections;
+        file += "[Element]\r\nCommand=no-such-program.exe\r\nName=" +
+                (i == 1 && !second.empty() ? second : "Entry " + std::to_string(i)) + "\r\n";
+    menu.reset(new RunningMenu(file));
+    log.reset(new MessageLog(menu->Dialog(), {UM_ACTIVATEITEM}));
 }
 
 void ControlsTest::Refill(const std::vector<int>& markers)

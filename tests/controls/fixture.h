@@ -27,12 +27,10 @@ constexpr DWORD kLinkStyle = SS_OWNERDRAW | SS_NOTIFY;
 // coordinates.
 class ControlsTest : public ::testing::Test {
 protected:
-    void SetUp() override { Open(Rows(3)); }
-    // elements: whole "[Element]" sections.
-    void Open(const std::string& elements);
+    void SetUp() override { Open(3); }
     // Rows "Entry 0" ... "Entry count-1"; the second one's caption replaced
     // by `second` when there is one.
-    static std::string Rows(int count, const std::string& second = "");
+    void Open(int count, const std::string& second = "");
     // As a nested menu refills the list: rows with these markers, before the
     // pointer has moved.
     void Refill(const std::vector<int>& markers);
@@ -40,7 +38,6 @@ protected:
     HWND List() const { return menu->Control(IDC_MENU_LIST); }
     MenuList& Menu() const { return *GetWindowObject<MenuList>(List()); }
     std::vector<int> CurrentItems() const { return log->Of(UM_CURRENTITEM); }
-    std::vector<int> Activations() const { return log->Of(UM_ACTIVATEITEM); }
     int Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
         return static_cast<int>(SendMessageA(List(), message, wParam, lParam));

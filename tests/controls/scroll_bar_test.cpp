@@ -2,9 +2,22 @@
 // the list's own scroll bar, pressed, held and dragged for real.
 #include "fixture.h"
 
-TEST_F(ControlsTest, ArrowKeysScrollByWholeRowsOnlyAsFarAsNeeded)
+// Only focus after the first selects a row, the top visible one, and losing
+// the focus ends the keyboard's row but not its description. The arrow keys
+// then scroll by whole rows only as far as needed.
+TEST_F(ControlsTest, FocusAndArrowKeysSelectVisibleRowsScrollingByWholeRows)
 {
-    Open(Rows(30));
+    Open(30);
+    Send(LB_SETTOPINDEX, 9);
+    for (int expected : {-1, 9}) {
+        SetFocus(menu->Control(IDC_EXIT_LINK));
+        SetFocus(List());
+        EXPECT_EQ(expected, Selection());
+    }
+    SetFocus(menu->Control(IDC_EXIT_LINK));
+    EXPECT_EQ(-1, Menu().GetCurrent());
+    EXPECT_EQ(std::vector<int>{9}, CurrentItems());
+    Send(LB_SETTOPINDEX, 0);
     const int bottom = Rect(true).bottom;
     for (int row = 0; row < 30; ++row) {
         Key(VK_DOWN);
@@ -19,9 +32,11 @@ TEST_F(ControlsTest, ArrowKeysScrollByWholeRowsOnlyAsFarAsNeeded)
     EXPECT_EQ(11, Top());
 }
 
-TEST_F(ControlsTest, AnArrowStepsAtOnceThenFromTheSixthTickWhileThePointerStaysOnIt)
+// An arrow steps at once, then from the sixth tick while the pointer stays on
+// it; a double click steps once more; a lost capture ends a press.
+TEST_F(ControlsTest, ArrowsOfTheBarRepeatOnlyWhileHeldOnThem)
 {
-    Open(Rows(30));
+    Open(30);
     Send(LB_SETTOPINDEX, 12);
     Press(OnBar(9));
     // {ticks, the pointer off the pressed arrow, the top row after them}
@@ -41,16 +56,12 @@ TEST_F(ControlsTest, AnArrowStepsAtOnceThenFromTheSixthTickWhileThePointerStaysO
     Press(OnBar(TrackBottom() - 3));
     Release();
     EXPECT_EQ((Rect(true).bottom - 1) / 17 - 1, Top());
-}
-
-TEST_F(ControlsTest, ADoubleClickStepsOnceMoreAndALostCaptureEndsAPress)
-{
-    Open(Rows(30));
+    // A double click on the down arrow steps once more, without a repeat.
     Send(LB_SETTOPINDEX, 10);
     Press(OnBar(TrackBottom() + 9));
     Release();
     Press(OnBar(TrackBottom() + 9), WM_NCLBUTTONDBLCLK);
-    EXPECT_EQ(nullptr, GetCapture()) << "no repeat";
+    EXPECT_EQ(nullptr, GetCapture());
     Tick(10);
     EXPECT_EQ(12, Top());
     // Another window takes the capture: the press ends, the new capture stays.
@@ -64,7 +75,7 @@ TEST_F(ControlsTest, ADoubleClickStepsOnceMoreAndALostCaptureEndsAPress)
 
 TEST_F(ControlsTest, DraggingTheThumbScrollsAndRefusesToLeaveTheTrack)
 {
-    Open(Rows(30));
+    Open(30);
     const int track = TrackBottom() - 19;
     const auto start = PaintedThumb();
     const int height = start.second - start.first;
@@ -92,5 +103,4 @@ TEST_F(ControlsTest, DraggingTheThumbScrollsAndRefusesToLeaveTheTrack)
     EXPECT_EQ(TrackBottom(), PaintedThumb().second);
     EXPECT_EQ((30 * 17 - Rect(true).bottom) / 17, Top());
     Release();
-    EXPECT_EQ(nullptr, GetCapture());
 }
