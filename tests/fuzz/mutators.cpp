@@ -3,25 +3,18 @@
 #include <windows.h>
 
 #include "../graphics/table_rows.h"
+#include "support/bitmap_file.h"
 
 #include <algorithm>
 #include <map>
-#include <cstring>
 
 namespace {
 
 constexpr std::size_t kHeadersSize = 54;
 
-std::uint32_t Read(const std::string& bytes, std::size_t offset, std::size_t size)
-{
-    std::uint32_t value = 0;
-    std::memcpy(&value, bytes.data() + offset, size);
-    return value;
-}
-
 void Write(std::string& bytes, std::size_t offset, std::size_t size, std::uint32_t value)
 {
-    std::memcpy(&bytes[offset], &value, size);
+    bytes.replace(offset, size, BytesOf(value), 0, size);
 }
 
 // The lists of words in data/menu-words.txt, by name.
@@ -50,7 +43,9 @@ void MutateField(Mutator& mutator, std::string& bytes)
         Write(bytes, offset, size,
               !telling.empty() && mutator.OneIn(2)
                   ? mutator.Pick(telling)
-                  : mutator.InterestingValue(Read(bytes, offset, size), related));
+                  : mutator.InterestingValue(size == 2 ? FieldAt<WORD>(bytes, offset)
+                                                       : FieldAt<DWORD>(bytes, offset),
+                                             related));
 }
 
 // Entries added or taken away right behind the info header; biClrUsed and
@@ -63,18 +58,18 @@ void ResizeColourTable(Mutator& mutator, std::string& bytes)
     const auto delta = std::uint32_t(grow ? entries : 0 - entries);
     if (bytes.size() < kHeadersSize)
         return;
-    const std::uint32_t used = Read(bytes, 46, 4), depth = Read(bytes, 28, 2);
+    const std::uint32_t used = FieldAt<DWORD>(bytes, 46), depth = FieldAt<WORD>(bytes, 28);
     if (mutator.OneIn(2))
         Write(bytes, 46, 4, (used != 0 ? used : depth <= 8 ? 1u << depth : 0) + delta);
-    if (mutator.OneIn(2) && Read(bytes, 10, 4) != 0)
-        Write(bytes, 10, 4, Read(bytes, 10, 4) + 4 * delta);
+    if (mutator.OneIn(2) && FieldAt<DWORD>(bytes, 10) != 0)
+        Write(bytes, 10, 4, FieldAt<DWORD>(bytes, 10) + 4 * delta);
 }
 
 // An RLE stream spoilt where a decoder trusts it: a step put where the
 // stream had pixels, in place of them or between them.
 void MutateStream(Mutator& mutator, std::string& bytes)
 {
-    const std::uint32_t start = Read(bytes, 10, 4);
+    const std::uint32_t start = FieldAt<DWORD>(bytes, 10);
     if (start >= bytes.size() || bytes.size() - start < 2)
         return mutator.MutateBytes(bytes);
     const std::size_t at = start + 2 * mutator.Below((bytes.size() - start) / 2);
@@ -202,7 +197,8 @@ std::string MutateBmp(Mutator& mutator, std::string bytes)
 {
     for (std::size_t changes = 1 + mutator.Below(4); changes > 0; --changes) {
         const std::size_t kind = mutator.Below(10);
-        const std::uint32_t compression = bytes.size() >= kHeadersSize ? Read(bytes, 30, 4) : 0;
+        const std::uint32_t compression =
+            bytes.size() >= kHeadersSize ? FieldAt<DWORD>(bytes, 30) : 0;
         if (kind < 3 && (compression == BI_RLE8 || compression == BI_RLE4))
             MutateStream(mutator, bytes);
         else if (kind < 6 && bytes.size() >= kHeadersSize)

@@ -19,6 +19,12 @@ namespace {
 
 const char kNothing[] = "caption\nexit\nwarning\npicture\n";
 
+std::string DataFile(const std::string& name)
+{
+    std::ifstream file(HostPath(MENU_DATA_DIR "/" + name), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
 std::string Without(std::string text, char c)
 {
     text.erase(std::remove(text.begin(), text.end(), c), text.end());
@@ -35,14 +41,8 @@ public:
 
 TEST(MenuFiles, YieldExactlyTheDocumentTheyDescribe)
 {
-    std::ifstream file(HostPath(MENU_DATA_DIR "/worked-example.lst"), std::ios::binary);
-    const std::string worked(std::istreambuf_iterator<char>(file), {});
-    const std::string workedDocument =
-        "caption [*]Sample Disc [de]Beispiel-CD\nexit [de]Beenden [en]Exit\n"
-        "warning [en]Please close all other programs first.\npicture [*]menu.bmp\n"
-        "language en [de]Englisch [en]English\nlanguage de [*]Deutsch\n"
-        "element [de]Installieren [en]Install / [*]Setup [en]Installs the viewer. / "
-        "setup\\setup.exe / 0\nelement [*]Read me [de]Weitere Werkzeuge / / tools\\tools.lst / 0\n";
+    const std::string worked = DataFile("worked-example.lst"),
+                      workedDocument = DataFile("worked-example.document.txt");
     const struct {
         const char* name;
         std::string bytes;
