@@ -33,16 +33,6 @@ void AddFiles(const std::string& folder, const std::string& pattern, std::vector
     }
 }
 
-// SplitMix64 of the seed and the index: neighbouring indices give unrelated
-// generator states.
-std::uint64_t InputSeed(std::uint64_t seed, std::uint64_t index)
-{
-    std::uint64_t z = seed * 0x9E3779B97F4A7C15ull + index + 1;
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E519ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
-
 } // namespace
 
 std::vector<CorpusFile> CorpusMenus()
@@ -88,7 +78,7 @@ void FuzzReader(const std::string& reader, const std::string& extension,
     for (const CorpusFile& file : corpus)
         tryInput("corpus-" + file.name.substr(0, file.name.rfind('.')), file.bytes);
     for (unsigned long long i = first; i < first + inputs; ++i) {
-        Mutator mutator(InputSeed(seed, i));
+        Mutator mutator(seed << 32 ^ i); // the generator spreads neighbouring seeds
         tryInput("input" + std::to_string(i), mutate(mutator, mutator.Pick(corpus).bytes));
     }
     std::printf("%s reader: %llu corpus files and %llu inputs from seed %llu, %d findings\n",

@@ -3,7 +3,7 @@
 // top of a menu adds to it by the merge rules.
 #include "fuzz_run.h"
 
-#include "menu/menu_document.h"
+#include "../menu/menu_test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -12,15 +12,11 @@
 
 namespace {
 
-bool SameElements(const MenuDocument& a, const MenuDocument& b)
+// The entries of a document, described as the menu tests describe them.
+std::string Entries(const MenuDocument& document)
 {
-    const std::vector<MenuElement> x = a.GetElements(), y = b.GetElements();
-    return std::equal(x.begin(), x.end(), y.begin(), y.end(),
-                      [](const MenuElement& p, const MenuElement& q) {
-                          return p.name.GetEntries() == q.name.GetEntries() &&
-                                 p.description.GetEntries() == q.description.GetEntries() &&
-                                 p.command == q.command && p.marker == q.marker;
-                      });
+    const std::string all = Describe(document);
+    return all.substr(std::min(all.find("\nelement"), all.size()));
 }
 
 // The texts held before keep their languages; the new file's texts fill in
@@ -33,28 +29,21 @@ bool Merged(const LocalizedText& held, const LocalizedText& added, const Localiz
     return merged.GetEntries() == expected;
 }
 
+// One line a field: a text that holds a line feed adds one.
 std::string BrokenText(const MenuDocument& document)
 {
-    std::vector<LocalizedText> texts = {document.GetCaption(), document.GetExitText(),
-                                        document.GetWarningMsg()};
-    for (const MenuLanguage& language : document.GetLanguages())
-        texts.push_back(language.name);
-    for (const MenuElement& element : document.GetElements()) {
-        texts.insert(texts.end(), {element.name, element.description});
-        if (element.marker != MarkerKind::Primary && element.marker != MarkerKind::Secondary)
-            return "an entry's marker is neither Primary nor Secondary";
-    }
-    for (const LocalizedText& text : texts)
-        for (const auto& entry : text.GetEntries())
-            if (entry.second.find_first_of(std::wstring(L"\n\0", 2)) != std::wstring::npos)
-                return "a text holds a line feed or a NUL";
-    return std::string();
+    const std::string all = Describe(document);
+    const auto lines = std::size_t(std::count(all.begin(), all.end(), '\n'));
+    return lines == 4 + document.GetLanguages().size() + document.GetElements().size() &&
+                   all.find('\0') == std::string::npos
+               ? std::string()
+               : "a text holds a line feed or a NUL";
 }
 
 std::string BrokenMerge(const MenuDocument& held, const MenuDocument& added,
                         const MenuDocument& merged)
 {
-    if (!SameElements(merged, added))
+    if (Entries(merged) != Entries(added))
         return "the entries are not the new file's";
     using Language = std::pair<std::string, LocalizedText::Entries>;
     std::vector<Language> languages, mergedLanguages;

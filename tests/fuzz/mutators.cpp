@@ -2,61 +2,50 @@
 
 #include <windows.h>
 
+#include "../graphics/table_rows.h"
+#include "support/bitmap_file.h"
+
 #include <algorithm>
-#include <cstring>
+#include <map>
 
 namespace {
 
 constexpr std::size_t kHeadersSize = 54;
 
-std::uint32_t Read(const std::string& bytes, std::size_t offset, std::size_t size)
-{
-    std::uint32_t value = 0;
-    std::memcpy(&value, bytes.data() + offset, size);
-    return value;
-}
-
 void Write(std::string& bytes, std::size_t offset, std::size_t size, std::uint32_t value)
 {
-    std::memcpy(&bytes[offset], &value, size);
+    bytes.replace(offset, size, BytesOf(value), 0, size);
 }
 
-// The header fields by file offset (2-byte fields at 0, 6, 8, 26 and 28),
-// with values that mean something for them: signature, reserved fields,
-// pixel offset, header size, width, height, planes, depth, compression,
-// image size, colours used and important, and the three bit-field masks
-// after a 40-byte header or inside a longer one.
-struct Field {
-    std::size_t offset;
-    std::vector<std::uint32_t> telling;
-};
-// clang-format off
-const std::vector<Field> kFields = {
-    {0, {0x4D42}}, {6, {}}, {8, {}}, {10, {0, 14, 54, 55}},
-    {14, {12, 16, 39, 40, 41, 52, 56, 64, 108, 124}}, {18, {}}, {22, {}}, {26, {0, 1, 2}},
-    {28, {0, 1, 2, 4, 8, 15, 16, 24, 32, 48, 64}}, {30, {0, 1, 2, 3, 4, 5, 6}}, {34, {}},
-    {46, {0, 1, 2, 15, 16, 17, 255, 256, 257}}, {50, {}},
-    {54, {0, 0x7C00, 0xF800, 0xFF0000, 0x3FF00000, 0xFFFF0000, 0xFFFFFFFF, 0x7C01}},
-    {58, {0, 0x3E0, 0x7E0, 0xFF00, 0xFFC00, 0x10000}}, {62, {0, 0x1F, 0xFF, 0x3FF, 0x80000001}}};
-// Steps of an RLE stream: end of line, end of bitmap, deltas out of the
-// image or the row, a long run, a long literal.
-const std::vector<std::string> kRleSteps = {
-    {"\0\0", 2}, {"\0\1", 2}, {"\0\2\xFF\0", 4}, {"\0\2\0\xFF", 4}, {"\0\2\1\1", 4},
-    {"\xFF\x12", 2}, {"\0\xFF", 2}, {"\0\3\1\2", 4}};
-// clang-format on
+// The lists of words in data/menu-words.txt, by name.
+const std::vector<std::string>& Words(const std::string& list)
+{
+    static const std::map<std::string, std::vector<std::string>> lists = [] {
+        std::map<std::string, std::vector<std::string>> read;
+        for (const TableRow& row : TableRows(FUZZ_DATA_DIR "/menu-words.txt"))
+            for (std::size_t i = 1; i < row.size(); ++i)
+                read[row[0]].push_back(UnescapedBytes(row[i]));
+        return read;
+    }();
+    return lists.at(list);
+}
 
 void MutateField(Mutator& mutator, std::string& bytes)
 {
-    const Field& field = mutator.Pick(kFields);
-    const std::size_t size = field.offset % 4 == 2 && field.offset < 30 ? 2 : 4;
+    static const std::vector<TableRow> fields = TableRows(FUZZ_DATA_DIR "/bmp-fields.txt");
+    const TableRow& field = mutator.Pick(fields);
+    const std::size_t offset = std::stoul(field[0]), size = offset % 4 == 2 && offset < 30 ? 2 : 4;
+    const std::vector<std::uint32_t> telling = Numbers<std::uint32_t>(field[1]);
     // The file's own size and the room behind the headers are what a
     // loader compares sizes and offsets with.
     const auto related = std::uint32_t(bytes.size() - (mutator.OneIn(2) ? 0 : kHeadersSize));
-    if (field.offset + size <= bytes.size())
-        Write(bytes, field.offset, size,
-              !field.telling.empty() && mutator.OneIn(2)
-                  ? mutator.Pick(field.telling)
-                  : mutator.InterestingValue(Read(bytes, field.offset, size), related));
+    if (offset + size <= bytes.size())
+        Write(bytes, offset, size,
+              !telling.empty() && mutator.OneIn(2)
+                  ? mutator.Pick(telling)
+                  : mutator.InterestingValue(size == 2 ? FieldAt<WORD>(bytes, offset)
+                                                       : FieldAt<DWORD>(bytes, offset),
+                                             related));
 }
 
 // Entries added or taken away right behind the info header; biClrUsed and
@@ -69,71 +58,37 @@ void ResizeColourTable(Mutator& mutator, std::string& bytes)
     const auto delta = std::uint32_t(grow ? entries : 0 - entries);
     if (bytes.size() < kHeadersSize)
         return;
-    const std::uint32_t used = Read(bytes, 46, 4), depth = Read(bytes, 28, 2);
+    const std::uint32_t used = FieldAt<DWORD>(bytes, 46), depth = FieldAt<WORD>(bytes, 28);
     if (mutator.OneIn(2))
         Write(bytes, 46, 4, (used != 0 ? used : depth <= 8 ? 1u << depth : 0) + delta);
-    if (mutator.OneIn(2) && Read(bytes, 10, 4) != 0)
-        Write(bytes, 10, 4, Read(bytes, 10, 4) + 4 * delta);
+    if (mutator.OneIn(2) && FieldAt<DWORD>(bytes, 10) != 0)
+        Write(bytes, 10, 4, FieldAt<DWORD>(bytes, 10) + 4 * delta);
 }
 
 // An RLE stream spoilt where a decoder trusts it: a step put where the
 // stream had pixels, in place of them or between them.
 void MutateStream(Mutator& mutator, std::string& bytes)
 {
-    const std::uint32_t start = Read(bytes, 10, 4);
+    const std::uint32_t start = FieldAt<DWORD>(bytes, 10);
     if (start >= bytes.size() || bytes.size() - start < 2)
         return mutator.MutateBytes(bytes);
     const std::size_t at = start + 2 * mutator.Below((bytes.size() - start) / 2);
-    const std::string& step = mutator.Pick(kRleSteps);
+    const std::string& step = mutator.Pick(Words("rleSteps"));
     bytes.replace(at, mutator.OneIn(2) ? std::min(step.size(), bytes.size() - at) : 0, step);
 }
-
-std::vector<std::string> Split(const std::string& words, char separator)
-{
-    std::vector<std::string> list(1);
-    for (char c : words)
-        if (c == separator)
-            list.emplace_back();
-        else
-            list.back() += c;
-    return list;
-}
-
-// The words of made-up lines, separated by "|": known and unknown sections
-// and keys, in other cases and with blanks; language suffixes empty,
-// doubled, in Cyrillic or cut inside a character; values plain, in
-// Cyrillic, beyond the BMP, invalid UTF-8 (cut, overlong, a surrogate,
-// beyond U+10FFFF), with odd blanks and CRs.
-const std::vector<std::string> kSections =
-    Split("[Main]|[Element]|[Language]|[main]|[ELEMENT]|[lAnGuAgE]|[ Element ]|[Element]x|"
-          "[Element|[|[]|Element]|[Ma\xC4\xB1n]|[Element]\xC2\xA0",
-          '|');
-const std::vector<std::string> kKeys =
-    Split("Caption|Picture|Name|Description|Command|Locale|ExitText|WarningMsg|Marker|NAME|"
-          "caption|Command | Name|Nam|Names||Na\xC3\x9F\x65",
-          '|');
-const std::vector<std::string> kSuffixes =
-    Split("||_en|_de|_ru|_|__|_en_|_*|_ en|_EN|_\xD0\xB4\xD0\xB5|_\xC3|_=", '|');
-const std::vector<std::string> kValues =
-    Split("|Primary|Secondary|primary|Secondary |x|a=b|\\tools\\tools.lst|menu.bmp|"
-          "\xD0\x9F\xD1\x80\xD0\xB8|\xF0\x9F\x98\x80|\xC3|\xE2\x82|\xF0\x9F\x98|\xC0\xAF|"
-          "\xED\xA0\x80|\xF4\x90\x80\x80|\xFF\xFE|\t \xC2\xA0|\xE3\x80\x80x\xE3\x80\x80|\r|\r\r",
-          '|');
-const std::vector<std::string> kBlanks = Split("| |\t|\xC2\xA0|\v", '|');
-const std::vector<std::string> kLineBreaks = Split("\n|\r\n|\r|\r\r\n|\n\r|\r\n\n|", '|');
 
 // A value from the list, sometimes several joined, rarely a long one, now
 // and then with a NUL.
 std::string Value(Mutator& mutator)
 {
-    std::string value = mutator.Pick(kValues);
+    std::string value = mutator.Pick(Words("values"));
     if (mutator.OneIn(30)) {
         const std::string piece = value.empty() ? "v" : value;
         for (std::size_t count = mutator.Below(70000 / piece.size()); count > 0; --count)
             value += piece;
     }
     while (mutator.OneIn(3))
-        value += mutator.Pick(kValues);
+        value += mutator.Pick(Words("values"));
     if (mutator.OneIn(12))
         value.insert(mutator.Below(value.size() + 1), 1, '\0');
     return value;
@@ -141,13 +96,13 @@ std::string Value(Mutator& mutator)
 
 std::string MadeUpLine(Mutator& mutator)
 {
-    const std::string blank = mutator.OneIn(4) ? mutator.Pick(kBlanks) : "";
+    const std::string blank = mutator.OneIn(4) ? mutator.Pick(Words("blanks")) : "";
     if (mutator.OneIn(4))
-        return blank + mutator.Pick(kSections) + blank;
-    std::string key = mutator.Pick(kKeys) + mutator.Pick(kSuffixes);
+        return blank + mutator.Pick(Words("sections")) + blank;
+    std::string key = mutator.Pick(Words("keys")) + mutator.Pick(Words("suffixes"));
     if (mutator.OneIn(8)) // a long language code
         key += "_" + std::string(1 + mutator.Below(5000), 'k');
-    const std::string equals = mutator.OneIn(8) ? mutator.Pick(Split(" = ||==", '|')) : "=";
+    const std::string equals = mutator.OneIn(8) ? mutator.Pick(Words("equals")) : "=";
     return blank + key + blank + equals + blank + Value(mutator) + blank;
 }
 
@@ -159,7 +114,7 @@ void MutateLines(Mutator& mutator, std::vector<std::string>& lines)
     const std::size_t at = mutator.Below(lines.size() + 1), other = mutator.Below(lines.size());
     const std::size_t kind = lines.empty() ? 0 : mutator.Below(7);
     if (kind < 2) {
-        lines.insert(lines.begin() + at, MadeUpLine(mutator) + mutator.Pick(kLineBreaks));
+        lines.insert(lines.begin() + at, MadeUpLine(mutator) + mutator.Pick(Words("lineBreaks")));
     } else if (kind == 2) {
         const std::vector<std::string> block(lines.begin() + other,
                                              lines.begin() + other + 1 +
@@ -181,7 +136,7 @@ void MutateLines(Mutator& mutator, std::vector<std::string>& lines)
     } else {
         std::string& line = lines[other];
         line.erase(line.find_last_not_of("\r\n") + 1);
-        line += mutator.Pick(kLineBreaks);
+        line += mutator.Pick(Words("lineBreaks"));
     }
 }
 
@@ -242,7 +197,8 @@ std::string MutateBmp(Mutator& mutator, std::string bytes)
 {
     for (std::size_t changes = 1 + mutator.Below(4); changes > 0; --changes) {
         const std::size_t kind = mutator.Below(10);
-        const std::uint32_t compression = bytes.size() >= kHeadersSize ? Read(bytes, 30, 4) : 0;
+        const std::uint32_t compression =
+            bytes.size() >= kHeadersSize ? FieldAt<DWORD>(bytes, 30) : 0;
         if (kind < 3 && (compression == BI_RLE8 || compression == BI_RLE4))
             MutateStream(mutator, bytes);
         else if (kind < 6 && bytes.size() >= kHeadersSize)
@@ -261,12 +217,13 @@ std::string MutateMenu(Mutator& mutator, const std::string& menu)
     for (std::size_t changes = 1 + mutator.Below(4); changes > 0; --changes) {
         const std::size_t kind = mutator.Below(12);
         if (kind < 8) { // lines with their line breaks, so that joining them gives the file
-            std::vector<std::string> lines = Split(text, '\n');
-            for (std::size_t i = 0; i + 1 < lines.size(); ++i)
-                lines[i] += '\n';
-            if (lines.back().empty())
-                lines.pop_back();
-            const std::string lineBreak = mutator.Pick(kLineBreaks); // for every line, or for one
+            std::vector<std::string> lines;
+            for (std::size_t at = 0, end; at < text.size(); at = end) {
+                end = std::min(text.find('\n', at), text.size() - 1) + 1;
+                lines.push_back(text.substr(at, end - at));
+            }
+            const std::string lineBreak =
+                mutator.Pick(Words("lineBreaks")); // for every line, or for one
             for (std::size_t i = 0; i < lines.size() && kind == 7; ++i)
                 lines[i].erase(lines[i].find_last_not_of("\r\n") + 1).append(lineBreak);
             if (kind < 7)

@@ -13,20 +13,6 @@
 
 namespace {
 
-// GDI clips an RLE picture to the runs it closed: a run still open when the
-// stream ends without an end-of-line or end-of-bitmap mark is left out,
-// although its pixels are known. So the surface draws every pixel GDI
-// draws, alike, and may show such a run where GDI shows the first colour.
-bool ShowsAllGdiDraws(const std::vector<DWORD>& drawn, const std::vector<DWORD>& gdi, DWORD first)
-{
-    if (drawn.size() != gdi.size())
-        return false;
-    for (std::size_t i = 0; i < drawn.size(); ++i)
-        if (drawn[i] != gdi[i] && gdi[i] != first)
-            return false;
-    return true;
-}
-
 // The surface under test, and what it showed after its last accepted file:
 // its bottom-left corner, at most 32 pixels square.
 class PictureOracle {
@@ -57,7 +43,15 @@ public:
         if (drawn.empty())
             return "accepted, but drawing it fails";
         const std::vector<DWORD> gdi = DrawFileDib(dib, width, height);
-        if (drawn == gdi || (dib.rle && ShowsAllGdiDraws(drawn, gdi, dib.FirstColour())))
+        // GDI clips an RLE picture to the runs it closed: a run still open when the
+        // stream ends without an end-of-line or end-of-bitmap mark is left out,
+        // although its pixels are known. So the surface draws every pixel GDI
+        // draws, alike, and may show such a run where GDI shows the first colour.
+        if (drawn == gdi || (dib.rle && std::equal(drawn.begin(), drawn.end(), gdi.begin(),
+                                                   gdi.end(), [&](DWORD mine, DWORD its) {
+                                                       return mine == its ||
+                                                              its == dib.FirstColour();
+                                                   })))
             return std::string();
         return "accepted, but drawn otherwise than GDI draws the file";
     }

@@ -8,6 +8,7 @@
 #include "graphics/image_palette.h"
 #include "support/bitmap_file.h"
 #include "support/temp_folder.h"
+#include "table_rows.h"
 
 namespace {
 
@@ -41,38 +42,20 @@ protected:
 
 } // namespace
 
-// Draw shows the picture's left columns and bottom rows when the
-// destination is smaller; parts are given in top-down picture terms, in
-// which the top edge is the last DIB row.
 TEST_F(DrawSurfaceDraw, DestinationsAndPartsShowThePixelsTheyName)
 {
-    enum Call { Draw, Part, PartTo };
-    const struct {
-        const char* name;
-        int width, height; // of the canvas
-        Call call;
-        RECT dest, source;
-        int dx, dy, sx, sy, w, h; // the block of the picture that shows, and where
-    } cases[] = {
-        // clang-format off
-        {"1:1", 9, 8, Draw, {2, 3, 7, 7}, {}, 2, 3, 0, 0, kWidth, kHeight},
-        {"smaller", 8, 8, Draw, {1, 2, 4, 4}, {}, 1, 2, 0, kHeight - 2, 3, 2},
-        {"part", 6, 6, Part, {}, {1, 1, 4, 3}, 0, 0, 1, 1, 3, 2},
-        {"top edge", kWidth, 1, Part, {}, {0, 0, kWidth, 1}, 0, 0, 0, 0, kWidth, 1},
-        {"bottom edge", kWidth, 1, Part, {}, {0, 3, kWidth, 4}, 0, 0, 0, 3, kWidth, 1},
-        {"part to", 9, 7, PartTo, {5, 4, 8, 6}, {2, 0, 5, 2}, 5, 4, 2, 0, 3, 2},
-        // clang-format on
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        ExpectCopy(Render(c.width, c.height,
+    for (const TableRow& row : TableRows(GRAPHICS_DATA_DIR "/draw-parts.txt")) {
+        SCOPED_TRACE(row[0]);
+        const auto canvas = Numbers<int>(row[1]), call = Numbers<int>(row[2]),
+                   d = Numbers<int>(row[3]), s = Numbers<int>(row[4]), b = Numbers<int>(row[5]);
+        const RECT dest{d[0], d[1], d[2], d[3]}, source{s[0], s[1], s[2], s[3]};
+        ExpectCopy(Render(canvas[0], canvas[1],
                           [&](HDC dc) {
-                              return c.call == Draw ? surface.Draw(dc, c.dest, false)
-                                     : c.call == Part
-                                         ? surface.DrawPart(dc, c.source, false)
-                                         : surface.DrawPartTo(dc, c.dest, c.source, false);
+                              return call[0] == 0   ? surface.Draw(dc, dest, false)
+                                     : call[0] == 1 ? surface.DrawPart(dc, source, false)
+                                                    : surface.DrawPartTo(dc, dest, source, false);
                           }),
-                   c.width, c.dx, c.dy, c.sx, c.sy, c.w, c.h);
+                   canvas[0], b[0], b[1], b[2], b[3], b[4], b[5]);
     }
 }
 
@@ -122,56 +105,32 @@ TEST(DrawSurfaceEmpty, DrawsNothingAndSaysSoEvenAfterAFailedLoad)
                     }).empty());
 }
 
-// Picture colour i: red i, green i / 2, blue 200; the system palette's slot
-// i is grey i with flags 0xFF, so every slot tells where it came from.
 TEST(ImagePalette, LaysOutPictureAndSystemColours)
 {
     enum Kind { Pic, Sys, SysFree, Black, BlackFree, White };
-    const struct {
-        const char* name;
-        UINT use;
-        int numColors;
-        int colours;
-        std::vector<std::pair<int, Kind>> runs; // first slot of each run
-    } cases[] = {
-        // clang-format off
-        {"no static: black and white ends",
-         SYSPAL_NOSTATIC, 256, 256, {{0, Black}, {1, Pic}, {255, White}}},
-        {"no static, 16 colours",
-         SYSPAL_NOSTATIC, 256, 16, {{0, Black}, {1, Pic}, {16, BlackFree}, {255, White}}},
-        {"20 static colours", SYSPAL_STATIC, 20, 256, {{0, Sys}, {10, Pic}, {246, Sys}}},
-        {"NOSTATIC256 keeps 20", SYSPAL_NOSTATIC256, 20, 256, {{0, Sys}, {10, Pic}, {246, Sys}}},
-        {"error keeps 20 static", SYSPAL_ERROR, 20, 256, {{0, Sys}, {10, Pic}, {246, Sys}}},
-        {"static, 16 colours",
-         SYSPAL_STATIC, 20, 16, {{0, Sys}, {10, Pic}, {16, SysFree}, {246, Sys}}},
-        {"no colour table", SYSPAL_STATIC, 20, 0, {{0, Sys}, {10, SysFree}, {246, Sys}}},
-        {"only the first 256 of 300", SYSPAL_STATIC, 20, 300, {{0, Sys}, {10, Pic}, {246, Sys}}},
-        {"true colour: NUMCOLORS -1", SYSPAL_ERROR, -1, 256, {{0, Pic}}},
-        {"more static than slots", SYSPAL_STATIC, 100000, 256, {{0, Sys}}},
-        {"negative static count", SYSPAL_STATIC, -100000, 256, {{0, Pic}}},
-        // clang-format on
-    };
     std::vector<RGBQUAD> table;
     for (int i = 0; i < 300; ++i)
         table.push_back(RGBQUAD{200, BYTE(i / 2), BYTE(i), 0});
-    const auto expected = [](Kind kind, int i) {
+    const auto expected = [](int kind, int i) {
         const BYTE free = kind == SysFree || kind == BlackFree || kind == Pic ? PC_NOCOLLAPSE : 0;
         const BYTE level = kind == White ? 255 : kind == Black || kind == BlackFree ? 0 : BYTE(i);
         return kind == Pic ? RGB(i, i / 2, 200) | free << 24
                            : RGB(level, level, level) | free << 24;
     };
-    for (const auto& c : cases) {
-        ScreenPaletteFacts screen{c.use, c.numColors, {}};
+    for (const TableRow& row : TableRows(GRAPHICS_DATA_DIR "/image-palettes.txt")) {
+        const auto facts = Numbers<int>(row[1] + " " + row[2] + " " + row[3]);
+        const auto runs = Numbers<int>(row[4]);
+        ScreenPaletteFacts screen{UINT(facts[0]), facts[1], {}};
         for (int i = 0; i < 256; ++i)
             screen.systemEntries[i] = {BYTE(i), BYTE(i), BYTE(i), 0xFF};
         const PaletteEntries got =
-            ChooseImagePalette(screen, c.colours ? table.data() : nullptr, c.colours);
+            ChooseImagePalette(screen, facts[2] ? table.data() : nullptr, facts[2]);
         for (int i = 0, run = 0; i < 256; ++i) {
-            run += run + 1 < int(c.runs.size()) && c.runs[run + 1].first == i;
+            run += run + 2 < int(runs.size()) && runs[run + 2] == i ? 2 : 0;
             const PALETTEENTRY& e = got[i];
-            ASSERT_EQ(expected(c.runs[run].second, i),
+            ASSERT_EQ(expected(runs[run + 1], i),
                       RGB(e.peRed, e.peGreen, e.peBlue) | DWORD(e.peFlags) << 24)
-                << c.name << ", slot " << i;
+                << row[0] << ", slot " << i;
         }
     }
 }

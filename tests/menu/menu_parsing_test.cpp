@@ -4,6 +4,7 @@
 #include "menu/menu_file_syntax.h"
 #include "menu_test_files.h"
 #include "support/menu_process.h"
+#include "../graphics/table_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -18,15 +19,16 @@ namespace {
 
 const char kNothing[] = "caption\nexit\nwarning\npicture\n";
 
+std::string DataFile(const std::string& name)
+{
+    std::ifstream file(HostPath(MENU_DATA_DIR "/" + name), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
 std::string Without(std::string text, char c)
 {
     text.erase(std::remove(text.begin(), text.end(), c), text.end());
     return text;
-}
-
-std::string Element(std::initializer_list<const char*> lines)
-{
-    return "[Element]\n" + MenuLines(lines, "\n");
 }
 
 class RecordingObserver : public MenuFileObserver {
@@ -39,14 +41,8 @@ public:
 
 TEST(MenuFiles, YieldExactlyTheDocumentTheyDescribe)
 {
-    std::ifstream file(HostPath(MENU_DATA_DIR "/worked-example.lst"), std::ios::binary);
-    const std::string worked(std::istreambuf_iterator<char>(file), {});
-    const std::string workedDocument =
-        "caption [*]Sample Disc [de]Beispiel-CD\nexit [de]Beenden [en]Exit\n"
-        "warning [en]Please close all other programs first.\npicture [*]menu.bmp\n"
-        "language en [de]Englisch [en]English\nlanguage de [*]Deutsch\n"
-        "element [de]Installieren [en]Install / [*]Setup [en]Installs the viewer. / "
-        "setup\\setup.exe / 0\nelement [*]Read me [de]Weitere Werkzeuge / / tools\\tools.lst / 0\n";
+    const std::string worked = DataFile("worked-example.lst"),
+                      workedDocument = DataFile("worked-example.document.txt");
     const struct {
         const char* name;
         std::string bytes;
@@ -63,15 +59,9 @@ TEST(MenuFiles, YieldExactlyTheDocumentTheyDescribe)
          std::string(kNothing) + "element [*]a\rb / / x / 0\n"},
         {"NUL ends the text", std::string("[Element]\nName=A\n\0[Element]\nName=B\n", 34),
          std::string(kNothing) + "element [*]A / /  / 0\n"},
-        {"values trimmed and taken literally",
-         Element({"  Description =  a = b  ", "Name_de=", "Name_de=Too late", "=No key",
-                  "Command=\xE3\x80\x80 \"quoted\" \xC2\xA0"}),
-         std::string(kNothing) + "element [de] / [*]a = b / \"quoted\" / 0\n"},
         {"UTF-16 after its mark",
          std::string("\xFF\xFE[\0E\0l\0e\0m\0e\0n\0t\0]\0\n\0N\0a\0m\0e\0=\0\xE9\0\n\0", 36),
          std::string(kNothing) + "element [*]\xC3\xA9 / /  / 0\n"},
-        {"not UTF-8: the ANSI code page", Element({"Name=Caf\xE9 au lait"}),
-         std::string(kNothing) + "element [*]Caf\xC3\xA9 au lait / /  / 0\n"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(DescribeFile(c.bytes), c.document) << c.name;
@@ -131,23 +121,11 @@ TEST(ReplaceCrLfByLf, MatchesReplacingThePairsOneByOne)
 // and the document an observed load gives is the one a plain load gives.
 TEST(MenuFileObserver, HearsWhatBecameOfEveryLineAndChangesNothing)
 {
-    using O = LineOutcome;
-    // clang-format off
-    const std::vector<std::pair<const char*, LineOutcome>> lines = {
-        {"Caption=Too early", O::BeforeAnySection}, {"[Main]", O::SectionOpened},
-        {"Caption=Disc", O::Stored}, {"caption=Again", O::KeptEarlier},
-        {"Picture_de=a.bmp", O::Stored}, {"Picture_de=b.bmp", O::Replaced},
-        {"Name=Not here", O::WrongSection}, {"Colour=red", O::UnknownKey}, {"", O::Blank},
-        {"just a note", O::NoEquals}, {"[Extras]", O::NotASection}, {"[Language]", O::SectionOpened},
-        {"Locale_xx=de", O::Stored}, {"Locale=de", O::Replaced}, {"[element]", O::SectionOpened},
-        {"Command=a.exe", O::Stored}, {"Command_de=b.exe", O::Replaced},
-        {"Marker=Tertiary", O::MarkerNotRecognised}, {"Marker=secondary", O::Stored},
-        {"Name_DE=Gross", O::Stored}, {"Name=never read", O::AfterLastLineBreak}};
-    // clang-format on
+    const std::vector<TableRow> lines = TableRows(MENU_DATA_DIR "/observed-lines.txt");
     const char* const breaks[] = {"\n", "\r\n", "\r\r\n"};
     std::string bytes;
     for (std::size_t i = 0; i < lines.size(); ++i)
-        bytes += lines[i].first + std::string(i + 1 < lines.size() ? breaks[i % 3] : "");
+        bytes += lines[i][0] + std::string(i + 1 < lines.size() ? breaks[i % 3] : "");
     TempFolder folder;
     const std::string path = folder.WriteFile("menu.lst", bytes);
     MenuDocument observed, plain;
@@ -157,8 +135,8 @@ TEST(MenuFileObserver, HearsWhatBecameOfEveryLineAndChangesNothing)
     EXPECT_EQ(Describe(observed), Describe(plain));
     ASSERT_EQ(observer.reports.size(), lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        EXPECT_EQ(observer.reports[i].number, int(i + 1)) << lines[i].first;
-        EXPECT_EQ(observer.reports[i].outcome, lines[i].second) << lines[i].first;
+        EXPECT_EQ(observer.reports[i].number, int(i + 1)) << lines[i][0];
+        EXPECT_EQ(int(observer.reports[i].outcome), std::stoi(lines[i][1])) << lines[i][0];
     }
     const MenuLineReport& suffixed = observer.reports[16]; // Command_de: a suffix it ignores
     EXPECT_EQ(std::make_tuple(SectionState::Element, std::wstring(L"Command"), true,
