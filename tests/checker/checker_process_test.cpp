@@ -38,25 +38,22 @@ TEST(CheckerProcess, ExitsByTheWorstFindingOrWrongUseAndPrintsOneLineAFinding)
         if (arguments.find("SAMPLE") != std::string::npos)
             arguments.replace(arguments.find("SAMPLE"), 6, HostPath(SAMPLE_DISC_BUILD_DIR));
         // The child writes to the file that stands for this process's
-        // standard output and error while it starts.
+        // standard output and error as it starts; they are restored at the end.
         const HANDLE output = CreateFileA(outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ,
                                           &inherit, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         SetStdHandle(STD_OUTPUT_HANDLE, output);
         SetStdHandle(STD_ERROR_HANDLE, output);
-        DWORD status = STILL_ACTIVE;
-        {
-            MenuProcess checker(KIVERON_CHECK_EXE, folder.Path(),
-                                {arguments, "kiveron-check.exe", {}});
-            SetStdHandle(STD_OUTPUT_HANDLE, out);
-            SetStdHandle(STD_ERROR_HANDLE, err);
-            status = checker.WaitForExit();
-        }
+        const DWORD status =
+            MenuProcess(KIVERON_CHECK_EXE, folder.Path(), {arguments, "kiveron-check.exe", {}})
+                .WaitForExit();
         CloseHandle(output);
         std::ifstream in(outputPath, std::ios::binary);
         const std::string printed(std::istreambuf_iterator<char>(in), {});
         EXPECT_EQ(status, DWORD(line[0] - '0')) << arguments;
         EXPECT_NE(printed.find(part), std::string::npos) << arguments << ":\n" << printed;
     }
+    SetStdHandle(STD_OUTPUT_HANDLE, out);
+    SetStdHandle(STD_ERROR_HANDLE, err);
     for (const char* name : {"previews\\new\\preview-en.bmp", "previews\\new\\preview-de.bmp"})
         EXPECT_NE(GetFileAttributesA(folder.PathOf(name).c_str()), INVALID_FILE_ATTRIBUTES) << name;
 }
