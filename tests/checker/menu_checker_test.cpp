@@ -16,35 +16,8 @@
 
 namespace {
 
-// A menu of the disc and its findings: the exact start of each, then words
-// its message holds.
-struct ExpectedMenu {
-    std::string menu;
-    std::vector<std::vector<std::string>> findings;
-};
-
-std::vector<ExpectedMenu> ReadExpected(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::vector<ExpectedMenu> menus;
-    for (std::string line; std::getline(in, line);) {
-        if (line.rfind("== ", 0) == 0) {
-            menus.push_back({line.substr(3), {}});
-        } else if (!line.empty() && line[0] != '#' && !menus.empty()) {
-            std::vector<std::string> parts;
-            std::istringstream fields(line);
-            for (std::string part; std::getline(fields, part, '|');)
-                parts.push_back(part);
-            menus.back().findings.push_back(parts);
-        }
-    }
-    return menus;
-}
-
-// The findings for a menu given by its name in the disc's folder. Most
-// menus give no ExitText on purpose: the note about it counts only where
-// the list names it.
-std::vector<std::string> Check(const std::string& disc, const std::string& menu, bool exitText)
+// The findings for a menu given by its name in the disc's folder.
+std::vector<std::string> Check(const std::string& disc, const std::string& menu)
 {
     char caller[MAX_PATH], after[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, caller);
@@ -58,12 +31,22 @@ std::vector<std::string> Check(const std::string& disc, const std::string& menu,
     SetCurrentDirectoryA(caller);
     EXPECT_STREQ(after, disc.c_str()) << "the checker restores the current folder";
     std::vector<std::string> lines;
-    for (const Finding& finding : report.Findings()) {
-        const std::string line = FormatFinding(finding);
-        if (exitText || line.find("gives no ExitText") == std::string::npos)
-            lines.push_back(line);
-    }
+    for (const Finding& finding : report.Findings())
+        lines.push_back(FormatFinding(finding));
     return lines;
+}
+
+// Whether a finding starts with the first of the "|"-separated parts of
+// expected and holds the others.
+bool Matches(const std::string& finding, const std::string& expected)
+{
+    std::istringstream parts(expected);
+    std::string part;
+    std::getline(parts, part, '|');
+    bool matches = finding.rfind(part, 0) == 0;
+    while (std::getline(parts, part, '|'))
+        matches = matches && finding.find(part) != std::string::npos;
+    return matches;
 }
 
 } // namespace
@@ -71,23 +54,29 @@ std::vector<std::string> Check(const std::string& disc, const std::string& menu,
 TEST(MenuChecker, FindsInEachMenuOfTheDiscWhatItsListSays)
 {
     const std::string disc = HostPath(CHECKER_DATA "/disc");
-    const std::vector<ExpectedMenu> menus = ReadExpected(HostPath(CHECKER_DATA "/findings.txt"));
-    ASSERT_GT(menus.size(), 10u) << "findings.txt was not read";
-    for (const ExpectedMenu& expected : menus) {
-        SCOPED_TRACE(expected.menu);
-        bool exitText = false;
-        for (const auto& finding : expected.findings)
-            exitText = exitText || finding.back().find("ExitText") != std::string::npos;
-        const std::vector<std::string> actual = Check(disc, expected.menu, exitText);
-        std::string all;
-        for (const std::string& line : actual)
-            all += line + "\n";
-        EXPECT_EQ(actual.size(), expected.findings.size()) << all;
-        for (std::size_t i = 0; i < actual.size() && i < expected.findings.size(); ++i) {
-            const std::vector<std::string>& words = expected.findings[i];
-            EXPECT_EQ(actual[i].rfind(words[0], 0), 0u) << actual[i];
-            for (std::size_t w = 1; w < words.size(); ++w)
-                EXPECT_NE(actual[i].find(words[w]), std::string::npos) << actual[i];
+    std::ifstream expected(HostPath(CHECKER_DATA "/findings.txt"), std::ios::binary);
+    std::string menu, all;
+    std::vector<std::string> actual;
+    std::size_t next = 0;
+    const auto allFound = [&] {
+        EXPECT_EQ(next, actual.size()) << menu << " gives more findings:\n" << all;
+    };
+    for (std::string line; std::getline(expected, line);) {
+        if (line.rfind("== ", 0) == 0) {
+            allFound();
+            menu = line.substr(3);
+            actual = Check(disc, menu);
+            all.clear();
+            for (const std::string& finding : actual)
+                all += finding + "\n";
+            next = 0;
+        } else if (!line.empty() && line[0] != '#') {
+            EXPECT_TRUE(next < actual.size() && Matches(actual[next], line))
+                << menu << ": " << line << " is not among\n"
+                << all;
+            ++next;
         }
     }
+    allFound();
+    EXPECT_NE(menu, "") << "findings.txt was not read";
 }

@@ -11,6 +11,7 @@
 
 #include "resources/resource_ids.h"
 #include "support/desktop_input.h"
+#include "support/menu_process.h"
 #include "support/running_menu.h"
 #include "support/temp_folder.h"
 
@@ -18,27 +19,21 @@ namespace {
 
 constexpr COLORREF kGerman = RGB(200, 60, 30);
 
-// The pixels of a BMP file as the preview writes it: 24 bits, bottom-up.
+// The pixels of a BMP file as the preview writes it: 24 bits a pixel.
 Pixels ReadPreview(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    BITMAPFILEHEADER file = {};
-    BITMAPINFOHEADER info = {};
-    bytes.copy(reinterpret_cast<char*>(&file), sizeof(file));
-    bytes.copy(reinterpret_cast<char*>(&info), sizeof(info), sizeof(file));
-    const size_t stride = (info.biWidth * 3 + 3) & ~3;
-    if (file.bfType != 0x4D42 || info.biBitCount != 24 ||
-        bytes.size() != file.bfOffBits + stride * info.biHeight) {
-        ADD_FAILURE() << path << " is no 24-bit bottom-up BMP file";
-        return Pixels();
-    }
-    Pixels pixels{info.biWidth, info.biHeight, {}};
-    for (int y = pixels.height - 1; y >= 0; --y)
-        for (int x = 0; x < pixels.width; ++x) {
-            const char* bgr = &bytes[file.bfOffBits + y * stride + 3 * x];
-            pixels.colours.push_back(RGB(BYTE(bgr[2]), BYTE(bgr[1]), BYTE(bgr[0])));
-        }
+    const HBITMAP bitmap = HBITMAP(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
+                                              LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    DIBSECTION dib = {};
+    GetObjectA(bitmap, sizeof(dib), &dib);
+    EXPECT_EQ(24, dib.dsBmih.biBitCount) << path;
+    const Pixels pixels = CaptureDrawing(dib.dsBm.bmWidth, dib.dsBm.bmHeight, [&](HDC dc) {
+        const HDC source = CreateCompatibleDC(dc);
+        SelectObject(source, bitmap);
+        BitBlt(dc, 0, 0, dib.dsBm.bmWidth, dib.dsBm.bmHeight, source, 0, 0, SRCCOPY);
+        DeleteDC(source);
+    });
+    DeleteObject(bitmap);
     return pixels;
 }
 
@@ -53,18 +48,6 @@ LRESULT CALLBACK CountShows(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-Pixels Preview(const std::string& menu, const std::string& language)
-{
-    const std::string bmp = RunningMenu::WriteBeside(PreviewFileName(language), "");
-    std::string error;
-    shows = 0;
-    const HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, CountShows, nullptr, GetCurrentThreadId());
-    EXPECT_TRUE(WriteMenuPreview(GetModuleHandleA(nullptr), menu, language, bmp, error)) << error;
-    UnhookWindowsHookEx(hook);
-    EXPECT_EQ(0, shows) << "the dialog must never be shown";
-    return ReadPreview(bmp);
-}
-
 // The menu shown on the desktop, with the pointer away from it: a dialog
 // that opens under the pointer hovers the row there, and nothing tells the
 // list when the pointer then leaves the dialog altogether.
@@ -75,16 +58,12 @@ struct ShownMenu : RunningMenu {
     }
 };
 
-// The pixels that differ, with the first of them for the message.
-std::string Differences(const Pixels& a, const Pixels& b)
+// A menu of preview/; its pictures are named as written beside the test
+// executable, the disc's root.
+std::string MenuOf(const char* name)
 {
-    int count = 0, first = -1;
-    for (size_t i = 0; i < a.colours.size() && i < b.colours.size(); ++i)
-        if (a.colours[i] != b.colours[i] && count++ == 0)
-            first = int(i);
-    return count == 0 ? ""
-                      : std::to_string(count) + " pixels, the first at " +
-                            std::to_string(first % a.width) + "," + std::to_string(first / a.width);
+    std::ifstream in(HostPath(std::string(CHECKER_DATA "/preview/") + name), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 } // namespace
@@ -93,20 +72,23 @@ TEST(Preview, PrintsTheDialogOfEachLanguageAsTheDesktopShowsIt)
 {
     // Each language a picture of its own, and rows enough to bring up the
     // list's own scroll bar.
-    std::string menu =
-        "[Main]\r\nExitText=Exit\r\nPicture_en=" +
-        RunningMenu::WriteBeside("en.bmp", BandedBitmapFile(360, 250)) +
-        "\r\nPicture_de=" + RunningMenu::WriteBeside("de.bmp", SolidBitmapFile(420, 280, kGerman)) +
-        "\r\n[Language]\r\nLocale=en\r\nName=English\r\n"
-        "[Language]\r\nLocale=de\r\nName=Deutsch\r\n"
-        "[Element]\r\nName=Read me\r\nMarker=Secondary\r\n";
-    for (int i = 0; i < 12; ++i)
-        menu += "[Element]\r\nName=Entry " + std::to_string(i) + "\r\n";
-    const std::string menuPath = RunningMenu::WriteBeside("kiveron.lst", menu);
+    RunningMenu::WriteBeside("en.bmp", BandedBitmapFile(360, 250));
+    RunningMenu::WriteBeside("de.bmp", SolidBitmapFile(420, 280, kGerman));
+    const std::string menu = MenuOf("languages.lst"),
+                      menuPath = RunningMenu::WriteBeside("kiveron.lst", menu);
     // Again after the other language: nothing of one preview stays for the next.
     std::map<std::string, Pixels> previews;
     for (const char* language : {"en", "de", "en"}) {
-        const Pixels preview = Preview(menuPath, language);
+        const std::string bmp = RunningMenu::WriteBeside(PreviewFileName(language), "");
+        std::string error;
+        shows = 0;
+        const HHOOK hook =
+            SetWindowsHookExA(WH_CALLWNDPROC, CountShows, nullptr, GetCurrentThreadId());
+        EXPECT_TRUE(WriteMenuPreview(GetModuleHandleA(nullptr), menuPath, language, bmp, error))
+            << error;
+        UnhookWindowsHookEx(hook);
+        EXPECT_EQ(0, shows) << "the dialog must never be shown";
+        const Pixels preview = ReadPreview(bmp);
         const bool english = language == std::string("en");
         ASSERT_EQ(english ? 360 : 420, preview.width) << language;
         ASSERT_EQ(english ? 250 : 280, preview.height) << language;
@@ -118,7 +100,6 @@ TEST(Preview, PrintsTheDialogOfEachLanguageAsTheDesktopShowsIt)
     // The desktop shows the language the menu starts in.
     ShownMenu shown(menu);
     const Pixels& preview = previews[shown.Window().CurrentLanguage()];
-    HWND list = shown.Control(IDC_MENU_LIST);
 
     // Other test programs share the desktop and may put a window over this
     // one for a moment: raised above them, it is read again until it shows
@@ -133,26 +114,23 @@ TEST(Preview, PrintsTheDialogOfEachLanguageAsTheDesktopShowsIt)
         // Wine may activate the dialog only after it opened; the list's
         // first focus then selects the top row, which a preview of the menu
         // as it opens never shows.
-        SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+        SendMessageA(shown.Control(IDC_MENU_LIST), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
         RedrawWindow(shown.Dialog(), nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
         PumpAll();
         screen = CaptureClient(shown.Dialog());
-        if (Differences(screen, preview).empty())
+        if (screen.colours == preview.colours)
             break;
     }
     ASSERT_EQ(screen.width, preview.width);
-    ASSERT_EQ(screen.height, preview.height);
-    EXPECT_EQ("", Differences(screen, preview));
+    EXPECT_TRUE(screen.colours == preview.colours) << "the preview differs from the desktop";
 }
 
 TEST(Preview, GuidesFrameTheAreasKiveronDrawsOverThePictureAndFailuresAreReported)
 {
-    const std::string menu =
-        "[Main]\r\nExitText=Exit\r\nPicture=" +
-        RunningMenu::WriteBeside("back.bmp", SolidBitmapFile(400, 260, kGerman)) +
-        "\r\n[Element]\r\nName=Row\r\n";
-    const std::string menuPath = RunningMenu::WriteBeside("kiveron.lst", menu);
+    RunningMenu::WriteBeside("back.bmp", SolidBitmapFile(400, 260, kGerman));
+    const std::string menu = MenuOf("guides.lst"),
+                      menuPath = RunningMenu::WriteBeside("kiveron.lst", menu);
     TempFolder folder;
     const std::string plain = folder.PathOf("plain.bmp"), guides = folder.PathOf("guides.bmp");
     std::string error;

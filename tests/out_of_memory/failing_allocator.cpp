@@ -5,13 +5,9 @@
 #include <cstdlib>
 #include <new>
 
-namespace {
-
-std::size_t allocationsLeft = 0; // 0: disarmed
-bool failed = false;
-void (*failureHook)() = nullptr;
-
-} // namespace
+static std::size_t allocationsLeft = 0; // 0: disarmed
+static bool failed = false;
+static void (*failureHook)() = nullptr;
 
 void FailAllocation(std::size_t nth, void (*onFailure)())
 {
@@ -30,8 +26,7 @@ void* operator new(std::size_t size)
 {
     if (allocationsLeft != 0 && --allocationsLeft == 0) {
         failed = true;
-        if (failureHook != nullptr)
-            failureHook();
+        failureHook();
         throw std::bad_alloc();
     }
     if (void* block = std::malloc(size == 0 ? 1 : size))

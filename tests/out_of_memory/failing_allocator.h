@@ -6,7 +6,8 @@
 // that point.
 
 // Arms the allocator: the nth allocation from now on fails (1: the next),
-// calling onFailure first when one is given (it must not allocate).
-void FailAllocation(std::size_t nth, void (*onFailure)() = nullptr);
+// calling onFailure first (it must not allocate).
+void FailAllocation(
+    std::size_t nth, void (*onFailure)() = [] {});
 // Disarms it; returns whether the armed allocation failed.
 bool StopFailing();

@@ -26,8 +26,7 @@ TEST(TextHelpers, KeyNamesCompareWithoutCaseAndLoseTheSpaceAroundThem)
     EXPECT_EQ(TrimWhitespace(L"\t\t Caption_de = Beispiel  "), L"Caption_de = Beispiel");
     // Unicode's White_Space up to U+3000, the same on every Windows.
     EXPECT_EQ(TrimWhitespace(L"\x0B\x0D\xA0\u1680\u2000\u200A\u2029x\u202F\u205F\u3000"), L"x");
-    for (wchar_t edge : {L'\x08', L'\x0E', L'\x85', L'\xFEFF', L'\x200B', L'\x3001'}) {
-        const std::wstring text = std::wstring(1, edge) + L"x" + std::wstring(1, edge);
-        EXPECT_EQ(TrimWhitespace(text), text) << int(edge);
-    }
+    for (const wchar_t* kept : {L"\bx\b", L"\x0Ex\x0E", L"\x85x\x85", L"\xFEFFx\xFEFF",
+                                L"\x200Bx\x200B", L"\x3001x\x3001"})
+        EXPECT_EQ(TrimWhitespace(kept), kept);
 }

@@ -9,22 +9,18 @@
 // "entry-point" is the call the program's entry point makes.
 #include <windows.h>
 
-#include <cstring>
+#include <string>
 
 #include "platform/dll_search.h"
 
 int main(int argc, char** argv)
 {
-    const char* mode = argc > 1 ? argv[1] : "none";
-    DllSearchRestriction done;
-    if (std::strcmp(mode, "entry-point") == 0) {
-        done = RestrictDllSearch();
-    } else if (std::strcmp(mode, "current-folder") == 0) {
-        DllSearchCalls calls = DllSearchCallsOfThisSystem();
-        calls.setDefaultDllDirectories = nullptr;
-        done = RestrictDllSearch(calls);
-    }
-    const bool found = LoadLibraryA("kiveron_planted_probe.dll") != nullptr;
-    return 100 + (found ? 1 : 0) + (done.currentFolderRemoved ? 2 : 0) +
-           (done.systemFolderOnly ? 4 : 0);
+    const std::string mode = argc > 1 ? argv[1] : "none";
+    DllSearchCalls calls = DllSearchCallsOfThisSystem();
+    calls.setDefaultDllDirectories = nullptr;
+    const DllSearchRestriction done = mode == "entry-point"      ? RestrictDllSearch()
+                                      : mode == "current-folder" ? RestrictDllSearch(calls)
+                                                                 : DllSearchRestriction();
+    return 100 + (LoadLibraryA("kiveron_planted_probe.dll") != nullptr ? 1 : 0) +
+           (done.currentFolderRemoved ? 2 : 0) + (done.systemFolderOnly ? 4 : 0);
 }

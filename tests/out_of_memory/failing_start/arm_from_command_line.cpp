@@ -18,12 +18,9 @@ void LeaveMark()
                             FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
-const bool armed = [] {
-    const char* const found = std::strstr(GetCommandLineA(), "fail-allocation=");
-    if (found != nullptr)
-        FailAllocation(std::strtoul(found + std::strlen("fail-allocation="), nullptr, 10),
-                       LeaveMark);
-    return found != nullptr;
-}();
+const char* const armedAt = std::strstr(GetCommandLineA(), "fail-allocation=");
+const bool armed =
+    armedAt != nullptr &&
+    (FailAllocation(std::strtoul(std::strchr(armedAt, '=') + 1, nullptr, 10), LeaveMark), true);
 
 } // namespace
