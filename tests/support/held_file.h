@@ -10,20 +10,18 @@
 class HeldFile {
 public:
     HeldFile(const std::string& path, DWORD access, DWORD shareMode);
-    ~HeldFile();
-
+    ~HeldFile() { CloseHandle(file); }
     HeldFile(const HeldFile&) = delete;
     HeldFile& operator=(const HeldFile&) = delete;
 
-    // Locks the first byteCount bytes against every other handle, for reading
-    // as well as writing; false when the system refuses.
-    bool LockBytes(DWORD byteCount);
-
     // Reads through this handle from its current position; false when the
     // system refuses.
-    bool Read(void* buffer, DWORD size, DWORD& count);
+    bool Read(void* buffer, DWORD size, DWORD& count)
+    {
+        count = 0;
+        return ReadFile(file, buffer, size, &count, nullptr) != FALSE;
+    }
 
 private:
     HANDLE file;
-    DWORD lockedBytes;
 };

@@ -39,21 +39,6 @@ bool StartProcess(std::string commandLine, const std::string& folder, PROCESS_IN
     return true;
 }
 
-struct WindowSearch {
-    DWORD processId;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectWindow(HWND window, LPARAM context)
-{
-    WindowSearch* search = reinterpret_cast<WindowSearch*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId && IsWindowVisible(window))
-        search->found.push_back(window);
-    return TRUE;
-}
-
 } // namespace
 
 MenuProcess::MenuProcess(const std::string& executable, const std::string& folder,
@@ -119,9 +104,18 @@ MenuProcess::~MenuProcess()
 
 std::vector<HWND> MenuProcess::TopLevelWindows() const
 {
-    WindowSearch search{processId, {}};
-    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::pair<DWORD, std::vector<HWND>> search{processId, {}};
+    EnumWindows(
+        [](HWND window, LPARAM context) -> BOOL {
+            auto& search = *reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(context);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == search.first && IsWindowVisible(window))
+                search.second.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.second;
 }
 
 HWND MenuProcess::WaitForWindow(const std::wstring& caption) const
@@ -152,12 +146,6 @@ DWORD MenuProcess::WaitForExit()
     DWORD code = STILL_ACTIVE;
     GetExitCodeProcess(process, &code);
     return code;
-}
-
-DWORD MenuProcess::Close(HWND window)
-{
-    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-    return WaitForExit();
 }
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)

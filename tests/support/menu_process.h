@@ -44,7 +44,11 @@ public:
     // Waits for the process to end; returns its exit code, or STILL_ACTIVE.
     DWORD WaitForExit();
     // Closes the window as its close box does and waits for the exit code.
-    DWORD Close(HWND window);
+    DWORD Close(HWND window)
+    {
+        PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        return WaitForExit();
+    }
 
 private:
     void StartInUnixEnvironment(const std::string& program, const std::string& folder,

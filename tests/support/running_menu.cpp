@@ -2,8 +2,6 @@
 
 #include <fstream>
 
-#include "support/desktop_input.h"
-
 RunningMenu::RunningMenu(const std::string& menuFile) : application(GetModuleHandleA(nullptr))
 {
     WriteBeside("kiveron.lst", menuFile);
@@ -41,9 +39,4 @@ std::string RunningMenu::WriteBeside(const std::string& name, const std::string&
     path = path.substr(0, path.find_last_of("\\/") + 1) + name;
     std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), bytes.size());
     return path;
-}
-
-COLORREF ClientPixel(HWND window, int x, int y)
-{
-    return CaptureClient(window, RECT{x, y, x + 1, y + 1}).At(0, 0);
 }

@@ -36,6 +36,3 @@ private:
     std::unique_ptr<MainWindow> window;
     bool quitSeen = false;
 };
-
-// Reads one pixel of a window's client area as the screen shows it.
-COLORREF ClientPixel(HWND window, int x, int y);

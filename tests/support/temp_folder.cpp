@@ -7,23 +7,16 @@
 
 namespace {
 
-std::string SystemTempPath()
-{
-    char buffer[MAX_PATH + 1];
-    const DWORD length = GetTempPathA(sizeof(buffer), buffer);
-    if (length == 0 || length > sizeof(buffer))
-        throw std::runtime_error("no temporary folder");
-    return std::string(buffer, length);
-}
-
 // Unique across the test processes that run side by side: the process id,
 // and a counter for the folders of one process.
 std::string CreateUniqueFolder()
 {
     static unsigned counter = 0;
-    const std::string base =
-        SystemTempPath() + "kiveron-test-" + std::to_string(GetCurrentProcessId()) + "-";
-    for (int attempt = 0; attempt < 1000; ++attempt) {
+    char temp[MAX_PATH + 1] = {};
+    const DWORD length = GetTempPathA(sizeof(temp), temp);
+    const std::string base = std::string(temp, length > MAX_PATH ? 0 : length) + "kiveron-test-" +
+                             std::to_string(GetCurrentProcessId()) + "-";
+    for (int attempt = 0; length != 0 && attempt < 1000; ++attempt) {
         const std::string candidate = base + std::to_string(++counter);
         if (CreateDirectoryA(candidate.c_str(), nullptr))
             return candidate;
@@ -36,22 +29,18 @@ std::string CreateUniqueFolder()
 void RemoveTree(const std::string& folder)
 {
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            const std::string child = folder + "\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(child);
-            } else {
-                SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(child.c_str());
-            }
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
+    const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
+        const std::string name = found.cFileName, child = folder + "\\" + name;
+        if (name == "." || name == "..")
+            continue;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            RemoveTree(child);
+        SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(child.c_str());
     }
+    if (search != INVALID_HANDLE_VALUE)
+        FindClose(search);
     RemoveDirectoryA(folder.c_str());
 }
 
@@ -64,21 +53,10 @@ TempFolder::~TempFolder()
     RemoveTree(path);
 }
 
-const std::string& TempFolder::Path() const
-{
-    return path;
-}
-
-std::string TempFolder::PathOf(const std::string& name) const
-{
-    return path + "\\" + name;
-}
-
 std::string TempFolder::WriteFile(const std::string& name, const std::string& bytes) const
 {
-    const std::string file = PathOf(name);
-    WriteBinaryFile(file, bytes);
-    return file;
+    WriteBinaryFile(PathOf(name), bytes);
+    return PathOf(name);
 }
 
 void WriteBinaryFile(const std::string& path, const std::string& bytes)

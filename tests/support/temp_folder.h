@@ -12,10 +12,9 @@ public:
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    const std::string& Path() const;
-
+    const std::string& Path() const { return path; }
     // The full path of a name inside the folder; the file need not exist.
-    std::string PathOf(const std::string& name) const;
+    std::string PathOf(const std::string& name) const { return path + "\\" + name; }
 
     // Writes the bytes exactly as given (no line-break translation) to a file
     // inside the folder, replacing an earlier one, and returns its full path.
