@@ -98,8 +98,9 @@ private:
     int TextHitTest(POINT point) const;
     int ClientHeight() const;
 
-    // Reports go to the dialog, and so do repaints: it paints its picture
-    // first, and the list draws over it.
+    // Reports go to the dialog, and so do repaints, which paint its picture
+    // first and the list over it; only a change of hover over a picture
+    // draws its rows at once.
     void SendToDialog(UINT message, int index) const;
     void InvalidateItem(int index) const;
     void RepaintRowsNow(int previous, int current);
