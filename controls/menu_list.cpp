@@ -48,8 +48,8 @@ void MenuList::Detach()
     scrollBar.StopTracking();
     Unbind();
     fonts.Delete();
-    primaryBullet.reset();
-    secondaryBullet.reset();
+    primaryBullet.Reset();
+    secondaryBullet.Reset();
 }
 
 void MenuList::Attach(MainWindow* newOwner, HWND newWindow)
@@ -58,8 +58,8 @@ void MenuList::Attach(MainWindow* newOwner, HWND newWindow)
     Bind(newOwner, newWindow);
 
     const HINSTANCE instance = Instance();
-    primaryBullet.reset(LoadBitmapForCopying(instance, IDB_PRIMARY_BULLET));
-    secondaryBullet.reset(LoadBitmapForCopying(instance, IDB_SECONDARY_BULLET));
+    primaryBullet.Reset(LoadBitmapForCopying(instance, IDB_PRIMARY_BULLET));
+    secondaryBullet.Reset(LoadBitmapForCopying(instance, IDB_SECONDARY_BULLET));
     arrowCursor = LoadCursorA(nullptr, IDC_ARROW);
     handCursor = LoadCursorA(instance, MAKEINTRESOURCEA(IDCUR_POINTING_HAND));
     scrollBar.Attach(window, instance);
@@ -143,11 +143,12 @@ void MenuList::DrawItem(const DRAWITEMSTRUCT& item)
     if (ListBox().GetItemRect(index, underRow))
         PaintPictureUnder(dc, rowRect, underRow);
 
-    const HBITMAP bullet = markers[index] == 0   ? primaryBullet.get()
-                           : markers[index] == 1 ? secondaryBullet.get()
-                                                 : nullptr;
-    CopyBitmap(dc, bullet, rowRect.left + kBulletInset, rowRect.top + kBulletInset, kBulletSize,
-               kBulletSize);
+    const BitmapSource* bullet = markers[index] == 0   ? &primaryBullet
+                                 : markers[index] == 1 ? &secondaryBullet
+                                                       : nullptr;
+    if (bullet)
+        bullet->CopyTo(dc, rowRect.left + kBulletInset, rowRect.top + kBulletInset, kBulletSize,
+                       kBulletSize);
 
     SelectedObject font(dc, index == GetCurrent() ? fonts.Underlined() : fonts.Normal());
     BackgroundMode transparent(dc, TRANSPARENT);

@@ -8,6 +8,7 @@
 #include "controls/list_box_control.h"
 #include "controls/list_scroll_bar.h"
 #include "controls/skinned_control.h"
+#include "graphics/bitmap_source.h"
 
 class MainWindow;
 
@@ -115,8 +116,8 @@ private:
     mutable std::vector<MeasuredCaption> measuredCaptions;
     CaptionFonts fonts;
     ListScrollBar scrollBar;
-    OwnedBitmap primaryBullet;
-    OwnedBitmap secondaryBullet;
+    BitmapSource primaryBullet;
+    BitmapSource secondaryBullet;
     HCURSOR arrowCursor = nullptr; // shared cursors: we don't own them
     HCURSOR handCursor = nullptr;
     int hoverIndex;
