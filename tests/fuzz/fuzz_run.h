@@ -3,7 +3,7 @@
 // choices of one input, the byte-level changes that any format meets, the
 // files the changes start from, and the run that hands the inputs over.
 #include "../graphics/table_rows.h"
-#include "support/temp_folder.h" // and, through table_rows.h, GoogleTest and <fstream>
+#include "support/temp_folder.h" // and, through table_rows.h, GoogleTest
 
 #include <windows.h>
 
@@ -11,7 +11,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <iterator>
 #include <random>
 
 // std::mt19937_64 is the same generator on every platform, and no standard
@@ -75,10 +74,8 @@ inline std::vector<CorpusFile> Corpus(std::initializer_list<const char*> folders
                 paths.push_back(entry.path());
     std::sort(paths.begin(), paths.end());
     std::vector<CorpusFile> files;
-    for (const std::filesystem::path& path : paths) {
-        std::ifstream file(path, std::ios::binary);
-        files.push_back({path.stem().string(), {std::istreambuf_iterator<char>(file), {}}});
-    }
+    for (const std::filesystem::path& path : paths)
+        files.push_back({path.stem().string(), FileBytes(path.string())});
     return files;
 }
 
