@@ -2,8 +2,8 @@
 // Mutation fuzzing of a reader of files that others prepare: the random
 // choices of one input, the byte-level changes that any format meets, the
 // files the changes start from, and the run that hands the inputs over.
-#include "../graphics/table_rows.h"
-#include "support/temp_folder.h" // and, through table_rows.h, GoogleTest
+#include "../graphics/table_rows.h" // the tables, and GoogleTest
+#include "support/temp_folder.h"
 
 #include <windows.h>
 
@@ -44,14 +44,15 @@ public:
         static const std::string telling("\0\xFF\x7F\x80\x01\n\r[]=_ \xEF\xBB\xBF\xC3\xF0", 17);
         const std::size_t at = Below(bytes.size() + 1);
         if (at < bytes.size() && OneIn(3)) {
-            bytes[at] = OneIn(2) ? char(bytes[at] ^ 1 << Below(8)) : telling[Below(17)];
+            bytes[at] = OneIn(2) ? char(bytes[at] ^ 1 << Below(8)) : telling[Below(telling.size())];
             return;
         }
-        const std::string run(Chunk(), OneIn(2) ? char(Any()) : telling[Below(17)]);
+        const std::string run(Chunk(), OneIn(2) ? char(Any()) : telling[Below(telling.size())]);
         const std::string pieces[] = {"", run, bytes.substr(Below(bytes.size()), Chunk())};
         bytes.replace(at, OneIn(3) ? 0 : OneIn(4) ? bytes.size() : Chunk(), pieces[Below(3)]);
     }
 
+    // Any value at all.
     std::uint32_t Any() { return std::uint32_t(random()); }
 
 private:
