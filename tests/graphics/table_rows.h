@@ -7,11 +7,19 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
 
 using TableRow = std::vector<std::string>;
+
+// The bytes of a file (a Unix path is taken as Wine maps it).
+inline std::string FileBytes(const std::string& path)
+{
+    std::ifstream file(HostPath(path), std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
 
 inline std::vector<TableRow> TableRows(const std::string& path)
 {
@@ -57,8 +65,6 @@ inline std::wstring Unescaped(const std::string& field)
 
 inline std::string UnescapedBytes(const std::string& field)
 {
-    std::string bytes;
-    for (const wchar_t unit : Unescaped(field))
-        bytes += char(unit);
-    return bytes;
+    const std::wstring units = Unescaped(field);
+    return std::string(units.begin(), units.end());
 }

@@ -3,19 +3,15 @@
 #include "support/held_file.h"
 #include "menu/menu_document.h"
 #include "menu_test_files.h"
+#include "../graphics/table_rows.h"
 #include "platform/text_helpers.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-const std::string kFirstMenu = MenuLines(
-    {"[Main]", "Caption=One", "Picture=one.bmp", "Picture_de=eins.bmp", "ExitText_en=Leave",
-     "WarningMsg=Close all first", "[Language]", "Locale=en", "[Element]", "Name=First entry"});
-const std::string kSecondMenu =
-    MenuLines({"[Main]", "Caption=Two", "Caption_de=Zwei", "Picture=two.bmp", "ExitText_en=Quit",
-               "ExitText_de=Beenden", "WarningMsg=Ignored", "WarningMsg_de=Warnung", "[Language]",
-               "Locale=de", "[Element]", "Name=Second entry", "[Element]", "Name=Third entry"});
+const std::string kFirstMenu = FileBytes(MENU_DATA_DIR "/first.lst");
+const std::string kSecondMenu = FileBytes(MENU_DATA_DIR "/second.lst");
 
 // The message of the InputDataException that loading the path throws, with
 // the document checked to be as it was.
@@ -76,8 +72,8 @@ TEST(TwoLoads, EntriesReplacedNewLanguagesAppendedTextsCompleted)
     LoadBytes(again, kSecondMenu);
     LoadBytes(again, kSecondMenu);
     EXPECT_EQ(Describe(again), DescribeFile(kSecondMenu)) << "the same file twice changes nothing";
-    LoadBytes(document, MenuLines({"[Language]", "Locale=fr", "[Language]", "Locale=en",
-                                   "[Language]", "Locale=de", "[Language]", "Locale=fr"}));
+    LoadBytes(document, "[Language]\nLocale=fr\n[Language]\nLocale=en\n[Language]\nLocale=de\n"
+                        "[Language]\nLocale=fr\n");
     std::string locales;
     for (const MenuLanguage& language : document.GetLanguages())
         locales += language.locale + " ";

@@ -8,28 +8,13 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <array>
 #include <fstream>
-#include <iterator>
 #include <random>
 #include <tuple>
 #include <vector>
 
 namespace {
-
-const char kNothing[] = "caption\nexit\nwarning\npicture\n";
-
-std::string DataFile(const std::string& name)
-{
-    std::ifstream file(HostPath(MENU_DATA_DIR "/" + name), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-std::string Without(std::string text, char c)
-{
-    text.erase(std::remove(text.begin(), text.end(), c), text.end());
-    return text;
-}
 
 class RecordingObserver : public MenuFileObserver {
 public:
@@ -39,65 +24,38 @@ public:
 
 } // namespace
 
-TEST(MenuFiles, YieldExactlyTheDocumentTheyDescribe)
-{
-    const std::string worked = DataFile("worked-example.lst"),
-                      workedDocument = DataFile("worked-example.document.txt");
-    const struct {
-        const char* name;
-        std::string bytes;
-        std::string document;
-    } cases[] = {
-        {"worked example", worked, workedDocument},
-        {"without BOM", worked.substr(3), workedDocument},
-        {"LF line breaks", Without(worked, '\r'), workedDocument},
-        {"CR-only line breaks hold no line", MenuLines({"[Element]", "Name=A"}, "\r"), kNothing},
-        {"a file without LF holds no line", "[Element]", kNothing},
-        {"the last line without a break is ignored", "[Element]\nName=A\nCommand=a.exe",
-         std::string(kNothing) + "element [*]A / /  / 0\n"},
-        {"lone CRs stay in their line", "[Element]\r\nName=a\rb\r\nCommand=x\r\r\n",
-         std::string(kNothing) + "element [*]a\rb / / x / 0\n"},
-        {"NUL ends the text", std::string("[Element]\nName=A\n\0[Element]\nName=B\n", 34),
-         std::string(kNothing) + "element [*]A / /  / 0\n"},
-        {"UTF-16 after its mark",
-         std::string("\xFF\xFE[\0E\0l\0e\0m\0e\0n\0t\0]\0\n\0N\0a\0m\0e\0=\0\xE9\0\n\0", 36),
-         std::string(kNothing) + "element [*]\xC3\xA9 / /  / 0\n"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(DescribeFile(c.bytes), c.document) << c.name;
-}
-
-// The cases of parser-cases.txt: "=== " and a name, the menu's lines, "---",
-// the document's lines (compared without blanks at their ends).
+// The cases of parser-cases.txt, each read with its CR LF line breaks and
+// with LF ones: name, menu, document (compared without blanks at the ends of
+// its lines).
 TEST(MenuFiles, ParserCasesYieldTheirDocuments)
 {
-    std::ifstream cases(HostPath(MENU_DATA_DIR "/parser-cases.txt"));
-    std::string line, name, menu, document;
-    bool inDocument = false;
-    int checked = 0;
-    const auto check = [&] {
-        std::string got = DescribeFile(menu);
-        for (std::size_t at; (at = got.find(" \n")) != std::string::npos;)
-            got.erase(at, 1);
-        EXPECT_EQ(got, document) << name;
-        ++checked;
-    };
-    while (std::getline(cases, line)) {
+    std::ifstream file(HostPath(MENU_DATA_DIR "/parser-cases.txt"));
+    std::vector<std::array<std::string, 3>> cases;
+    std::size_t part = 0;
+    for (std::string line; std::getline(file, line);) {
         if (line.compare(0, 4, "=== ") == 0) {
-            if (!name.empty())
-                check();
-            name = line.substr(4);
-            menu.clear();
-            document.clear();
-            inDocument = false;
+            cases.push_back({line.substr(4), "", ""});
+            part = 1;
         } else if (line == "---") {
-            inDocument = true;
-        } else if (!name.empty()) {
-            (inDocument ? document : menu) += line + (inDocument ? "\n" : "\r\n");
+            part = 2;
+        } else if (part > 0) {
+            cases.back()[part] += line.compare(0, 6, "bytes:") == 0 ? UnescapedBytes(line.substr(6))
+                                  : part == 1                       ? line + "\r\n"
+                                                                    : line + "\n";
         }
     }
-    check();
-    EXPECT_GE(checked, 7);
+    ASSERT_GE(cases.size(), 15u);
+    for (const auto& c : cases) {
+        std::string lineFeeds = c[1];
+        for (std::size_t at = 0; (at = lineFeeds.find("\r\n", at)) != std::string::npos;)
+            lineFeeds.erase(at, 1);
+        for (const std::string& menu : {c[1], lineFeeds}) {
+            std::string got = DescribeFile(menu);
+            for (std::size_t at; (at = got.find(" \n")) != std::string::npos;)
+                got.erase(at, 1);
+            EXPECT_EQ(got, c[2]) << c[0] << (menu == c[1] ? "" : ", LF line breaks");
+        }
+    }
 }
 
 TEST(ReplaceCrLfByLf, MatchesReplacingThePairsOneByOne)

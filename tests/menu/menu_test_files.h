@@ -6,18 +6,7 @@
 #include "platform/text_layer.h"
 #include "support/temp_folder.h"
 
-#include <initializer_list>
 #include <string>
-
-// The lines, each followed by the line break given.
-inline std::string MenuLines(std::initializer_list<const char*> lines,
-                             const std::string& lineBreak = "\r\n")
-{
-    std::string text;
-    for (const char* line : lines)
-        text += line + lineBreak;
-    return text;
-}
 
 inline void LoadBytes(MenuDocument& document, const std::string& bytes)
 {
