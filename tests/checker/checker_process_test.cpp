@@ -51,6 +51,6 @@ TEST(CheckerProcess, ExitsByTheWorstFindingOrWrongUseAndPrintsOneLineAFinding)
     }
     SetStdHandle(STD_OUTPUT_HANDLE, out);
     SetStdHandle(STD_ERROR_HANDLE, err);
-    for (const char* name : {"previews\\new\\preview-en.bmp", "previews\\new\\preview-de.bmp"})
+    for (const char* name : {"out\\new\\preview-en.bmp", "out\\new\\preview-de-guides.bmp"})
         EXPECT_NE(GetFileAttributesA(folder.PathOf(name).c_str()), INVALID_FILE_ATTRIBUTES) << name;
 }

@@ -7,25 +7,22 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "graphics/table_rows.h"
 #include "support/menu_process.h"
 
 TEST(MenuChecker, FindsInEachMenuOfTheDiscWhatItsListSays)
 {
-    std::ifstream list(HostPath(CHECKER_DATA "/findings.txt"), std::ios::binary);
-    std::map<std::string, std::vector<std::string>> expected;
+    std::map<std::string, std::vector<TableRow>> expected;
     std::string menu;
-    for (std::string line; std::getline(list, line);) {
-        if (line.rfind("== ", 0) == 0)
-            expected[menu = line.substr(3)];
-        else if (!line.empty() && line[0] != '#')
-            expected[menu].push_back(line);
-    }
+    for (const TableRow& row : TableRows(CHECKER_DATA "/findings.txt"))
+        if (row[0].rfind("== ", 0) == 0)
+            expected[menu = row[0].substr(3)];
+        else
+            expected[menu].push_back(row);
     ASSERT_GT(expected.size(), 10u) << "findings.txt was not read";
     const std::string disc = HostPath(CHECKER_DATA "/disc");
     char caller[MAX_PATH], after[MAX_PATH];
@@ -39,16 +36,13 @@ TEST(MenuChecker, FindsInEachMenuOfTheDiscWhatItsListSays)
         std::vector<std::string> actual;
         for (const Finding& finding : report.Findings())
             actual.push_back(FormatFinding(finding));
-        // Each finding starts with the first of the "|"-separated parts of
-        // its line and holds the others.
+        // Each finding starts with the first field of its line and holds the
+        // others.
         bool same = actual.size() == findings.size();
         for (std::size_t i = 0; same && i < findings.size(); ++i) {
-            std::istringstream parts(findings[i]);
-            std::string part;
-            std::getline(parts, part, '|');
-            same = actual[i].rfind(part, 0) == 0;
-            while (same && std::getline(parts, part, '|'))
-                same = actual[i].find(part) != std::string::npos;
+            same = actual[i].rfind(findings[i][0], 0) == 0;
+            for (std::size_t part = 1; same && part < findings[i].size(); ++part)
+                same = actual[i].find(findings[i][part]) != std::string::npos;
         }
         EXPECT_TRUE(same) << name << " finds " << testing::PrintToString(actual);
     }
