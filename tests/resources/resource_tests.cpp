@@ -1,8 +1,9 @@
-// The program's resources as compiled into the executable and as the
-// system's own loaders hand them to the controls. The art's exact pixels are
-// the generator's business (the art check compares them byte for byte);
-// these tests check what the program relies on: sizes, which picture sits
-// under which name, and what the system makes of icon, cursor and manifest.
+// The program's resources as compiled into the executable: read as their
+// bytes, and each icon image as the system's own loader makes it. The art's
+// exact pixels are the generator's business (the art check compares them
+// byte for byte); these tests check what the program relies on: sizes, which
+// picture sits under which name, and what the system makes of icon, cursor
+// and manifest.
 #include <gtest/gtest.h>
 
 #include <algorithm>
