@@ -9,6 +9,7 @@
 #include <iterator>
 #include <string>
 
+#include "graphics/table_rows.h"
 #include "support/held_file.h"
 #include "support/menu_process.h"
 #include "support/temp_folder.h"
@@ -25,35 +26,31 @@ TEST(CheckerProcess, ExitsByTheWorstFindingOrWrongUseAndPrintsOneLineAFinding)
     folder.WriteFile("typo.lst", cleanMenu + "Comand=app.exe\r\n");
     const HeldFile held(folder.WriteFile("held.lst", cleanMenu), GENERIC_READ, 0);
     SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
-    const std::string outputPath = folder.PathOf("output.txt");
     const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE), err = GetStdHandle(STD_ERROR_HANDLE);
-    std::ifstream runs(HostPath(CHECKER_DATA "/runs.txt"), std::ios::binary);
-    for (std::string line; std::getline(runs, line);) {
-        if (line.empty() || line[0] == '#')
-            continue;
-        const std::size_t bar = line.find('|', 2);
-        std::string arguments = line.substr(2, bar - 2), part = line.substr(bar + 1);
+    for (const TableRow& run : TableRows(CHECKER_DATA "/runs.txt")) {
+        std::string arguments = run[1], part = run[2];
         for (std::size_t at; (at = part.find("\\r\\n")) != std::string::npos;)
             part.replace(at, 4, "\r\n");
         if (arguments.find("SAMPLE") != std::string::npos)
             arguments.replace(arguments.find("SAMPLE"), 6, HostPath(SAMPLE_DISC_BUILD_DIR));
         // The child writes to the file that stands for this process's
         // standard output and error as it starts; they are restored at the end.
-        const HANDLE output = CreateFileA(outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ,
-                                          &inherit, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        const HANDLE output =
+            CreateFileA(folder.PathOf("output.txt").c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                        &inherit, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         SetStdHandle(STD_OUTPUT_HANDLE, output);
         SetStdHandle(STD_ERROR_HANDLE, output);
         const DWORD status =
             MenuProcess(KIVERON_CHECK_EXE, folder.Path(), {arguments, "kiveron-check.exe", {}})
                 .WaitForExit();
         CloseHandle(output);
-        std::ifstream in(outputPath, std::ios::binary);
+        std::ifstream in(folder.PathOf("output.txt"), std::ios::binary);
         const std::string printed(std::istreambuf_iterator<char>(in), {});
-        EXPECT_EQ(status, DWORD(line[0] - '0')) << arguments;
+        EXPECT_EQ(std::to_string(status), run[0]) << arguments;
         EXPECT_NE(printed.find(part), std::string::npos) << arguments << ":\n" << printed;
     }
     SetStdHandle(STD_OUTPUT_HANDLE, out);
     SetStdHandle(STD_ERROR_HANDLE, err);
-    for (const char* name : {"previews\\new\\preview-en.bmp", "previews\\new\\preview-de.bmp"})
+    for (const char* name : {"out\\new\\preview-en.bmp", "out\\new\\preview-de-guides.bmp"})
         EXPECT_NE(GetFileAttributesA(folder.PathOf(name).c_str()), INVALID_FILE_ATTRIBUTES) << name;
 }

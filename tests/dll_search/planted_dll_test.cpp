@@ -5,48 +5,15 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <string>
+#include <tuple>
+
 #include "support/menu_process.h"
 #include "support/temp_folder.h"
 
 namespace {
 
 const char kPlantedName[] = "kiveron_planted_probe.dll";
-
-TEST(PlantedDll, IsFoundBesideTheProgramOrInItsFolderOnlyUntilTheSearchIsNarrowed)
-{
-    // The probe lies in program\ and starts from the folder above it.
-    TempFolder folder;
-    CreateDirectoryA(folder.PathOf("program").c_str(), nullptr);
-    const std::string beside = folder.PathOf("program\\") + kPlantedName,
-                      inCurrent = folder.PathOf(kPlantedName);
-    // 100, +1 found, +2 current folder out of the search, +4 system folder only.
-    const struct {
-        const char* mode;
-        DWORD beside;
-        DWORD inCurrentFolder;
-    } cases[] = {
-        {"none", 101, 101},
-        // Windows leaves the current folder out after SetDllDirectoryA(""),
-        // Wine 8 keeps searching it (103): only the program's folder is checked.
-        {"current-folder", 103, 0},
-        // Without SetDllDirectoryA(""), which the programs it starts would inherit.
-        {"entry-point", 104, 104},
-    };
-    for (const auto& c : cases) {
-        for (const std::string& planted : {beside, inCurrent}) {
-            const DWORD expected = planted == beside ? c.beside : c.inCurrentFolder;
-            if (expected == 0)
-                continue;
-            ASSERT_TRUE(CopyFileA(HostPath(PLANTED_DLL).c_str(), planted.c_str(), FALSE));
-            MenuProcess probe(PROBE_EXE, folder.Path(),
-                              {c.mode, "program\\dll_search_probe.exe", {}});
-            EXPECT_EQ(expected, probe.WaitForExit()) << c.mode << " " << planted;
-            ASSERT_TRUE(DeleteFileA(planted.c_str()));
-        }
-    }
-}
-
-#ifdef KIVERON_EXE
 
 // What LoadLibraryA(library) returns on a thread of its own inside another
 // process, what a library loaded by name from within that program meets:
@@ -70,23 +37,42 @@ DWORD LoadLibraryInProcess(DWORD processId, const std::string& library)
     return module;
 }
 
-TEST(PlantedDll, TheRunningMenuDoesNotLoadOneBesideItByName)
+TEST(PlantedDll, IsFoundBesideTheProgramOrInItsFolderOnlyUntilTheSearchIsNarrowed)
 {
+    // The probe lies in program\ and starts from the folder above it.
     TempFolder folder;
+    CreateDirectoryA(folder.PathOf("program").c_str(), nullptr);
+    const std::string beside = folder.PathOf("program\\") + kPlantedName,
+                      inCurrent = folder.PathOf(kPlantedName);
+    // 100, +1 found, +2 current folder out of the search, +4 system folder
+    // only. Windows leaves the current folder out after SetDllDirectoryA(""),
+    // Wine 8 keeps searching it (103): only the program's folder is checked
+    // there. The entry point makes no SetDllDirectoryA(""), which the
+    // programs it starts would inherit.
+    const std::tuple<const char*, std::string, DWORD> cases[] = {{"none", beside, 101},
+                                                                 {"none", inCurrent, 101},
+                                                                 {"current-folder", beside, 103},
+                                                                 {"entry-point", beside, 104},
+                                                                 {"entry-point", inCurrent, 104}};
+    for (const auto& [mode, planted, expected] : cases) {
+        ASSERT_TRUE(CopyFileA(HostPath(PLANTED_DLL).c_str(), planted.c_str(), FALSE));
+        MenuProcess probe(PROBE_EXE, folder.Path(), {mode, "program\\dll_search_probe.exe", {}});
+        EXPECT_EQ(expected, probe.WaitForExit()) << mode << " " << planted;
+        ASSERT_TRUE(DeleteFileA(planted.c_str()));
+    }
+
+    // The real menu with the library beside it: by name, a thread of the
+    // running menu does not find it; by its full path it loads, so the search,
+    // not the library, kept it out.
     folder.WriteFile("kiveron.lst", "[Main]\r\nCaption=Planted\r\n[Element]\r\nName=Row\r\n");
-    const std::string planted = folder.PathOf(kPlantedName);
-    ASSERT_TRUE(CopyFileA(HostPath(PLANTED_DLL).c_str(), planted.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(HostPath(PLANTED_DLL).c_str(), inCurrent.c_str(), FALSE));
     MenuProcess menu(KIVERON_EXE, folder.Path());
-    HWND dialog = menu.WaitForWindow(L"Planted");
+    const HWND dialog = menu.WaitForWindow(L"Planted");
     DWORD processId = 0;
     GetWindowThreadProcessId(dialog, &processId);
-
     EXPECT_EQ(0u, LoadLibraryInProcess(processId, kPlantedName)) << "found beside the program";
-    // By its full path it loads: the search, not the library, kept it out.
-    EXPECT_NE(0u, LoadLibraryInProcess(processId, planted));
+    EXPECT_NE(0u, LoadLibraryInProcess(processId, inCurrent));
     EXPECT_EQ(0u, menu.Close(dialog));
 }
-
-#endif
 
 } // namespace

@@ -5,9 +5,6 @@
 // throws std::bad_alloc on the nth one, as a system out of memory would at
 // that point.
 
-// Arms the allocator: the nth allocation from now on fails (1: the next),
-// calling onFailure first (it must not allocate).
-void FailAllocation(
-    std::size_t nth, void (*onFailure)() = [] {});
-// Disarms it; returns whether the armed allocation failed.
-bool StopFailing();
+// Arms the allocator: the nth allocation from now on fails (1: the next;
+// 0 disarms it). Returns whether the allocation armed before failed.
+bool FailAllocation(std::size_t nth);

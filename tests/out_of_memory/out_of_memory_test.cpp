@@ -7,6 +7,7 @@
 
 #include <new>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "failing_allocator.h"
@@ -16,47 +17,41 @@
 
 namespace {
 
-// Everything the document holds: its texts, and the rest as texts of one
-// entry whose key is the narrow string.
-std::vector<LocalizedText::Entries> Contents(const MenuDocument& document)
+// Everything the document holds, comparable as a whole.
+auto Contents(const MenuDocument& document)
 {
-    std::vector<LocalizedText::Entries> all = {document.GetCaption().GetEntries(),
-                                               document.GetExitText().GetEntries(),
-                                               document.GetWarningMsg().GetEntries()};
-    for (const PictureMap& pictures : {document.GetPicture(), document.GetPictureFolders()})
-        for (const auto& picture : pictures)
-            all.push_back({{picture.first + ">" + picture.second, L""}});
+    using Texts = LocalizedText::Entries;
+    std::vector<std::tuple<std::string, Texts, Texts, int>> parts;
     for (const MenuLanguage& language : document.GetLanguages())
-        all.insert(all.end(), {{{language.locale, L""}}, language.name.GetEntries()});
+        parts.emplace_back(language.locale, language.name.GetEntries(), Texts(), -1);
     for (const MenuElement& element : document.GetElements())
-        all.insert(all.end(), {{{element.command + "/" + std::to_string(int(element.marker)), L""}},
-                               element.name.GetEntries(),
-                               element.description.GetEntries()});
-    return all;
+        parts.emplace_back(element.command, element.name.GetEntries(),
+                           element.description.GetEntries(), int(element.marker));
+    return std::tuple(document.GetCaption().GetEntries(), document.GetExitText().GetEntries(),
+                      document.GetWarningMsg().GetEntries(), document.GetPicture(),
+                      document.GetPictureFolders(), parts);
 }
 
 TEST(OutOfMemory, ALoadThatRunsOutAtAnyAllocationLeavesTheDocumentAsItWas)
 {
     // The second has something for every part of the document to take in.
-    const std::string first = HostPath(OUT_OF_MEMORY_DATA "/first.lst"),
-                      second = HostPath(OUT_OF_MEMORY_DATA "/second.lst");
-    std::size_t nth = 1;
-    for (;; ++nth) {
+    const std::string second = HostPath(OUT_OF_MEMORY_DATA "/second.lst");
+    for (std::size_t nth = 1;; ++nth) {
         MenuDocument document;
-        document.Load(first);
+        document.Load(HostPath(OUT_OF_MEMORY_DATA "/first.lst"));
         const auto before = Contents(document);
         FailAllocation(nth);
         try {
             document.Load(second);
         } catch (const std::bad_alloc&) {
-            EXPECT_TRUE(StopFailing() && before == Contents(document)) << "allocation " << nth;
+            EXPECT_TRUE(FailAllocation(0) && before == Contents(document)) << "allocation " << nth;
             continue;
         }
-        ASSERT_FALSE(StopFailing()) << "running out at allocation " << nth << " went unnoticed";
+        ASSERT_FALSE(FailAllocation(0)) << "running out at allocation " << nth << " went unnoticed";
         EXPECT_TRUE(before != Contents(document)) << "the whole load did nothing";
+        EXPECT_GT(nth, 20u) << "the load allocates less than its content needs";
         break;
     }
-    EXPECT_GT(nth, 20u) << "the load allocates less than its content needs";
 }
 
 TEST(OutOfMemory, AtAnyAllocationOfTheStartTheProgramEndsWithExitCodeZero)
@@ -68,25 +63,22 @@ TEST(OutOfMemory, AtAnyAllocationOfTheStartTheProgramEndsWithExitCodeZero)
         CopyFileA(HostPath(std::string(OUT_OF_MEMORY_DATA "/") + name).c_str(),
                   folder.PathOf(name).c_str(), FALSE);
     const std::string mark = folder.PathOf("allocation-failed");
-    std::size_t nth = 1;
-    for (;; ++nth) {
-        DeleteFileA(mark.c_str());
+    for (std::size_t nth = 1;; ++nth) {
         MenuProcess menu(FAILING_START_EXE, folder.Path(),
                          {"fail-allocation=" + std::to_string(nth), "kiveron.exe", {}});
-        // Its dialog answering a message from the loop: the start is over.
-        HWND dialog = menu.WaitForWindow(L"Short of memory");
-        const bool running = dialog != nullptr && SendMessageTimeoutA(dialog, WM_NULL, 0, 0,
-                                                                      SMTO_NORMAL, 20000, nullptr);
-        const bool marked = GetFileAttributesA(mark.c_str()) != INVALID_FILE_ATTRIBUTES;
-        if (running && !marked) { // the start needed fewer allocations: the menu runs
-            EXPECT_EQ(2, RowCount(dialog));
+        const HWND dialog = menu.WaitForWindow(L"Short of memory");
+        // No allocation failed by the time its list answers from the loop:
+        // the start needed fewer allocations, and the menu runs with its rows.
+        if (dialog != nullptr && RowCount(dialog) == 2 &&
+            GetFileAttributesA(mark.c_str()) == INVALID_FILE_ATTRIBUTES) {
             EXPECT_EQ(0u, menu.Close(dialog));
+            EXPECT_GT(nth, 50u) << "the start allocates less than its menu needs";
             break;
         }
-        EXPECT_TRUE(marked) << "allocation " << nth << " ended without running out of memory";
         ASSERT_EQ(0u, menu.WaitForExit()) << "allocation " << nth;
+        EXPECT_TRUE(DeleteFileA(mark.c_str()))
+            << "allocation " << nth << " ended without running out of memory";
     }
-    EXPECT_GT(nth, 50u) << "the start allocates less than its menu needs";
 }
 
 } // namespace

@@ -1,6 +1,2 @@
 // A library under a name that no system has: whoever finds it by name found
-// it where it was planted.
-extern "C" __declspec(dllexport) int KiveronPlantedProbe()
-{
-    return 1;
-}
+// it where it was planted. Its name is all it needs; it holds no code.
