@@ -8,21 +8,34 @@
 #include "controls/language_combo.h"
 #include "fixture.h"
 
+constexpr DWORD kLinkStyle = SS_OWNERDRAW | SS_NOTIFY;
+
+// What an owner-drawing control object draws over the picture into an item
+// of width x height.
+template <class Control>
+Pixels DrawnBy(Control& object, int width, int height)
+{
+    return CaptureDrawing(width, height, [&](HDC dc) {
+        DRAWITEMSTRUCT item = {};
+        item.hDC = dc;
+        item.rcItem = RECT{0, 0, width, height};
+        object.DrawItem(item);
+    });
+}
+
 TEST_F(ControlsTest, ExitLinkReactsOnlyOnItsTextAndEndsTheMenuOnAButtonUpThere)
 {
     const HWND link = menu->Control(IDC_EXIT_LINK);
     RECT client;
     GetClientRect(link, &client);
+    const RECT left = {0, 0, client.right - 15, client.bottom}; // all but the bullet
     auto shown = [&] {
         menu->Pump();
         UpdateWindow(menu->Dialog());
         return CaptureClient(link);
     };
-    const RECT text = InkBounds(shown(), RECT{0, 0, client.right - 15, client.bottom});
+    const RECT text = InkBounds(shown(), left);
     const int middle = (text.top + text.bottom) / 2;
-    auto underlined = [&] {
-        return HasUnderline(shown(), RECT{text.left, text.top, text.right, client.bottom});
-    };
     // {x, y, on the text, repainted}: the dialog repaints only when that
     // changes; the last is the bullet.
     const int moves[][4] = {{text.left - 3, middle, 0, 0},
@@ -30,16 +43,17 @@ TEST_F(ControlsTest, ExitLinkReactsOnlyOnItsTextAndEndsTheMenuOnAButtonUpThere)
                             {text.right - 2, middle, 1, 0},
                             {client.right - 8, client.bottom / 2, 0, 1}};
     for (const auto& move : moves) {
+        SCOPED_TRACE(move[0]);
         POINT screen = {move[0], move[1]};
         ClientToScreen(link, &screen);
         log->Clear();
         MovePointerTo(screen, [this] { menu->Pump(); });
-        EXPECT_EQ(move[3] != 0, !log->Of(WM_PAINT).empty()) << move[0] << "," << move[1];
-        EXPECT_EQ(move[2] ? kHand : kArrow, GetCursor()) << move[0] << "," << move[1];
-        EXPECT_EQ(move[2] != 0, underlined()) << move[0] << "," << move[1];
+        EXPECT_EQ(move[3] != 0, !log->Of(WM_PAINT).empty());
+        EXPECT_EQ(move[2] ? kHand : kArrow, GetCursor());
+        EXPECT_EQ(move[2] != 0, HasUnderline(shown(), left));
     }
     SetFocus(link); // the focus underlines the text too, wherever the pointer is
-    EXPECT_TRUE(underlined());
+    EXPECT_TRUE(HasUnderline(shown(), left));
     // A button up ends the menu only on the text, wherever it went down: not
     // on the bullet, nor left of, above or below the text.
     for (POINT miss : {POINT{client.right - 8, client.bottom / 2}, POINT{text.left - 3, middle},
@@ -66,7 +80,7 @@ TEST_F(ControlsTest, ExitTextEndsAtTheRightEdgeUntilABulletTakesItsStripAndAnEmp
     EXPECT_FALSE(HasColour(withBullet, RGB(255, 1, 1), RECT{0, 0, 137, 30}));
     EXPECT_FALSE(HasColour(withBullet, GetSysColor(COLOR_WINDOWTEXT), RECT{135, 0, 137, 30}));
     // {x, y, control height, hits}: in a control lower than the text the box
-    // starts at the top edge and keeps the text's height of 16.
+    // starts at the top edge and keeps the text's height of 16; no text, no box.
     const int points[][4] = {{134, 15, 30, 1}, {135, 15, 30, 0}, {149, 15, 30, 0},
                              {130, 0, 8, 1},   {130, 15, 8, 1},  {130, 16, 8, 0}};
     for (const auto& p : points) {
@@ -133,9 +147,10 @@ TEST_F(ControlsTest, ComboFieldShowsTheSelectionHighlightedOnlyWhileFocused)
 // draws nothing before the owner has painted the picture under them again.
 TEST_F(ControlsTest, ObjectsBoundAgainOrGoneLeaveEveryWindowWorking)
 {
-    const HWND leftCombo = Extra("ComboBox", kComboStyle, 100, 90);
+    constexpr DWORD comboStyle = CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED;
+    const HWND leftCombo = Extra("ComboBox", comboStyle, 100, 90);
     const HWND leftLink = Extra("Static", kLinkStyle);
-    const HWND bound[] = {Extra("ComboBox", kComboStyle, 100, 90),
+    const HWND bound[] = {Extra("ComboBox", comboStyle, 100, 90),
                           Extra("Static", SS_OWNERDRAW | WS_VISIBLE),
                           Extra("Static", kLinkStyle | WS_VISIBLE)};
     LONG_PTR ownProcedure[3];
