@@ -1,13 +1,10 @@
 #pragma once
 #include <windows.h>
 
-#include <memory>
-#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "app/main_window.h"
 #include "controls/menu_list.h"
 #include "platform/window_long.h"
 #include "resources/resource_ids.h"
@@ -25,7 +22,8 @@ const HCURSOR kArrow = LoadCursorA(nullptr, IDC_ARROW);
 class ControlsTest : public ::testing::Test {
 protected:
     void SetUp() override { Open(3); }
-    // Rows "Entry 0" ... "Entry count-1".
+    // Rows "Entry 0" ... "Entry count-1", the second one's bullet of the
+    // secondary kind.
     void Open(int count)
     {
         log.reset();
@@ -40,7 +38,8 @@ protected:
                            "\r\n[Language]\r\nLocale=en\r\nName=English\r\n"
                            "[Language]\r\nLocale=de\r\nName=Deutsch\r\n";
         for (int i = 0; i < count; ++i)
-            file += "[Element]\r\nCommand=no-such-program.exe\r\nName=Entry " + std::to_string(i) +
+            file += std::string("[Element]\r\nCommand=no-such-program.exe\r\nMarker=") +
+                    (i == 1 ? "Secondary" : "Primary") + "\r\nName=Entry " + std::to_string(i) +
                     "\r\n";
         menu.reset(new RunningMenu(file));
         log.reset(new MessageLog(menu->Dialog(), {UM_ACTIVATEITEM}));
@@ -87,10 +86,7 @@ protected:
              MAKELPARAM(HitCode(point), WM_MOUSEMOVE));
     }
     void Key(WPARAM key) const { Send(WM_KEYDOWN, key, 1); }
-    void Click(UINT message, POINT point) const
-    {
-        Send(message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0, Pack(point));
-    }
+    void Click(UINT message, POINT point) const { Send(message, 0, Pack(point)); }
     // Repaints what is invalid and copies what the dialog shows over the list.
     Pixels CaptureList() const
     {
