@@ -23,11 +23,9 @@ class ControlsTest : public ::testing::Test {
 protected:
     void SetUp() override { Open(3); }
     // Rows "Entry 0" ... "Entry count-1", the second one's bullet of the
-    // secondary kind.
+    // secondary kind; once a test.
     void Open(int count)
     {
-        log.reset();
-        menu.reset();
         // Away from the dialog, and the earlier mouse messages gone: a pointer
         // left over a control by an earlier test would set its hover state.
         MovePointerTo(POINT{2, 2}, [] {});
