@@ -14,12 +14,7 @@ TEST_F(ControlsTest, ExitLinkReactsOnlyOnItsTextAndEndsTheMenuOnAButtonUpThere)
     RECT client;
     GetClientRect(link, &client);
     const RECT left = {0, 0, client.right - 15, client.bottom}; // all but the bullet
-    auto shown = [&] {
-        menu->Pump();
-        UpdateWindow(menu->Dialog());
-        return CaptureClient(link);
-    };
-    const RECT text = InkBounds(shown(), left);
+    const RECT text = InkBounds(Shown(link), left);
     const int middle = (text.top + text.bottom) / 2;
     // {x, y, on the text}: left of it, its first column, its end, above, below
     // and on the bullet.
@@ -33,10 +28,10 @@ TEST_F(ControlsTest, ExitLinkReactsOnlyOnItsTextAndEndsTheMenuOnAButtonUpThere)
         ClientToScreen(link, &screen);
         MovePointerTo(screen, [this] { menu->Pump(); });
         EXPECT_EQ(p[2] ? kHand : kArrow, GetCursor());
-        EXPECT_EQ(p[2] != 0, HasUnderline(shown(), left));
+        EXPECT_EQ(p[2] != 0, HasUnderline(Shown(link), left));
     }
     SetFocus(link); // the focus underlines the text too, wherever the pointer is
-    EXPECT_TRUE(HasUnderline(shown(), left));
+    EXPECT_TRUE(HasUnderline(Shown(link), left));
     // A button up ends the menu only on the text, wherever it went down.
     for (const auto& p : points)
         SendMessageA(link, WM_LBUTTONUP, 0, MAKELPARAM(p[0], p[1]));

@@ -15,7 +15,7 @@
 const HCURSOR kHand = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDCUR_POINTING_HAND));
 const HCURSOR kArrow = LoadCursorA(nullptr, IDC_ARROW);
 
-// The real dialog of a menu in English and German with an exit link, over a
+// The real dialog of a menu with an exit link, over a
 // 640 x 480 picture of kPictureColour, its messages logged. Activations go no
 // further, so no command is ever started. List points are in list window
 // coordinates.
@@ -28,13 +28,12 @@ protected:
     {
         // Away from the dialog, and the earlier mouse messages gone: a pointer
         // left over a control by an earlier test would set its hover state.
-        MovePointerTo(POINT{2, 2}, [] {});
+        MovePointerTo(POINT{2, 2}, Idle);
         PumpAll();
         std::string file = "[Main]\r\nExitText=Exit\r\nPicture=" +
                            RunningMenu::WriteBeside("controls_picture.bmp",
                                                     SolidBitmapFile(640, 480, kPictureColour)) +
-                           "\r\n[Language]\r\nLocale=en\r\nName=English\r\n"
-                           "[Language]\r\nLocale=de\r\nName=Deutsch\r\n";
+                           "\r\n";
         for (int i = 0; i < count; ++i)
             file += std::string("[Element]\r\nCommand=no-such-program.exe\r\nMarker=") +
                     (i == 1 ? "Secondary" : "Primary") + "\r\nName=Entry " + std::to_string(i) +
@@ -72,10 +71,8 @@ protected:
     int HitCode(POINT point) const { return Send(WM_NCHITTEST, 0, Pack(OnScreen(point))); }
     static LPARAM Pack(POINT point) { return MAKELPARAM(point.x, point.y); }
     // Puts the pointer on a point; the list hears nothing of it.
-    void MovePointer(POINT point) const
-    {
-        MovePointerTo(OnScreen(point), [] {});
-    }
+    void MovePointer(POINT point) const { MovePointerTo(OnScreen(point), Idle); }
+    static void Idle() {}
     // Moves the pointer and lets the list track it, as a real move would.
     void PointAt(POINT point) const
     {
@@ -85,12 +82,13 @@ protected:
     }
     void Key(WPARAM key) const { Send(WM_KEYDOWN, key, 1); }
     void Click(UINT message, POINT point) const { Send(message, 0, Pack(point)); }
-    // Repaints what is invalid and copies what the dialog shows over the list.
-    Pixels CaptureList() const
+    // Repaints what is invalid and copies what the dialog shows over a control.
+    Pixels Shown(HWND control) const
     {
         RedrawWindow(menu->Dialog(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         PumpAllButMouse();
-        RECT onDialog = Rect(false);
+        RECT onDialog;
+        GetWindowRect(control, &onDialog);
         MapWindowPoints(nullptr, menu->Dialog(), reinterpret_cast<POINT*>(&onDialog), 2);
         return CaptureClient(menu->Dialog(), onDialog);
     }

@@ -12,7 +12,7 @@ TEST_F(ControlsTest, OnlyTheCaptionUnderThePointerIsCurrentUnderlinedAndWithTheH
     EXPECT_EQ(Width(), Rect(true).right);
     // Each row's bullet of its kind: a disc 2 pixels in from the corner, with
     // white corners, on the picture.
-    const Pixels shown = CaptureList();
+    const Pixels shown = Shown(List());
     const COLORREF discs[] = {RGB(1, 65, 128), RGB(254, 172, 2), RGB(1, 65, 128)};
     for (int row = 0; row < 3; ++row) {
         const RECT rect = RowRect(row);
@@ -82,9 +82,10 @@ TEST_F(ControlsTest, ArrowsStepFromTheCurrentRowAndStopAtBothEndsAlsoAfterASecon
     PointAt(OnCaption(2));
     Menu().Clear();
     Menu().AddItem(L"Caption", 0);
-    Menu().AddItem(L"A caption of many words, far too many for one line of the list, which wraps "
-                   L"them to whole lines of fifteen pixels and keeps two more below the last",
-                   0);
+    Menu().AddItem(
+        L"A caption of many words, far too many for one line of the list, which wraps them"
+        L" to whole lines of fifteen pixels and keeps two more below the last",
+        0);
     Menu().Relayout();
     EXPECT_EQ(-1, Menu().GetCurrent());
     const int height = Send(LB_GETITEMHEIGHT, 1);

@@ -74,7 +74,6 @@ TEST_F(ScrollTest, ArrowsOfTheBarRepeatOnlyWhileHeldOnThem)
     tick(10);
     EXPECT_EQ(11, Top());
     EXPECT_EQ(menu->Dialog(), GetCapture());
-    ReleaseCapture();
 }
 
 TEST_F(ScrollTest, DraggingTheThumbScrollsAndRefusesToLeaveTheTrack)
@@ -82,7 +81,7 @@ TEST_F(ScrollTest, DraggingTheThumbScrollsAndRefusesToLeaveTheTrack)
     // The thumb's top and bottom as painted: the rows of the track whose left
     // column has the thumb's edge grey between its two white end pixels.
     auto painted = [this] {
-        const Pixels pixels = CaptureList();
+        const Pixels pixels = Shown(List());
         int first = -1, last = -1;
         for (int y = 19; y < TrackBottom(); ++y)
             if (pixels.At(Width() - 17, y) == RGB(213, 213, 213)) {
@@ -103,7 +102,6 @@ TEST_F(ScrollTest, DraggingTheThumbScrollsAndRefusesToLeaveTheTrack)
     Press(OnBar(grip));
     dragTo(grip + 20);
     const int moved = Top();
-    EXPECT_GT(moved, 0);
     EXPECT_EQ(start.first + 20, painted().first);
     // Past the end of the track the move is refused whole, but the pointer's
     // place is taken: moving back moves the thumb at once.
@@ -116,5 +114,4 @@ TEST_F(ScrollTest, DraggingTheThumbScrollsAndRefusesToLeaveTheTrack)
     dragTo(beyond - 20 + TrackBottom() - start.second);
     EXPECT_EQ(TrackBottom(), painted().second);
     EXPECT_EQ((30 * 17 - Rect(true).bottom) / 17, Top());
-    Release();
 }
