@@ -100,9 +100,7 @@ TEST_F(ControlsTest, ObjectsBoundAgainOrGoneLeaveEveryWindowWorking)
         }
         combo.Clear(); // the items are counted from each clear
         EXPECT_EQ(1, combo.AddItem(L"b") + combo.AddItem(L"c"));
-        EXPECT_EQ(2, SendMessageA(bound[0], CB_GETCOUNT, 0, 0));
-        menu->Pump();
-        UpdateWindow(menu->Dialog());
+        PumpAll();
         log->Clear();
         const std::wstring text = L"Installs \x0444 & more";
         label.SetText(text);

@@ -104,16 +104,12 @@ protected:
     }
     // A release; after a press on the bar, where is of no matter.
     void Release() const { Click(WM_LBUTTONUP, POINT{}); }
-    // A child control of the test's own in the real dialog, with the dialog's
-    // font, for a second control object; the dialog destroys it after the
-    // test's objects are gone.
+    // A child control of the test's own in the real dialog, for a second
+    // control object; the dialog destroys it after the test's objects are gone.
     HWND Extra(const char* className, DWORD style, int width = 150, int height = 30) const
     {
-        const HWND window =
-            CreateWindowExA(0, className, "", WS_CHILD | style, 0, 0, width, height, menu->Dialog(),
-                            nullptr, GetModuleHandleA(nullptr), nullptr);
-        SendMessageA(window, WM_SETFONT, SendMessageA(menu->Dialog(), WM_GETFONT, 0, 0), FALSE);
-        return window;
+        return CreateWindowExA(0, className, "", WS_CHILD | style, 0, 0, width, height,
+                               menu->Dialog(), nullptr, GetModuleHandleA(nullptr), nullptr);
     }
 
     std::unique_ptr<RunningMenu> menu;

@@ -11,13 +11,12 @@
 TEST(FitWithEllipsis, CutsAfterTheLastWholeWordThatFitsWithTheEllipsis)
 {
     for (const TableRow& row : TableRows(CONTROLS_DATA_DIR "/fit.txt")) {
-        std::wstring shown(row[2].begin(), row[2].end());
-        std::replace(shown.begin(), shown.end(), L'~', kEllipsis);
-        EXPECT_EQ(shown, FitWithEllipsis(std::wstring(row[0].begin(), row[0].end()),
-                                         [&](const std::wstring& candidate) {
-                                             return candidate.size() <= std::stoul(row[1]);
-                                         }))
-            << row[0] << " in " << row[1];
+        const std::size_t room = std::stoul(row[1]);
+        std::wstring shown =
+            FitWithEllipsis(std::wstring(row[0].begin(), row[0].end()),
+                            [&](const std::wstring& text) { return text.size() <= room; });
+        std::replace(shown.begin(), shown.end(), kEllipsis, L'~');
+        EXPECT_EQ(std::wstring(row[2].begin(), row[2].end()), shown) << row[0] << " in " << row[1];
     }
 }
 
