@@ -23,12 +23,11 @@ TEST_F(ControlsTest, ExitLinkReactsOnlyOnItsTextAndEndsTheMenuOnAButtonUpThere)
         {text.right - 2, middle, 1},         {text.left + 2, text.top - 5, 0},
         {text.left + 2, text.bottom + 5, 0}, {client.right - 8, client.bottom / 2, 0}};
     for (const auto& p : points) {
-        SCOPED_TRACE(std::to_string(p[0]) + "," + std::to_string(p[1]));
         POINT screen = {p[0], p[1]};
         ClientToScreen(link, &screen);
         MovePointerTo(screen, [this] { menu->Pump(); });
-        EXPECT_EQ(p[2] ? kHand : kArrow, GetCursor());
-        EXPECT_EQ(p[2] != 0, HasUnderline(Shown(link), left));
+        EXPECT_EQ(p[2] ? kHand : kArrow, GetCursor()) << p[0] << "," << p[1];
+        EXPECT_EQ(p[2] != 0, HasUnderline(Shown(link), left)) << p[0] << "," << p[1];
     }
     SetFocus(link); // the focus underlines the text too, wherever the pointer is
     EXPECT_TRUE(HasUnderline(Shown(link), left));
@@ -59,9 +58,8 @@ TEST_F(ControlsTest, DescriptionShowsWholeLinesAndCutsAWideWordAtTheEdge)
             object.DrawItem(item);
         }));
     };
-    std::wstring words;
-    for (int i = 0; i < 30; ++i)
-        words += L"lorem ipsum ";
+    const std::wstring words = L"The installer copies the programs to your disk and adds "
+                               L"them to the start menu; it asks before replacing a file.";
     std::set<LONG> bottoms;
     for (int height = 30; height < 42; ++height)
         bottoms.insert(ink(words, height).bottom);

@@ -35,9 +35,8 @@ protected:
                                                     SolidBitmapFile(640, 480, kPictureColour)) +
                            "\r\n";
         for (int i = 0; i < count; ++i)
-            file += std::string("[Element]\r\nCommand=no-such-program.exe\r\nMarker=") +
-                    (i == 1 ? "Secondary" : "Primary") + "\r\nName=Entry " + std::to_string(i) +
-                    "\r\n";
+            file += "[Element]\r\nCommand=no-such-program.exe\r\nName=Entry " + std::to_string(i) +
+                    (i == 1 ? "\r\nMarker=Secondary\r\n" : "\r\n");
         menu.reset(new RunningMenu(file));
         log.reset(new MessageLog(menu->Dialog(), {UM_ACTIVATEITEM}));
     }
