@@ -1,5 +1,5 @@
-// The statics and the combo in the real dialog, and control objects bound to
-// windows of the test's own: a second binding, an object gone.
+// The exit link in the real dialog, and control objects bound to windows of
+// the test's own: the description's text, a second binding, an object gone.
 #include <set>
 
 #include "controls/description_label.h"

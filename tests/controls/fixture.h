@@ -15,10 +15,9 @@
 const HCURSOR kHand = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDCUR_POINTING_HAND));
 const HCURSOR kArrow = LoadCursorA(nullptr, IDC_ARROW);
 
-// The real dialog of a menu with an exit link, over a
-// 640 x 480 picture of kPictureColour, its messages logged. Activations go no
-// further, so no command is ever started. List points are in list window
-// coordinates.
+// The real dialog of a menu with an exit link, over a 640 x 480 picture of
+// kPictureColour, its messages logged. Activations go no further, so no
+// command is ever started. List points are in list window coordinates.
 class ControlsTest : public ::testing::Test {
 protected:
     void SetUp() override { Open(3); }
