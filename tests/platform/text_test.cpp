@@ -14,8 +14,9 @@ TEST(TextLayer, ConvertsTextsOfAnyLengthUpToTheirFirstZero)
     // code page: both run past the old 2048-character buffer.
     const std::wstring ascii(5000, L'x'), letters = std::wstring(5000, L'\u00E9') + L"end";
     EXPECT_EQ(AnsiToWide(WideToAnsi(ascii)), ascii);
-    if (GetACP() == 1252)
+    if (GetACP() == 1252) {
         EXPECT_EQ(AnsiToWide(WideToAnsi(letters)), letters);
+    }
 }
 
 // In a memory device context, text is measured and drawn without a window.
