@@ -71,6 +71,29 @@ TEST_F(ControlsTest, DescriptionShowsWholeLinesAndCutsAWideWordAtTheEdge)
     EXPECT_TRUE(doubled.right > plain.right && doubled.bottom == plain.bottom);
 }
 
+// The chooser's field shows the chosen language highlighted only while the
+// chooser has the focus, and no language at all when none is chosen.
+TEST_F(ControlsTest, ComboFieldShowsTheSelectionHighlightedOnlyWhileFocused)
+{
+    const HWND combo = menu->Control(IDC_LANGUAGE_COMBO);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    GetComboBoxInfo(combo, &info);
+    auto fieldShows = [&](int colour) {
+        RedrawWindow(menu->Dialog(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        menu->Pump();
+        return HasColour(CaptureClient(combo, info.rcItem), GetSysColor(colour));
+    };
+    SetFocus(combo);
+    EXPECT_TRUE(fieldShows(COLOR_HIGHLIGHT) && fieldShows(COLOR_HIGHLIGHTTEXT));
+    SetFocus(List());
+    EXPECT_FALSE(fieldShows(COLOR_HIGHLIGHT));
+    SetFocus(combo);
+    SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    EXPECT_FALSE(fieldShows(COLOR_HIGHLIGHT));
+}
+
 // Bound again, to the same window or to another, each window keeps a working
 // procedure chain; an object that goes before its window gives the window its
 // own procedure back, or a later message would look for the object gone. The

@@ -32,7 +32,8 @@ protected:
         std::string file = "[Main]\r\nExitText=Exit\r\nPicture=" +
                            RunningMenu::WriteBeside("controls_picture.bmp",
                                                     SolidBitmapFile(640, 480, kPictureColour)) +
-                           "\r\n";
+                           "\r\n[Language]\r\nLocale=en\r\nName=English\r\n"
+                           "[Language]\r\nLocale=de\r\nName=Deutsch\r\n";
         for (int i = 0; i < count; ++i)
             file += "[Element]\r\nCommand=no-such-program.exe\r\nName=Entry " + std::to_string(i) +
                     (i == 1 ? "\r\nMarker=Secondary\r\n" : "\r\n");
