@@ -377,6 +377,9 @@ def colour_distance(a, b):
     return sum((x - y) * (x - y) for x, y in zip(a, b))
 
 
+BLACK = (0, 0, 0)
+
+
 def popular_palette(rows, count):
     """Up to count colours for the opaque pixels: the average colour of each
     of the most frequent boxes of 16 levels per channel, the most frequent
@@ -397,7 +400,9 @@ def popular_palette(rows, count):
 def paletted_icon_dib(rows, bit_count, palette):
     """Paletted icon image: header (double height), the whole palette, the
     rows as indices of the nearest colour, and the AND mask. Transparent
-    pixels are index 0 under a set mask bit."""
+    pixels are index 0 under a set mask bit: entry 0 must be black, for the
+    system XORs the colour of a masked pixel onto the background."""
+    assert palette[0] == BLACK, "a masked pixel would tint the background"
     size = len(rows)
     entries = list(palette) + [(0, 0, 0)] * ((1 << bit_count) - len(palette))
     nearest = {}
@@ -475,7 +480,7 @@ def icon_images(drawn):
     large ones small. The paletted images follow the 32-bit ones."""
     images = [(size, 32, icon_dib(drawn[size]) if size in ICON_DIB_SIZES else png_file(drawn[size]))
               for size in ICON_SIZES]
-    images += [(size, 8, paletted_icon_dib(drawn[size], 8, popular_palette(drawn[size], 256)))
+    images += [(size, 8, paletted_icon_dib(drawn[size], 8, [BLACK] + popular_palette(drawn[size], 255)))
                for size in ICON_8BIT_SIZES]
     images += [(size, 4, paletted_icon_dib(drawn[size], 4, VGA_PALETTE)) for size in ICON_4BIT_SIZES]
     return images

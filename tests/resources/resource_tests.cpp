@@ -89,6 +89,12 @@ TEST(IconResource, SmallSizesClassicLargeOnesPngAndEachMaskedAroundItsDisc)
         });
         EXPECT_EQ(RGB(255, 255, 255), mask.At(0, 0)) << "corner masked";
         EXPECT_EQ(RGB(0, 0, 0), mask.At(size / 2, size / 2)) << "centre opaque";
+        // A paletted image's colour is XORed onto the background where the
+        // mask is set: only black leaves the background as it is.
+        const Pixels drawn = CaptureDrawing(size, size, [&](HDC dc) {
+            DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+        });
+        EXPECT_EQ(kPictureColour, drawn.At(0, 0)) << "corner shows what lies under it";
         DestroyIcon(icon);
     }
 }
