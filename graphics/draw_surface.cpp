@@ -272,8 +272,11 @@ bool CDrawSurface7::PrepareTarget(HDC dc, bool forceBackground) const
     if (!HasImage())
         return false;
     // The previous palette is not selected back: the dialog paints with the
-    // picture's palette realised for as long as it shows the picture.
-    if (palette != nullptr) {
+    // picture's palette realised for as long as it shows the picture. Only a
+    // palette device draws through it: elsewhere selecting it changes no
+    // pixel, and under Wine it asks the server which window is in the
+    // foreground, for every part of the picture that a control draws.
+    if (palette != nullptr && (GetDeviceCaps(dc, RASTERCAPS) & RC_PALETTE) != 0) {
         SelectPalette(dc, palette, forceBackground ? TRUE : FALSE);
         RealizePalette(dc);
     }
