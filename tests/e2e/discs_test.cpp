@@ -18,6 +18,7 @@
 #include <map>
 #include <memory>
 
+#include "controls/private_messages.h"
 #include "graphics/table_rows.h"
 #include "resources/resource_ids.h"
 #include "support/bitmap_file.h"
@@ -215,12 +216,21 @@ struct Play {
                                                        {"description", IDC_DESCRIPTION}};
         return GetDlgItem(dialog, ids.at(name));
     }
+    // Activates a row as a click on it does; false when the activation has
+    // not finished after a generous time (a box it shows holds it up).
+    bool Activate(int row) const
+    {
+        return SendMessageTimeoutA(dialog, UM_ACTIVATEITEM, row, 0, SMTO_NORMAL, 20000, nullptr);
+    }
 
     const Disc& disc;
     MenuProcess& menu;
     const HWND dialog;
     HWND box; // the last box the menu showed
     std::vector<std::shared_ptr<HeldFile>> held;
+    // Those at the start. (The first program on Wine's desktop may have
+    // started the desktop's own process.)
+    const std::vector<DWORD> children;
 };
 
 void Play::Step(const TableRow& step)
@@ -229,7 +239,7 @@ void Play::Step(const TableRow& step)
     const std::string arg = step.size() > 1 ? step[1] : "", arg2 = step.size() > 2 ? step[2] : "";
     const std::vector<int> numbers = Numbers<int>(arg);
     const int n = numbers.empty() ? 0 : numbers[0];
-    const HWND list = Control("list");
+    const HWND list = Control("list"), chooser = Control("chooser");
     RECT frame, client;
     GetWindowRect(list, &frame);
     GetClientRect(dialog, &client);
@@ -254,20 +264,12 @@ void Play::Step(const TableRow& step)
         link->Release();
         CoUninitialize();
     } else if (verb == "activate") {
-        ASSERT_TRUE(Activate(dialog, n)) << "the activation waits, for a box perhaps";
+        ASSERT_TRUE(Activate(n)) << "the activation waits, for a box perhaps";
     } else if (verb == "post") {
-        PostActivate(dialog, n);
-    } else if (verb == "quiet") { // the rows start nothing and leave the menu as it was
-        // (The first program on Wine's desktop may have started the desktop's
-        // own process.)
-        const std::vector<DWORD> before = menu.ChildProcessIds();
-        const int rows = RowCount(dialog);
-        for (const int row : numbers) {
-            ASSERT_TRUE(Activate(dialog, row)) << "the activation waits, for a box perhaps";
-            EXPECT_EQ(before, menu.ChildProcessIds()) << row;
-            EXPECT_EQ(std::vector<HWND>{dialog}, menu.TopLevelWindows()) << row;
-            EXPECT_EQ(rows, RowCount(dialog)) << row;
-        }
+        PostMessageA(dialog, UM_ACTIVATEITEM, n, 0);
+    } else if (verb == "quiet") { // the row starts no process
+        ASSERT_TRUE(Activate(n)) << "the activation waits, for a box perhaps";
+        EXPECT_EQ(children, menu.ChildProcessIds());
     } else if (verb == "started") { // program|command line|current folder, "*" any text
         // Written in the ANSI code page of the menu: 1252 on the discs that
         // write more than ASCII.
@@ -281,24 +283,19 @@ void Play::Step(const TableRow& step)
         box = menu.WaitForWindow(L"Kiveron");
         ASSERT_NE(nullptr, box) << "no box";
         EXPECT_TRUE(box == dialog || GetWindow(box, GW_OWNER) == dialog) << "not the menu's";
-        EXPECT_NE(std::wstring::npos, MessageBoxText(box).find(Wide(arg))) << arg;
+        wchar_t text[1024] = {}; // the box's static control with the id 0xFFFF
+        GetDlgItemTextW(box, 0xFFFF, text, 1024);
+        EXPECT_NE(std::wstring::npos, std::wstring(text).find(Wide(arg))) << text;
     } else if (verb == "ok" || verb == "altf4") {
         // Alt+F4 as the window gets it: F4 with Alt held.
         const HWND target = arg == "box" ? box : arg == "chooser" ? Control(arg) : dialog;
         const bool ok = verb == "ok";
         PostMessageA(target, ok ? WM_COMMAND : WM_SYSKEYDOWN, ok ? IDOK : VK_F4, ok ? 0 : 1 << 29);
         ASSERT_TRUE(target != box || box == dialog || WaitUntil([&] { return !IsWindow(box); }));
-    } else if (verb == "exit") { // the process ends by itself
-        EXPECT_EQ(DWORD(n), menu.WaitForExit());
-    } else if (verb == "windows") {
-        EXPECT_EQ(size_t(n), menu.TopLevelWindows().size());
-    } else if (verb == "rows" || verb == "languages" || verb == "chosen") {
-        // The chosen language is its place among the declared ones (the item data).
-        EXPECT_EQ(n, verb == "rows"        ? RowCount(dialog)
-                     : verb == "languages" ? LanguageCount(dialog)
-                                           : ChosenLanguage(dialog));
-    } else if (verb == "language") {
-        ChooseLanguage(dialog, n);
+    } else if (verb == "language") { // picked in the chooser
+        SendMessageA(chooser, CB_SETCURSEL, n, 0);
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_LANGUAGE_COMBO, CBN_SELCHANGE),
+                     LPARAM(chooser));
     } else if (verb == "caption") {
         EXPECT_EQ(Wide(arg), WindowCaption(dialog));
     } else if (verb == "text") { // as the control answers, and as the system keeps it
@@ -309,17 +306,14 @@ void Play::Step(const TableRow& step)
         for (size_t i = 2; i < step.size(); ++i)
             items.push_back(Wide(step[i]));
         EXPECT_EQ(items, ItemsOf(Control(arg), arg == "list"));
-    } else if (verb == "unicode") {
-        ASSERT_EQ(n != 0, IsWindowUnicode(dialog) != FALSE) << "not the character set meant";
     } else if (verb == "down") { // a row down: the description's new name is reported
-        DWORD processId = 0;
-        GetWindowThreadProcessId(dialog, &processId);
+        // Of every process: only the description's count.
         const HWINEVENTHOOK hook = SetWinEventHook(
             EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr,
             [](HWINEVENTHOOK, DWORD, HWND window, LONG, LONG, DWORD, DWORD) {
                 renamed.push_back(window);
             },
-            processId, 0, WINEVENT_OUTOFCONTEXT);
+            0, 0, WINEVENT_OUTOFCONTEXT);
         renamed.clear();
         PostMessageA(list, WM_KEYDOWN, VK_DOWN, 1);
         EXPECT_TRUE(WaitUntil([&] {
@@ -358,7 +352,6 @@ void Play::Step(const TableRow& step)
         // posted in the order the system delivers them, so that no other
         // window comes between. On the caption of the top row: one-line rows
         // are 17 pixels tall, their captions begin 19 pixels from the left.
-        const std::vector<DWORD> before = menu.ChildProcessIds();
         const LPARAM onCaption = MAKELPARAM(22, 7);
         for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
             PostMessageA(list, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, onCaption);
@@ -368,9 +361,9 @@ void Play::Step(const TableRow& step)
                      MAKELPARAM(frame.right - 9, frame.bottom - 10));
         PostMessageA(list, WM_LBUTTONUP, 0, onCaption);
         // Posted behind them: once it has run, so has everything before it.
-        PostActivate(dialog, 29);
+        PostMessageA(dialog, UM_ACTIVATEITEM, 29, 0);
         EXPECT_NE("", disc.Record("tools\\done.exe"));
-        EXPECT_TRUE(WaitUntil([&] { return menu.ChildProcessIds() == before; }));
+        EXPECT_TRUE(WaitUntil([&] { return menu.ChildProcessIds() == children; }));
         EXPECT_EQ(1, SendMessageA(list, LB_GETTOPINDEX, 0, 0)) << "the arrow was not hit";
     } else if (verb == "background") {
         // The rows' background, right of their captions, is the picture's
@@ -383,8 +376,16 @@ void Play::Step(const TableRow& step)
                 unlike += pixels.At(x, y) != pixels.At(0, y) ? 1 : 0;
         EXPECT_NE(0, pixels.height) << "the dialog stays covered";
         EXPECT_EQ(0, unlike);
-    } else {
-        FAIL() << "no step " << verb;
+    } else { // a number: the chosen language's is its place among the declared ones
+        const LRESULT chosen = SendMessageA(chooser, CB_GETCURSEL, 0, 0);
+        EXPECT_EQ(n, verb == "rows"        ? RowCount(dialog)
+                     : verb == "languages" ? SendMessageA(chooser, CB_GETCOUNT, 0, 0)
+                     : verb == "chosen"    ? SendMessageA(chooser, CB_GETITEMDATA, chosen, 0)
+                     : verb == "windows"   ? LRESULT(menu.TopLevelWindows().size())
+                     : verb == "unicode"   ? IsWindowUnicode(dialog)     // the character set meant
+                     : verb == "exit"      ? LRESULT(menu.WaitForExit()) // once it ended by itself
+                                           : -1)
+            << verb;
     }
 }
 
@@ -426,7 +427,7 @@ TEST_P(DiscScenario, Plays)
                       start[5].empty() ? TableRow{} : TableRow{start[5]}});
     const HWND dialog = menu.WaitForWindow(Wide(start[3]));
     ASSERT_NE(nullptr, dialog) << "no window; is the locale installed?";
-    Play play{disc, menu, dialog, dialog, {}};
+    Play play{disc, menu, dialog, dialog, {}, menu.ChildProcessIds()};
     for (TableRow step : Scenario(GetParam().begin() + 1, GetParam().end())) {
         for (std::string& field : step) {
             for (auto at = field.find("<root>"); at != std::string::npos; at = field.find("<root>"))
