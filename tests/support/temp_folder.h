@@ -20,22 +20,16 @@ inline void WriteBinaryFile(const std::string& path, const std::string& bytes)
 // page), as the system's file calls take them.
 class TempFolder {
 public:
-    // Unique across the test processes that run side by side: the process id,
-    // and a counter for the folders of one process.
+    // Named as the system names temporary files, so that the test processes
+    // that run side by side never share one.
     TempFolder()
     {
-        static unsigned counter = 0;
-        char temp[MAX_PATH + 1] = {};
+        char temp[MAX_PATH] = {}, name[MAX_PATH] = {};
         GetTempPathA(MAX_PATH, temp);
-        for (int attempt = 0; attempt < 1000 && path.empty(); ++attempt) {
-            const std::string candidate = std::string(temp) + "kiveron-test-" +
-                                          std::to_string(GetCurrentProcessId()) + "-" +
-                                          std::to_string(++counter);
-            if (CreateDirectoryA(candidate.c_str(), nullptr))
-                path = candidate;
-        }
-        if (path.empty())
+        if (GetTempFileNameA(temp, "kiv", 0, name) == 0 || !DeleteFileA(name) ||
+            !CreateDirectoryA(name, nullptr))
             throw std::runtime_error("cannot create a temporary folder");
+        path = name;
     }
     ~TempFolder() { RemoveTree(path); }
     TempFolder(const TempFolder&) = delete;
