@@ -102,9 +102,13 @@ struct Disc {
     // line break and its current folder; empty after a generous wait.
     std::string Record(const std::string& name) const
     {
-        const std::string path = Root() + name.substr(0, name.rfind('.')) + ".txt";
-        WaitUntil([&] { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; });
-        return FileBytes(path);
+        // Read once it is there and no longer held by the rename that made it.
+        std::string record;
+        WaitUntil([&] {
+            record = FileBytes(Root() + name.substr(0, name.rfind('.')) + ".txt");
+            return !record.empty();
+        });
+        return record;
     }
 
     TempFolder folder;
