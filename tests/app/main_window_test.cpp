@@ -52,10 +52,10 @@ TEST(NestedMenuLoad, TakesTheOldDescriptionAndTheRowUnderTheMouseAway)
 TEST(MainWindowCreate, FailsAndSaysWhyWhenTheDialogCannotBeMade)
 {
     TempFolder folder;
-    const std::string path = folder.WriteFile("kiveron.lst", "[Element]\r\nName=One\r\n");
     // A module without the dialog resource.
     Application application(GetModuleHandleA("kernel32.dll"));
-    MainWindow window(&application, path, "*");
+    MainWindow window(&application, folder.WriteFile("kiveron.lst", "[Element]\r\nName=One\r\n"),
+                      "*");
     SetLastError(ERROR_SUCCESS);
     EXPECT_FALSE(window.Create());
     EXPECT_NE(static_cast<DWORD>(ERROR_SUCCESS), GetLastError());

@@ -1,4 +1,5 @@
 #include "support/desktop_input.h"
+#include "support/bitmap_file.h"
 
 #include <gtest/gtest.h>
 
@@ -14,18 +15,11 @@ void PumpAll()
 
 void PumpAllButMouse()
 {
-    const UINT ranges[][2] = {{0, WM_NCMOUSEMOVE - 1},
-                              {WM_NCXBUTTONDBLCLK + 1, WM_MOUSEFIRST - 1},
-                              {0x020E + 1, 0xFFFFFFFF}}; // past the horizontal wheel
+    // All but the input queue's: the system's mouse (and key) messages stay.
     MSG message;
-    for (bool any = true; any;) {
-        any = false;
-        for (const auto& range : ranges)
-            while (PeekMessageA(&message, nullptr, range[0], range[1], PM_REMOVE)) {
-                any = true;
-                DispatchMessageA(&message);
-            }
-    }
+    while (PeekMessageA(&message, nullptr, 0, 0,
+                        PM_REMOVE | PM_QS_POSTMESSAGE | PM_QS_PAINT | PM_QS_SENDMESSAGE))
+        DispatchMessageA(&message);
 }
 
 void MovePointerTo(POINT target, const std::function<void()>& pump)
@@ -65,27 +59,12 @@ void MovePointerTo(POINT target, const std::function<void()>& pump)
 
 namespace {
 
-Pixels Copy(HDC dc, const RECT& box)
+// A canvas's pixels as colours.
+Pixels FromCanvas(int width, int height, const std::vector<DWORD>& canvas)
 {
-    Pixels pixels;
-    pixels.width = box.right - box.left;
-    pixels.height = box.bottom - box.top;
-    BITMAPINFO info{};
-    info.bmiHeader = {
-        sizeof info.bmiHeader, pixels.width, -pixels.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    const HDC memory = CreateCompatibleDC(dc);
-    const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, pixels.width, pixels.height, dc, box.left, box.top, SRCCOPY);
-    GdiFlush();
-    for (int i = 0; i < pixels.width * pixels.height; ++i) {
-        const DWORD bgr = static_cast<const DWORD*>(bits)[i];
-        pixels.colours.push_back(RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF));
-    }
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    Pixels pixels{width, height, {}};
+    for (const DWORD pixel : canvas)
+        pixels.colours.push_back(CanvasColour(pixel));
     return pixels;
 }
 
@@ -108,29 +87,25 @@ Pixels CaptureClient(HWND window, RECT box)
 {
     if (IsRectEmpty(&box))
         GetClientRect(window, &box);
+    const int width = box.right - box.left, height = box.bottom - box.top;
     const HDC dc = GetDC(window);
-    Pixels pixels = Copy(dc, box);
+    const Pixels pixels = FromCanvas(width, height, Render(width, height, [&](HDC memory) {
+                                         return BitBlt(memory, 0, 0, width, height, dc, box.left,
+                                                       box.top, SRCCOPY) != FALSE;
+                                     }));
     ReleaseDC(window, dc);
     return pixels;
 }
 
 Pixels CaptureDrawing(int width, int height, const std::function<void(HDC)>& draw)
 {
-    const HDC screen = GetDC(nullptr);
-    const HDC dc = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    ReleaseDC(nullptr, screen);
-    const HGDIOBJ previous = SelectObject(dc, bitmap);
-    const RECT all = {0, 0, width, height};
-    const HBRUSH picture = CreateSolidBrush(kPictureColour);
-    FillRect(dc, &all, picture);
-    DeleteObject(picture);
-    draw(dc);
-    Pixels pixels = Copy(dc, all);
-    SelectObject(dc, previous);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    return pixels;
+    const COLORREF c = kPictureColour;
+    const DWORD picture = DWORD(GetRValue(c)) << 16 | GetGValue(c) << 8 | GetBValue(c);
+    const auto drawn = [&](HDC dc) {
+        draw(dc);
+        return true;
+    };
+    return FromCanvas(width, height, Render(width, height, drawn, picture));
 }
 
 RECT InkBounds(const Pixels& pixels, RECT box)

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <stdexcept>
 #include <string>
 
 // Keeps a file open for as long as the object lives, with the access and the
@@ -9,18 +10,16 @@
 // opener, GENERIC_WRITE with FILE_SHARE_READ is a writer at work.
 class HeldFile {
 public:
-    HeldFile(const std::string& path, DWORD access, DWORD shareMode);
+    HeldFile(const std::string& path, DWORD access, DWORD shareMode)
+        : file(CreateFileA(path.c_str(), access, shareMode, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr))
+    {
+        if (file == INVALID_HANDLE_VALUE)
+            throw std::runtime_error("cannot open " + path);
+    }
     ~HeldFile() { CloseHandle(file); }
     HeldFile(const HeldFile&) = delete;
     HeldFile& operator=(const HeldFile&) = delete;
-
-    // Reads through this handle from its current position; false when the
-    // system refuses.
-    bool Read(void* buffer, DWORD size, DWORD& count)
-    {
-        count = 0;
-        return ReadFile(file, buffer, size, &count, nullptr) != FALSE;
-    }
 
 private:
     HANDLE file;

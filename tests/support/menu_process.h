@@ -1,9 +1,39 @@
 #pragma once
 #include <windows.h>
+#include <tlhelp32.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "controls/private_messages.h"
+#include "resources/resource_ids.h"
+
+// Checks the condition until it holds (true) or a generous time has gone by.
+inline bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 20000)
+{
+    for (const DWORD start = GetTickCount(); !condition(); Sleep(50))
+        if (GetTickCount() - start >= timeoutMs)
+            return false;
+    return true;
+}
+
+inline std::wstring WindowCaption(HWND window)
+{
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 512);
+    return text;
+}
+
+// A Windows path for a file the build produced (a Unix path under Wine, whose
+// root Wine maps to drive Z:).
+inline std::string HostPath(const std::string& path)
+{
+    std::string windowsPath = path.empty() || path[0] != '/' ? path : "Z:" + path;
+    std::replace(windowsPath.begin(), windowsPath.end(), '/', '\\');
+    return windowsPath;
+}
 
 // How MenuProcess starts the program.
 struct StartOptions {
@@ -29,20 +59,76 @@ public:
     // Copies the executable (a path the build produced) into folder and starts
     // it by its full path, with folder as its current folder.
     MenuProcess(const std::string& executable, const std::string& folder,
-                const StartOptions& options = StartOptions());
-    ~MenuProcess();
+                const StartOptions& options = StartOptions())
+    {
+        const std::string program = folder + (folder.back() == '\\' ? "" : "\\") + options.exeName;
+        // A copy that ran just before may hold its file a little after it ended.
+        if (!WaitUntil(
+                [&] { return CopyFileA(HostPath(executable).c_str(), program.c_str(), FALSE); }))
+            return;
+        if (options.unixEnvironment.empty()) {
+            process = Start("\"" + program + "\"" +
+                                (options.arguments.empty() ? "" : " " + options.arguments),
+                            folder, &processId);
+        } else {
+            processId = StartInUnixEnvironment(program, folder, options.unixEnvironment);
+            process = OpenProcess(PROCESS_QUERY_INFORMATION | SYNCHRONIZE | PROCESS_TERMINATE,
+                                  FALSE, processId);
+        }
+        WaitForInputIdle(process, 10000);
+    }
+    ~MenuProcess()
+    {
+        if (process != nullptr && WaitForSingleObject(process, 0) == WAIT_TIMEOUT) {
+            TerminateProcess(process, 1);
+            WaitForSingleObject(process, 5000);
+        }
+        CloseHandle(process);
+    }
     MenuProcess(const MenuProcess&) = delete;
     MenuProcess& operator=(const MenuProcess&) = delete;
 
     // A visible top-level window of the process with that caption (any
     // caption when empty), or null after a generous wait or once it ended.
-    HWND WaitForWindow(const std::wstring& caption = std::wstring()) const;
-    std::vector<HWND> TopLevelWindows() const;
+    HWND WaitForWindow(const std::wstring& caption = std::wstring()) const
+    {
+        HWND found = nullptr;
+        WaitUntil([&] {
+            for (HWND window : TopLevelWindows())
+                if (caption.empty() || WindowCaption(window) == caption)
+                    found = window;
+            return found != nullptr || WaitForSingleObject(process, 0) != WAIT_TIMEOUT;
+        });
+        return found;
+    }
+    std::vector<HWND> TopLevelWindows() const
+    {
+        std::vector<HWND> windows;
+        for (HWND window = GetTopWindow(nullptr); window != nullptr;
+             window = GetWindow(window, GW_HWNDNEXT)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == processId && IsWindowVisible(window))
+                windows.push_back(window);
+        }
+        return windows;
+    }
     // The processes that this one started, running or still known.
-    std::vector<DWORD> ChildProcessIds() const;
+    std::vector<DWORD> ChildProcessIds() const
+    {
+        return ProcessIds([this](const PROCESSENTRY32& entry) {
+            return entry.th32ParentProcessID == processId && entry.th32ProcessID != processId;
+        });
+    }
 
     // Waits for the process to end; returns its exit code, or STILL_ACTIVE.
-    DWORD WaitForExit();
+    DWORD WaitForExit()
+    {
+        DWORD code = STILL_ACTIVE;
+        if (WaitForSingleObject(process, 20000) == WAIT_OBJECT_0)
+            GetExitCodeProcess(process, &code);
+        return code;
+    }
     // Closes the window as its close box does and waits for the exit code.
     DWORD Close(HWND window)
     {
@@ -51,31 +137,66 @@ public:
     }
 
 private:
-    void StartInUnixEnvironment(const std::string& program, const std::string& folder,
-                                const std::vector<std::string>& pairs);
+    // Processes known to the system that match, by their snapshot entry.
+    static std::vector<DWORD> ProcessIds(const std::function<bool(const PROCESSENTRY32&)>& match)
+    {
+        std::vector<DWORD> ids;
+        const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+        PROCESSENTRY32 entry = {};
+        entry.dwSize = sizeof(entry);
+        for (BOOL more = Process32First(snapshot, &entry); more;
+             more = Process32Next(snapshot, &entry))
+            if (match(entry))
+                ids.push_back(entry.th32ProcessID);
+        CloseHandle(snapshot);
+        return ids;
+    }
+    // Starts the command line in the folder: the process's handle and id.
+    static HANDLE Start(std::string commandLine, const std::string& folder, DWORD* id)
+    {
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof(startup);
+        PROCESS_INFORMATION info = {};
+        if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                            folder.c_str(), &startup, &info))
+            return nullptr;
+        CloseHandle(info.hThread);
+        *id = info.dwProcessId;
+        return info.hProcess;
+    }
+    // Wine runs Unix programs too: env(1) sets the variables and starts
+    // Wine's loader, which starts the program as a Windows process of its
+    // own. Its process id once it runs.
+    static DWORD StartInUnixEnvironment(const std::string& program, const std::string& folder,
+                                        const std::vector<std::string>& pairs)
+    {
+        char loader[MAX_PATH] = {};
+        GetEnvironmentVariableA("WINELOADER", loader, MAX_PATH);
+        std::string commandLine = "Z:\\usr\\bin\\env";
+        for (const std::string& pair : pairs)
+            commandLine += " " + pair;
+        const std::string name = program.substr(program.rfind('\\') + 1);
+        const auto named = [&](const PROCESSENTRY32& entry) {
+            return _stricmp(entry.szExeFile, name.c_str()) == 0;
+        };
+        const std::vector<DWORD> before = ProcessIds(named);
+        DWORD started = 0, found = 0;
+        CloseHandle(Start(commandLine + " " + loader + " \"" + program + "\"", folder, &started));
+        WaitUntil([&] {
+            for (DWORD id : ProcessIds(named))
+                if (std::find(before.begin(), before.end(), id) == before.end())
+                    found = id;
+            return found != 0;
+        });
+        return found;
+    }
 
     HANDLE process = nullptr;
     DWORD processId = 0;
 };
 
-// Checks the condition until it holds (true) or a generous time has gone by.
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 20000);
-
-std::wstring WindowCaption(HWND window);
-// The text of a message box: its static control with the id 0xFFFF.
-std::wstring MessageBoxText(HWND box);
-// A Windows path for a file the build produced (a Unix path under Wine).
-std::string HostPath(const std::string& path);
-
-// The menu's dialog driven from another process, as the user drives it.
-int RowCount(HWND dialog);
-int LanguageCount(HWND dialog);
-// Activates a row as a click on it does; false when the activation has not
-// finished after a generous time (a box it shows holds it up).
-bool Activate(HWND dialog, int row);
-// The same without waiting for it to finish.
-void PostActivate(HWND dialog, int row);
-// Picks an item of the language chooser; the chosen language's place among
-// the declared ones (the item data).
-void ChooseLanguage(HWND dialog, int item);
-int ChosenLanguage(HWND dialog);
+// The rows of the menu's dialog in another process.
+inline int RowCount(HWND dialog)
+{
+    return static_cast<int>(SendDlgItemMessageA(dialog, IDC_MENU_LIST, LB_GETCOUNT, 0, 0));
+}

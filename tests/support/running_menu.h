@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <cstring>
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -15,8 +17,20 @@
 class RunningMenu {
 public:
     // menuFile: the bytes of kiveron.lst (UTF-8).
-    explicit RunningMenu(const std::string& menuFile);
-    ~RunningMenu();
+    explicit RunningMenu(const std::string& menuFile) : application(GetModuleHandleA(nullptr))
+    {
+        WriteBeside("kiveron.lst", menuFile);
+        window.reset(new MainWindow(&application));
+        window->Create();
+        Pump();
+    }
+    // Destroying the dialog posts a quit message of its own: drained, so that
+    // the next test starts with an empty queue.
+    ~RunningMenu()
+    {
+        window.reset();
+        Pump();
+    }
     RunningMenu(const RunningMenu&) = delete;
     RunningMenu& operator=(const RunningMenu&) = delete;
 
@@ -25,11 +39,27 @@ public:
     HWND Control(int id) const { return GetDlgItem(window->Dialog(), id); }
 
     // Dispatches everything queued; remembers a quit message.
-    void Pump();
+    void Pump()
+    {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            quitSeen = quitSeen || message.message == WM_QUIT;
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
     bool QuitSeen() const { return quitSeen; }
 
-    // Writes a file beside the test executable and returns its full path.
-    static std::string WriteBeside(const std::string& name, const std::string& bytes);
+    // Writes a file beside the test executable and returns its full path; a
+    // file that cannot be written is the test's to notice.
+    static std::string WriteBeside(const std::string& name, const std::string& bytes)
+    {
+        char exe[MAX_PATH] = {};
+        GetModuleFileNameA(nullptr, exe, MAX_PATH);
+        const std::string path = std::string(exe, std::strrchr(exe, '\\') + 1 - exe) + name;
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+        return path;
+    }
 
 private:
     Application application;
