@@ -1,5 +1,8 @@
 #include "controls/description_label.h"
 
+#include <algorithm>
+
+#include "app/main_window.h"
 #include "controls/text_fit.h"
 #include "controls/window_text.h"
 #include "graphics/client_dc.h"
@@ -43,16 +46,23 @@ bool DescriptionLabel::RepaintNow()
     RECT client;
     if (!window || !GetClientRect(window, &client))
         return false;
-    ClientDC dc(window);
-    if (!PaintPictureUnder(dc.Handle(), client, client))
+    if (!owner || !owner->Picture().HasImage())
         return false;
+    ClientDC dc(window);
+    // The old text is wiped by painting the picture again over the lines it
+    // covered; the rest of the label shows the picture still.
+    RECT inked = client;
+    inked.bottom = (std::min)(client.bottom, static_cast<LONG>(inkBottom));
+    if (inked.bottom > inked.top)
+        PaintPictureUnder(dc.Handle(), inked, inked);
     DrawTextIn(dc.Handle(), client);
     return true;
 }
 
-void DescriptionLabel::DrawTextIn(HDC dc, RECT area) const
+void DescriptionLabel::DrawTextIn(HDC dc, RECT area)
 {
     // Without a text the picture shows as it is.
+    inkBottom = area.top;
     if (text.empty())
         return;
     SelectedObject selectedFont(dc, font.get());
@@ -61,7 +71,7 @@ void DescriptionLabel::DrawTextIn(HDC dc, RECT area) const
     // the last whole line ends with an ellipsis instead.
     const std::wstring shown = FitWithEllipsis(
         text, [&](const std::wstring& candidate) { return FitsIn(dc, area, candidate); });
-    DrawTextAuto(dc, shown, static_cast<int>(shown.size()), area, kTextFormat);
+    inkBottom += DrawTextAuto(dc, shown, static_cast<int>(shown.size()), area, kTextFormat);
 }
 
 bool DescriptionLabel::FitsIn(HDC dc, const RECT& area, const std::wstring& candidate) const

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <climits>
 #include <string>
 
 #include "controls/control_font.h"
@@ -32,8 +33,11 @@ public:
 
 private:
     bool FitsIn(HDC dc, const RECT& area, const std::wstring& candidate) const;
-    void DrawTextIn(HDC dc, RECT area) const;
+    void DrawTextIn(HDC dc, RECT area);
 
     OwnedFont font;
     std::wstring text;
+    // How far down the last text drawn reached, in client coordinates:
+    // below it the label shows the picture as the dialog painted it.
+    int inkBottom = INT_MAX;
 };

@@ -91,16 +91,15 @@ void SetWindowTextAuto(HWND window, const std::wstring& text)
         SetWindowTextA(window, WideToAnsi(text).c_str());
 }
 
-void DrawTextAuto(HDC dc, const std::wstring& text, int count, RECT& rect, UINT format)
+int DrawTextAuto(HDC dc, const std::wstring& text, int count, RECT& rect, UINT format)
 {
     // The text is const: DrawText must never write the ellipsis back into it.
     format &= ~static_cast<UINT>(DT_MODIFYSTRING);
-    if (IsUnicodePlatform()) {
-        DrawTextW(dc, text.c_str(), count < 0 ? -1 : UnitCount(text, count), &rect, format);
-        return;
-    }
+    if (IsUnicodePlatform())
+        return DrawTextW(dc, text.c_str(), count < 0 ? -1 : UnitCount(text, count), &rect, format);
     const std::string ansi = WideToAnsi(LeadingUnits(text, count));
-    DrawTextA(dc, ansi.c_str(), count < 0 ? -1 : static_cast<int>(ansi.size()), &rect, format);
+    return DrawTextA(dc, ansi.c_str(), count < 0 ? -1 : static_cast<int>(ansi.size()), &rect,
+                     format);
 }
 
 SIZE GetTextExtentAuto(HDC dc, const std::wstring& text, int count)

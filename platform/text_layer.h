@@ -29,8 +29,9 @@ std::string WideToCodePage(const std::wstring& text, UINT codePage);
 void SetWindowTextAuto(HWND window, const std::wstring& text);
 
 // count is -1 for the whole text or a number of UTF-16 units of it. The
-// rectangle is updated as DrawText does (DT_CALCRECT).
-void DrawTextAuto(HDC dc, const std::wstring& text, int count, RECT& rect, UINT format);
+// rectangle is updated as DrawText does (DT_CALCRECT). Returns what DrawText
+// returns: the height of the text, 0 when it fails.
+int DrawTextAuto(HDC dc, const std::wstring& text, int count, RECT& rect, UINT format);
 
 // count is a number of UTF-16 units of text; -1 measures the whole text.
 SIZE GetTextExtentAuto(HDC dc, const std::wstring& text, int count);
