@@ -22,7 +22,7 @@
 
 namespace {
 
-const int kChanges = 60;
+const int kChanges = 150;
 
 std::string GenerateMenu(int entryCount, const std::string& picture)
 {
