@@ -241,15 +241,9 @@ LRESULT MenuList::OnKillFocus(WPARAM wParam, LPARAM lParam)
 
 LRESULT MenuList::OnEraseBackground(HDC dc)
 {
-    if (owner && owner->Picture().HasImage()) {
-        RECT client;
-        GetClientRect(window, &client);
-        RECT underList = client;
-        MapWindowPoints(window, owner->Dialog(), reinterpret_cast<POINT*>(&underList), 2);
-        RECT dialogClient;
-        GetClientRect(owner->Dialog(), &dialogClient);
-        owner->Picture().DrawUnder(dc, client, dialogClient, underList, false);
-    }
+    RECT client;
+    GetClientRect(window, &client);
+    PaintPictureUnder(dc, client, client);
     return 1;
 }
 
